@@ -1,0 +1,23 @@
+# Installs tesselkit with its headers, a CMake package and a pkg-config file.
+include(CMakePackageConfigHelpers)
+
+install(TARGETS tesselkit EXPORT tesselkitTargets
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tessel)
+install(TARGETS stripemaker RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+foreach(dir platform core check components symbologies)
+  install(DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tessel/${dir}
+    FILES_MATCHING PATTERN "*.h")
+endforeach()
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/include/tessel/tessel.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tessel)
+
+install(EXPORT tesselkitTargets NAMESPACE tessel:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/tesselkit)
+configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/tesselkitConfig.cmake.in
+  ${CMAKE_CURRENT_BINARY_DIR}/tesselkitConfig.cmake INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/tesselkit)
+write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/tesselkitConfigVersion.cmake
+  COMPATIBILITY SameMinorVersion)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/tesselkitConfig.cmake ${CMAKE_CURRENT_BINARY_DIR}/tesselkitConfigVersion.cmake
+  DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/tesselkit)
+
+configure_file(${CMAKE_CURRENT_LIST_DIR}/tesselkit.pc.in ${CMAKE_CURRENT_BINARY_DIR}/tesselkit.pc @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/tesselkit.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

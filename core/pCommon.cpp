@@ -1,0 +1,26 @@
+#include "core/pCommon.h"
+
+#include <algorithm>
+
+namespace tessel {
+
+std::string ConvertToInternalFormat(std::string_view S) {
+  std::string pattern(S);
+  for (std::size_t i = 0; i < pattern.size(); ++i) pattern[i] = static_cast<char>(i % 2 == 0 ? S[i] + 4 : S[i] - 1);
+  return pattern;
+}
+
+std::string SetBarcodeLength(int Length, std::string_view S, char PadChar) {
+  if (Length <= 0) return {};
+  const auto length = static_cast<std::size_t>(Length);
+  if (S.size() >= length) return std::string(S.substr(0, length));
+  std::string result(length - S.size(), PadChar);
+  result += S;
+  return result;
+}
+
+bool IsDigits(std::string_view S) {
+  return std::all_of(S.begin(), S.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+}  // namespace tessel

@@ -1,0 +1,238 @@
+// Pattern decoding, symbol layout and justified text spacing.
+#include <array>
+#include <climits>
+#include <cmath>
+#include <memory>
+
+#include "core/pCore.h"
+#include "platform/Platform.h"
+
+namespace tessel {
+namespace {
+
+enum TWidthClass : unsigned char { wcNone, wcM, wcW, wcW3, wcW2 };
+
+struct TLineCode {
+  TLineType Type = ltWhite;
+  TWidthClass Width = wcNone;
+};
+
+constexpr std::array<TLineCode, 256> MakeLineCodes() {
+  std::array<TLineCode, 256> codes{};
+  const auto four = [&](const char* chars, TLineType type) {
+    const TWidthClass widths[] = {wcM, wcW, wcW3, wcW2};
+    for (int i = 0; i < 4; ++i) codes[static_cast<unsigned char>(chars[i])] = {type, widths[i]};
+  };
+  four("0123", ltWhite);
+  four("5678", ltBlack);
+  four("ABCD", ltBlackHalf);
+  four("abcd", ltWhite2D);
+  four("fghi", ltBlack2D);
+  codes['I'] = {ltBlack, wcM};
+  codes['4'] = {ltUpper, wcM};
+  codes['9'] = {ltLower, wcM};
+  codes['T'] = {ltAscender, wcM};
+  codes['H'] = {ltTracker, wcM};
+  codes['L'] = {ltDescender, wcM};
+  return codes;
+}
+
+constexpr std::array<TLineCode, 256> lineCodes = MakeLineCodes();
+
+int ClassWidth(TWidthClass c, const TLineWidths& w) {
+  switch (c) {
+    case wcM: return w.M;
+    case wcW: return w.W;
+    case wcW3: return w.W3;
+    case wcW2: return w.W2;
+    case wcNone: break;
+  }
+  return 0;
+}
+
+bool IsJustified(TTextAlignment a) { return a == taJustify || a == taJustifyQuietZone || a == taCustom; }
+
+}  // namespace
+
+int Round(double x) {
+  if (std::isnan(x)) return 0;
+  if (x >= INT_MAX) return INT_MAX;
+  if (x <= INT_MIN) return INT_MIN;
+  const double floor = std::floor(x);
+  const double diff = x - floor;
+  auto r = static_cast<long long>(floor);
+  if (diff > 0.5 || (diff == 0.5 && (r % 2 != 0))) ++r;
+  return static_cast<int>(r);
+}
+
+TLineWidths LineWidths(int Module, double Ratio) {
+  const int w = Round(Module * Ratio);
+  return {Module, w, (3 * w) / 2, 2 * w};
+}
+
+bool DecodeLine(char C, const TLineWidths& Widths, TLineType& LineType, int& Width) {
+  const TLineCode code = lineCodes[static_cast<unsigned char>(C)];
+  LineType = code.Type;
+  Width = ClassWidth(code.Width, Widths);
+  return code.Width != wcNone;
+}
+
+int GetLinesWidth(std::string_view Pattern, int Module, double Ratio) {
+  const TLineWidths widths = LineWidths(Module, Ratio);
+  int total = 0;
+  for (char c : Pattern) total += ClassWidth(lineCodes[static_cast<unsigned char>(c)].Width, widths);
+  return total;
+}
+
+int VerifyBarcode(const std::string& Barcode, const TBarcodeDefineExtra& Define) {
+  if (Define.VerifyLength && !Define.VerifyLength(Barcode, Define.AutoCheckDigit)) return ecInvalidLength;
+  if (Define.VerifyAllChars) return Define.VerifyAllChars(Barcode, Define.AutoCheckDigit);
+  return ecValid;
+}
+
+void SelectTextFont(TCanvas& Canvas, const TBarcodeDefine& Define, bool Reduced) {
+  const int escapement = Define.Angle * 10;
+  if (Define.TextFont) {
+    TFont font(*Define.TextFont);
+    if (Reduced && Define.ExtraFontSize > 0 && Define.ExtraFontSize < font.Size()) font.SetSize(Define.ExtraFontSize);
+    Canvas.SelectFont(font, escapement);
+  } else {
+    // The canvas's own font: its height stands for its size.
+    const int size = MulDiv(-Canvas.Font.Height, 72, Canvas.PixelsPerInchY());
+    if (Reduced && Define.ExtraFontSize > 0 && Define.ExtraFontSize < size)
+      Canvas.Font.Height = -MulDiv(Define.ExtraFontSize, Canvas.PixelsPerInchY(), 72);
+    Canvas.Font.Escapement = escapement;
+  }
+}
+
+int BuildBarcodeParameters(TCanvas* Canvas, const std::string& Barcode, TBarcodeDefineExtra& Define,
+                           TBarcodeParameters& Parameters, int Left, int Top, int Height, int ResolutionX,
+                           int ResolutionY, const TCustomRotation* Rotation) {
+  const int error = VerifyBarcode(Barcode, Define);
+  if (error != ecValid) return error;
+
+  TBarcodeParameters& p = Parameters;
+  p = TBarcodeParameters{};
+  p.Left = Left;
+  p.Top = Top;
+
+  if (Rotation) {
+    p.AspectRatio = Rotation->AspectRatio;
+  } else {
+    TPrinter* printer = ResolutionX == 0 || ResolutionY == 0 ? Platform().Printer() : nullptr;
+    p.ResolutionX = ResolutionX != 0 ? ResolutionX : GetPrinterResolution(printer, true);
+    p.ResolutionY = ResolutionY != 0 ? ResolutionY : GetPrinterResolution(printer, false);
+    p.AspectRatio = p.ResolutionX > 0 && p.ResolutionY > 0 ? double(p.ResolutionX) / p.ResolutionY : 1.0;
+  }
+
+  if (Define.MakeData) p.Pattern = Define.MakeData(Barcode, Define.AutoCheckDigit, p.FullEncoded);
+  p.LinesWidth = GetLinesWidth(p.Pattern, Define.Module, Define.Ratio);
+
+  if (Define.DisplayText == dtBarcode)
+    p.Text = Barcode;
+  else if (Define.DisplayText == dtFullEncoded)
+    p.Text = p.FullEncoded;
+
+  p.SymbolWidth = p.TotalWidth = p.LinesWidth;
+  p.LinesHeight = p.TotalHeight = Height;
+  p.Angle = Define.Angle * M_PI / 180.0;
+
+  // Quiet zones and the texts a symbology prints in them. Without a canvas
+  // they are measured on a scratch bitmap when the platform has one.
+  int leftTextWidth = 0, rightTextWidth = 0;
+  if (Define.GetQuietZonesWidth) {
+    std::unique_ptr<TBitmap> scratch;
+    TCanvas* measure = Canvas;
+    if (!measure && (scratch = Platform().CreateBitmap())) measure = &scratch->Canvas();
+    if (measure) {
+      TCanvasStateSaver saved(*measure);
+      SelectTextFont(*measure, Define, true);
+      measure->CharExtra = 1;
+      Define.GetQuietZonesWidth(*measure, p.FullEncoded, Define.DisplayText, Define.TextAlignment, leftTextWidth,
+                                rightTextWidth, p.LeftSpacing, p.RightSpacing, p.LeftHeight, p.RightHeight);
+    }
+  }
+  p.LeftHeight = Round(p.LeftHeight * p.AspectRatio);
+  p.RightHeight = Round(p.RightHeight * p.AspectRatio);
+  p.LeftSpacing *= Define.Module;
+  p.RightSpacing *= Define.Module;
+  p.LeftZoneWidth = leftTextWidth + p.LeftSpacing;
+  p.RightZoneWidth = rightTextWidth + p.RightSpacing;
+  p.SymbolWidth = p.TotalWidth = p.LinesWidth + p.LeftZoneWidth + p.RightZoneWidth;
+
+  if (Canvas) {
+    if (Define.DisplayText != dtNone) {
+      TCanvasStateSaver saved(*Canvas);
+      SelectTextFont(*Canvas, Define, false);
+      Canvas->CharExtra = 1;
+      bool Continue = true;
+      if (Define.CustomDrawText) {
+        TPoint leftTop, rightBottom;
+        std::span<const int> dx;
+        Define.CustomDrawText(*Canvas, dtsPrepare, Define, p, Continue, leftTop, rightBottom, dx);
+        SelectTextFont(*Canvas, Define, false);  // the hook may have changed the font
+      }
+      if (Continue && !p.Text.empty()) {
+        p.TextWidth = Canvas->TextWidth(p.Text);
+        switch (Define.TextAlignment) {
+          case taLeft:
+          case taJustify: p.TextLeft = p.LeftZoneWidth; break;
+          case taCenter: p.TextLeft = p.LeftZoneWidth + (p.LinesWidth - p.TextWidth) / 2; break;
+          case taRight: p.TextLeft = p.SymbolWidth - p.RightZoneWidth - p.TextWidth; break;
+          case taCenterQuietZone: p.TextLeft = (p.SymbolWidth - p.TextWidth) / 2; break;
+          case taRightQuietZone: p.TextLeft = p.SymbolWidth - p.TextWidth; break;
+          case taLeftQuietZone:
+          case taJustifyQuietZone:
+          case taCustom: p.TextLeft = 0; break;
+        }
+        p.TextHeight = Round(Canvas->TextHeight(p.Text) * p.AspectRatio);
+        p.TextTop = Define.TextPosition == tpTopIn || Define.TextPosition == tpTopOut ? 0 : p.LinesHeight - p.TextHeight;
+      }
+    }
+    p.TopOffset = std::max(0, -p.TextTop);
+    p.TextTop += p.TopOffset;
+    p.TotalHeight = std::max(p.LinesHeight + p.TopOffset, p.TextTop + p.TextHeight);
+    p.LeftOffset = std::max(0, -p.TextLeft);
+    p.TextLeft += p.LeftOffset;
+    p.TotalWidth = IsJustified(Define.TextAlignment) ? p.SymbolWidth + p.LeftOffset
+                                                     : std::max(p.SymbolWidth + p.LeftOffset, p.TextLeft + p.TextWidth);
+  }
+
+  if (Rotation) {
+    p.Origin = TranslateQuad2D({Left, Top}, Rotation->Size, p.AspectRatio, p.Angle);
+    p.RotationOffset = Rotation->Offset;
+  } else {
+    p.Origin = TranslateQuad2D({Left, Top}, {p.TotalWidth, p.TotalHeight}, p.AspectRatio, p.Angle);
+  }
+  return ecValid;
+}
+
+void SetCharsSpacing(TCanvas& Canvas, std::string_view Text, int Left, int Width, TJustifyOffsetMode Mode, int& X,
+                     std::span<int> Dx) {
+  const int n = static_cast<int>(std::min(Text.size(), Dx.size()));
+  std::fill(Dx.begin(), Dx.end(), 0);
+  Canvas.CharExtra = 0;
+  const int tw = Canvas.TextWidth(Text);
+  const int b = Width - 1;
+  if (n < 2) {
+    X = Left + (b - tw) / 2;
+    return;
+  }
+  const int spare = b - tw;
+  const int g = Mode == jomInsert ? Round(double(spare) / (n - 1)) : spare / (n - 1);
+  for (int i = 0; i < n - 1; ++i) Dx[i] = Canvas.TextWidth(Text.substr(i, 1)) + g;
+  switch (Mode) {
+    case jomInsert: {
+      const int r = spare - (n - 1) * g;
+      const int step = r > 0 ? 1 : -1;
+      for (int i = 0; i < std::min(std::abs(r), n - 1); ++i) Dx[i] += step;
+      X = Left;
+      break;
+    }
+    case jomAround: X = Left + (Width - tw - (n - 1) * g) / 2; break;
+    case jomLeft: X = Left + b - tw - (n - 1) * g; break;
+    case jomRight: X = Left; break;
+  }
+}
+
+}  // namespace tessel

@@ -1,0 +1,245 @@
+// Drawing a laid-out symbol onto a canvas at any angle, and clearing its box.
+#include <climits>
+#include <cmath>
+#include <vector>
+
+#include "core/pCore.h"
+
+namespace tessel {
+namespace {
+
+bool IsTop(TTextPosition p) { return p == tpTopIn || p == tpTopOut; }
+
+void UseSolidColor(TCanvas& Canvas, TColor Color) {
+  Canvas.Pen.Color = Color;
+  Canvas.Pen.Style = TPenStyle::psSolid;
+  Canvas.Pen.Mode = TPenMode::pmCopy;
+  Canvas.Pen.Width = 1;
+  Canvas.Brush.Color = Color;
+  Canvas.Brush.Style = TBrushStyle::bsSolid;
+}
+
+// The line's rows inside a bar area of height H starting at Top.
+void ShapeLine(TLineType type, int H, int& Top, int& Height) {
+  switch (type) {
+    case ltBlackHalf: Top += 3 * H / 5; Height = H - 3 * H / 5; break;
+    case ltAscender: Height = 2 * H / 3; break;
+    case ltTracker: Top += H / 3; Height = H / 3; break;
+    case ltDescender: Top += H / 3; Height = H - H / 3; break;
+    case ltUpper: Height = H / 2; break;
+    case ltLower: Top += H / 2; Height = H - H / 2; break;
+    default: Height = H; break;
+  }
+}
+
+void DrawLines(TCanvas& Canvas, const TBarcodeDefineExtra& Define, const TBarcodeParameters& P, int LinesTop,
+               int LinesHeight, TColor BarColor, TColor SpaceColor) {
+  const TLineWidths widths = LineWidths(Define.Module, Define.Ratio);
+  int x = P.LeftOffset + P.LeftZoneWidth;
+  int index = 0;
+  for (char c : P.Pattern) {
+    ++index;
+    TLineType type;
+    int width;
+    DecodeLine(c, widths, type, width);
+    int top = LinesTop + P.TopOffset;
+    int height = LinesHeight;
+    ShapeLine(type, LinesHeight, top, height);
+    TColor color = type == ltWhite || type == ltWhite2D ? SpaceColor : BarColor;
+    if (Define.DrawLine) Define.DrawLine(index, type, color, x, top, width, height);
+    if (width > 0 && height > 0) {
+      if (type == ltWhite2D || type == ltBlack2D) {
+        UseSolidColor(Canvas, type == ltWhite2D ? BarColor : SpaceColor);
+        FillFrameRect(Canvas, P, x, top, x + width - 1, top + height - 1);
+        top += Define.Module;
+        height -= Define.Module;
+      }
+      if (height > 0) {
+        UseSolidColor(Canvas, color);
+        FillFrameRect(Canvas, P, x, top, x + width - 1, top + height - 1);
+        if (height == 1) {
+          const TPoint at = TransformPoint(P, {x, top});
+          Canvas.SetPixel(at.X, at.Y, color);
+        }
+      }
+    }
+    x += width;
+  }
+}
+
+void DrawBarcodeText(TCanvas& Canvas, TBarcodeDefineExtra& Define, TBarcodeParameters& P, TColor TextBackColor) {
+  TCanvasStateSaver saved(Canvas);
+  UseSolidColor(Canvas, TextBackColor);
+  SelectTextFont(Canvas, Define, false);
+  Canvas.CharExtra = 1;
+
+  // The box cleared behind the text.
+  TPoint leftTop, rightBottom;
+  const bool outside = Define.TextPosition == tpTopOut || Define.TextPosition == tpBottomOut;
+  if (outside || Define.TextAlignment == taCustom) {
+    leftTop.X = 0;
+    rightBottom.X = P.TotalWidth - 1;
+  } else {
+    const int pad = Define.TextHSpacing * Define.Module;
+    switch (Define.TextAlignment) {
+      case taLeft:
+      case taLeftQuietZone:
+        leftTop.X = P.TextLeft;
+        rightBottom.X = std::min(P.TextLeft + P.TextWidth + pad, P.TotalWidth) - 1;
+        break;
+      case taCenter:
+      case taCenterQuietZone:
+        leftTop.X = std::max(P.TextLeft - pad, 0);
+        rightBottom.X = std::min(P.TextLeft + P.TextWidth + pad, P.TotalWidth) - 1;
+        break;
+      case taRight:
+      case taRightQuietZone:
+        leftTop.X = std::max(P.TextLeft - pad, 0);
+        rightBottom.X = P.TextLeft + P.TextWidth - 1;
+        break;
+      case taJustify:
+        leftTop.X = P.LeftOffset + P.LeftZoneWidth;
+        rightBottom.X = leftTop.X + P.LinesWidth - 1;
+        break;
+      case taJustifyQuietZone:
+        leftTop.X = P.LeftOffset;
+        rightBottom.X = P.LeftOffset + P.SymbolWidth - 1;
+        break;
+      case taCustom: break;
+    }
+  }
+  const int gap = Define.TextVSpacing * Define.Module;
+  if (IsTop(Define.TextPosition)) {
+    leftTop.Y = 0;
+    rightBottom.Y = std::min(gap + P.TextHeight, P.TotalHeight) - 1;
+  } else {
+    leftTop.Y = std::max(P.TotalHeight - P.TextHeight - gap, 0);
+    rightBottom.Y = P.TotalHeight - 1;
+  }
+
+  bool Continue = true;
+  std::span<const int> advances;
+  if (Define.CustomDrawText)
+    Define.CustomDrawText(Canvas, dtsClear, Define, P, Continue, leftTop, rightBottom, advances);
+  if (Continue) FillFrameRect(Canvas, P, leftTop.X, leftTop.Y, rightBottom.X, rightBottom.Y);
+
+  leftTop = {P.TextLeft, P.TextTop};
+  std::vector<int> dx;
+  if (Define.TextAlignment == taJustify || Define.TextAlignment == taCustom ||
+      Define.TextAlignment == taJustifyQuietZone) {
+    dx.resize(P.Text.size());
+    if (Define.TextAlignment == taJustifyQuietZone)
+      SetCharsSpacing(Canvas, P.Text, P.LeftOffset, P.SymbolWidth, jomInsert, leftTop.X, dx);
+    else
+      SetCharsSpacing(Canvas, P.Text, P.LeftOffset + P.LeftZoneWidth, P.LinesWidth, jomInsert, leftTop.X, dx);
+    advances = dx;
+  }
+
+  Canvas.Transparent = true;
+  Canvas.TextColor = Canvas.Font.Color;
+  Continue = true;
+  if (Define.CustomDrawText)
+    Define.CustomDrawText(Canvas, dtsPrint, Define, P, Continue, leftTop, rightBottom, advances);
+  if (Continue) Canvas.TextOut(TransformPoint(P, leftTop), P.Text, advances);
+}
+
+}  // namespace
+
+TPoint Rotate2D(TPoint P, double Angle, double Aspect) {
+  const double s = std::sin(Angle), c = std::cos(Angle);
+  return {Round(P.X * c + P.Y * s), Round((P.Y * c - P.X * s) / Aspect)};
+}
+
+TPoint Translate2D(TPoint P, TPoint D) { return {P.X + D.X, P.Y + D.Y}; }
+
+TPoint TranslateQuad2D(TPoint LeftTop, TPoint Size, double Aspect, double Angle) {
+  const double s = std::sin(Angle), c = std::cos(Angle), k = Aspect;
+  const double w = Size.X, h = Size.Y;
+  int dx = 0, dy = 0;
+  if (s >= 0 && c >= 0) {
+    dy = Round(w * s / k);
+  } else if (s >= 0) {
+    dx = -Round(w * c);
+    dy = Round((w * s - h * c) / k);
+  } else if (c >= 0) {
+    dx = -Round(h * s);
+  } else {
+    dx = -Round(w * c) - Round(h * s);
+    dy = -Round(h * c / k);
+  }
+  TPoint r{LeftTop.X + dx, LeftTop.Y + dy};
+  // Rounding in Rotate2D puts a turned box one pixel past its corner.
+  const int degrees = ((Round(Angle * 180 / M_PI) % 360) + 360) % 360;
+  if (degrees >= 45 && degrees <= 135) {
+    r.Y -= 1;
+  } else if (degrees >= 136 && degrees <= 225) {
+    r.X -= 1;
+    r.Y -= 1;
+  } else if (degrees >= 226 && degrees <= 315) {
+    r.X -= 1;
+  }
+  return r;
+}
+
+void RotatedExtent(int& Width, int& Height, double Aspect, double Angle) {
+  if (Angle == 0) return;
+  const TPoint corners[] = {{0, 0}, {Width, 0}, {0, Height}, {Width, Height}};
+  int minX = INT_MAX, maxX = INT_MIN, minY = INT_MAX, maxY = INT_MIN;
+  for (TPoint c : corners) {
+    const TPoint r = Rotate2D(c, Angle, Aspect);
+    minX = std::min(minX, r.X);
+    maxX = std::max(maxX, r.X);
+    minY = std::min(minY, r.Y);
+    maxY = std::max(maxY, r.Y);
+  }
+  Width = maxX - minX + 1;
+  Height = maxY - minY + 1;
+}
+
+TPoint TransformPoint(const TBarcodeParameters& P, TPoint Point) {
+  return Translate2D(Rotate2D(Translate2D(Point, P.RotationOffset), P.Angle, P.AspectRatio), P.Origin);
+}
+
+void FillFrameRect(TCanvas& Canvas, const TBarcodeParameters& P, int Left, int Top, int Right, int Bottom) {
+  const TPoint points[4] = {TransformPoint(P, {Left, Top}), TransformPoint(P, {Right, Top}),
+                            TransformPoint(P, {Right, Bottom}), TransformPoint(P, {Left, Bottom})};
+  Canvas.Polygon(points);
+}
+
+int DrawBarcode(TCanvas& Canvas, const std::string& Barcode, int Left, int Top, int Height, TColor BarColor,
+                TColor SpaceColor, TColor TextBackColor, const TBarcodeDefineExtra& Define, int ResolutionX,
+                int ResolutionY, const TCustomRotation* Rotation) {
+  TBarcodeDefineExtra define = Define;
+  TBarcodeParameters p;
+  const int error =
+      BuildBarcodeParameters(&Canvas, Barcode, define, p, Left, Top, Height, ResolutionX, ResolutionY, Rotation);
+  if (error != ecValid) return error;
+  if (p.Pattern.empty()) return ecValid;
+
+  TCanvasStateSaver saved(Canvas);
+  int linesHeight = p.LinesHeight, linesTop = 0;
+  if (define.MultiState && !p.Text.empty()) {
+    // Height-modulated codes keep their bars clear of the text.
+    const int reserved = define.TextVSpacing * define.Module + p.TextHeight;
+    linesHeight = std::max(0, linesHeight - reserved - 1);
+    if (IsTop(define.TextPosition)) linesTop = reserved;
+  }
+  if (linesHeight > 0) DrawLines(Canvas, define, p, linesTop, linesHeight, BarColor, SpaceColor);
+  if (!p.Text.empty()) DrawBarcodeText(Canvas, define, p, TextBackColor);
+  if (define.AfterDrawBarcode) define.AfterDrawBarcode(Canvas, define, p);
+  return ecValid;
+}
+
+int ClearBarcode(TCanvas& Canvas, const std::string& Barcode, int Left, int Top, int Height, TColor Color,
+                 const TBarcodeDefineExtra& Define, int Margin, bool UseColor) {
+  TBarcodeDefineExtra define = Define;
+  TBarcodeParameters p;
+  const int error = BuildBarcodeParameters(&Canvas, Barcode, define, p, Left, Top, Height, 1, 1, nullptr);
+  if (error != ecValid) return error;
+  TCanvasStateSaver saved(Canvas);
+  UseSolidColor(Canvas, UseColor ? Color : Canvas.Brush.Color);
+  FillFrameRect(Canvas, p, -Margin, -Margin, p.TotalWidth + Margin - 1, p.TotalHeight + Margin - 1);
+  return ecValid;
+}
+
+}  // namespace tessel

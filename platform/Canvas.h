@@ -1,0 +1,121 @@
+// TCanvas: the drawing surface the engine draws on. The engine sets the
+// public state (pen, brush, font, spacing, text mode) and calls the drawing
+// operations; an implementation reads the state when it draws or measures.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "platform/Font.h"
+#include "platform/Types.h"
+
+namespace tessel {
+
+class TBitmap;
+
+enum class TPenStyle { psSolid, psClear };
+enum class TPenMode { pmCopy, pmNot, pmXor };
+enum class TBrushStyle { bsSolid, bsClear };
+
+struct TPen {
+  TColor Color = clBlack;
+  TPenStyle Style = TPenStyle::psSolid;
+  TPenMode Mode = TPenMode::pmCopy;
+  int Width = 1;
+  friend bool operator==(const TPen&, const TPen&) = default;
+};
+
+struct TBrush {
+  TColor Color = clWhite;
+  TBrushStyle Style = TBrushStyle::bsSolid;
+  friend bool operator==(const TBrush&, const TBrush&) = default;
+};
+
+// A font as selected into a device: face and style from a TFont, a height in
+// device pixels (negative: the character height, as -MulDiv(size, dpi, 72)
+// gives it) and the rotation of the text line in tenths of a degree,
+// counter-clockwise.
+struct TLogFont {
+  std::string Name = TFont::DefaultName;
+  int Height = -11;
+  int Escapement = 0;
+  TFontStyles Style;
+  int Charset = TFont::DefaultCharset;
+  TColor Color = clBlack;
+  friend bool operator==(const TLogFont&, const TLogFont&) = default;
+};
+
+class TCanvas {
+ public:
+  virtual ~TCanvas() = default;
+
+  TPen Pen;
+  TBrush Brush;
+  TLogFont Font;
+  int CharExtra = 0;          // extra pixels after every character of a text
+  bool Transparent = false;   // text drawn without filling its cell
+  TColor TextColor = clBlack;
+
+  // Fills the quadrilateral with the brush and outlines it with the pen.
+  virtual void Polygon(const TPoint (&points)[4]) = 0;
+  // Fills the rectangle (right and bottom exclusive) with the brush and
+  // outlines it with the pen.
+  virtual void Rectangle(const TRect& rect) = 0;
+  virtual void SetPixel(int x, int y, TColor color) = 0;
+
+  // Size of a text in the selected font with CharExtra after every character.
+  virtual int TextWidth(std::string_view text) = 0;
+  virtual int TextHeight(std::string_view text) = 0;
+  // Draws a text whose cell's top-left corner is at `at`, turned by the
+  // font's escapement around that point. With advances, character i is
+  // followed by advances[i] pixels instead of its natural width.
+  virtual void TextOut(TPoint at, std::string_view text, std::span<const int> advances = {}) = 0;
+
+  virtual int PixelsPerInchX() const = 0;
+  virtual int PixelsPerInchY() const = 0;
+
+  // Copies a bitmap scaled into the destination rectangle.
+  virtual void StretchDraw(const TRect& dest, const TBitmap& source) = 0;
+
+  // Selects a TFont at the given rotation, sized for this canvas's vertical
+  // resolution.
+  void SelectFont(const TFont& font, int escapement);
+};
+
+// What a drawing routine must give back to a canvas it borrowed.
+class TCanvasStateSaver {
+ public:
+  explicit TCanvasStateSaver(TCanvas& canvas)
+      : canvas_(canvas),
+        pen_(canvas.Pen),
+        brush_(canvas.Brush),
+        font_(canvas.Font),
+        charExtra_(canvas.CharExtra),
+        transparent_(canvas.Transparent),
+        textColor_(canvas.TextColor) {}
+  ~TCanvasStateSaver() {
+    canvas_.Pen = pen_;
+    canvas_.Brush = brush_;
+    canvas_.Font = font_;
+    canvas_.CharExtra = charExtra_;
+    canvas_.Transparent = transparent_;
+    canvas_.TextColor = textColor_;
+  }
+  TCanvasStateSaver(const TCanvasStateSaver&) = delete;
+  TCanvasStateSaver& operator=(const TCanvasStateSaver&) = delete;
+
+ private:
+  TCanvas& canvas_;
+  TPen pen_;
+  TBrush brush_;
+  TLogFont font_;
+  int charExtra_;
+  bool transparent_;
+  TColor textColor_;
+};
+
+// a * b / c rounded to the nearest integer, as the platform's MulDiv.
+int MulDiv(int a, int b, int c);
+
+}  // namespace tessel

@@ -1,0 +1,16 @@
+// Inverted Industrial 2 of 5: the Industrial pattern with bars and spaces
+// exchanged.
+#pragma once
+
+#include "symbologies/pCode25Ind.h"
+
+namespace tessel {
+
+class TBarcode_Code25Invert : public TBarcode_Code25Industrial {
+  TESSEL_CLASS_INFO
+ public:
+  using TBarcode_Code25Industrial::TBarcode_Code25Industrial;
+  std::string MakeData(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded) override;
+};
+
+}  // namespace tessel
