@@ -1,0 +1,37 @@
+// Helpers for the Qt platform tests: render a component onto a QImage and
+// read it back with a real barcode reader.
+#pragma once
+
+#include <QImage>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "components/pBarcode.h"
+
+namespace tessel::testing {
+
+// Draws `barcode` with its own settings on a white image (quiet zone of
+// `margin` pixels all round) with DrawTo at the given angle; the bars are
+// `height` pixels high.
+QImage Render(TBarcode& barcode, int module = 2, int height = 80, int angle = 0, int margin = 20);
+
+struct TDecoded {
+  std::string Text;    // the decoded text (UTF-8 as the reader reports it)
+  std::string Bytes;   // the raw decoded bytes (Latin-1 for Code 128)
+  std::string Format;  // the reader's format name, for example "ITF"
+  std::string SymbologyIdentifier;
+};
+
+// Decodes one linear symbol from the image; nothing when the reader finds
+// none. `formats` restricts the reader (zxing format names separated by
+// '|', for example "ITF" or "EAN13|UPCA"); empty tries all linear formats.
+std::optional<TDecoded> Decode(const QImage& image, const std::string& formats = "");
+
+// The widths of the runs of dark and light pixels along row y, starting
+// with the first dark pixel.
+std::string RunWidths(const QImage& image, int y);
+std::vector<int> Runs(const QImage& image, int y);
+std::vector<int> ColumnRuns(const QImage& image, int x);
+
+}  // namespace tessel::testing
