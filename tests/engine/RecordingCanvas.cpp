@@ -1,0 +1,114 @@
+#include "RecordingCanvas.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace tessel::testing {
+
+TRect TPolygonCall::Box() const {
+  TRect r{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+  for (const TPoint& p : Points) {
+    r.Left = std::min(r.Left, p.X);
+    r.Top = std::min(r.Top, p.Y);
+    r.Right = std::max(r.Right, p.X);
+    r.Bottom = std::max(r.Bottom, p.Y);
+  }
+  return r;
+}
+
+TRecordingCanvas::TRecordingCanvas(int width, int height, int dpi) : dpiX(dpi), dpiY(dpi) { Resize(width, height); }
+
+void TRecordingCanvas::Resize(int width, int height) {
+  width_ = std::max(0, width);
+  height_ = std::max(0, height);
+  raster_.assign(static_cast<std::size_t>(width_) * height_, clWhite);
+}
+
+void TRecordingCanvas::Fill(TColor color) { std::fill(raster_.begin(), raster_.end(), color); }
+
+TColor TRecordingCanvas::Pixel(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return clWhite;
+  return raster_[static_cast<std::size_t>(y) * width_ + x];
+}
+
+void TRecordingCanvas::FillBox(int left, int top, int right, int bottom, TColor color) {
+  for (int y = std::max(top, 0); y <= std::min(bottom, height_ - 1); ++y)
+    for (int x = std::max(left, 0); x <= std::min(right, width_ - 1); ++x)
+      raster_[static_cast<std::size_t>(y) * width_ + x] = color;
+}
+
+void TRecordingCanvas::Polygon(const TPoint (&points)[4]) {
+  TPolygonCall call{{points[0], points[1], points[2], points[3]}, Brush.Color, Pen.Color};
+  Polygons.push_back(call);
+  // Only axis-aligned quadrilaterals are rasterised (turns by multiples of 90).
+  const bool aligned = (points[0].X == points[3].X && points[1].X == points[2].X && points[0].Y == points[1].Y &&
+                        points[2].Y == points[3].Y) ||
+                       (points[0].Y == points[3].Y && points[1].Y == points[2].Y && points[0].X == points[1].X &&
+                        points[2].X == points[3].X);
+  if (aligned && Brush.Style == TBrushStyle::bsSolid) {
+    const TRect box = call.Box();
+    FillBox(box.Left, box.Top, box.Right, box.Bottom, Brush.Color);
+  }
+}
+
+void TRecordingCanvas::Rectangle(const TRect& rect) {
+  Rectangles.push_back(rect);
+  if (Brush.Style == TBrushStyle::bsSolid) FillBox(rect.Left, rect.Top, rect.Right - 1, rect.Bottom - 1, Brush.Color);
+}
+
+void TRecordingCanvas::SetPixel(int x, int y, TColor color) {
+  Pixels.push_back({x, y});
+  FillBox(x, y, x, y, color);
+}
+
+int TRecordingCanvas::TextWidth(std::string_view text) {
+  return static_cast<int>(text.size()) * (CharWidth(Font) + CharExtra);
+}
+
+int TRecordingCanvas::TextHeight(std::string_view) { return std::abs(Font.Height) + 3; }
+
+void TRecordingCanvas::TextOut(TPoint at, std::string_view text, std::span<const int> advances) {
+  Texts.push_back({at, std::string(text), std::vector<int>(advances.begin(), advances.end()), Font, CharExtra,
+                   TextColor, Transparent});
+}
+
+void TRecordingCanvas::StretchDraw(const TRect& dest, const TBitmap&) { Stretches.push_back(dest); }
+
+static std::vector<int> RunsOf(const std::vector<TColor>& line, TColor background) {
+  std::vector<int> runs;
+  auto it = std::find_if(line.begin(), line.end(), [&](TColor c) { return c != background; });
+  auto last = std::find_if(line.rbegin(), line.rend(), [&](TColor c) { return c != background; }).base();
+  TColor current = 0;
+  for (; it < last; ++it) {
+    if (runs.empty() || *it != current) {
+      runs.push_back(0);
+      current = *it;
+    }
+    ++runs.back();
+  }
+  return runs;
+}
+
+std::vector<int> TRecordingCanvas::RowRuns(int y, TColor background) const {
+  std::vector<TColor> line;
+  for (int x = 0; x < width_; ++x) line.push_back(Pixel(x, y));
+  return RunsOf(line, background);
+}
+
+std::vector<int> TRecordingCanvas::ColumnRuns(int x, TColor background) const {
+  std::vector<TColor> line;
+  for (int y = 0; y < height_; ++y) line.push_back(Pixel(x, y));
+  return RunsOf(line, background);
+}
+
+TFakePlatform& TFakePlatform::Instance() {
+  static TFakePlatform platform;
+  return platform;
+}
+
+namespace {
+// Every engine test runs against the fake platform.
+const bool installed = (InstallPlatform(&TFakePlatform::Instance()), true);
+}  // namespace
+
+}  // namespace tessel::testing
