@@ -1,0 +1,119 @@
+// TBarcode_UPC: the common base of the EAN/UPC family. It supplies
+// fixed-length numeric input padded on the left with '0', the EAN/UPC check
+// digit, the three digit tables, the retail human-readable layout used with
+// taCustom (digit groups under the halves, marks and outer digits in the quiet
+// zones, data bars cut short above the digits) and the hooks through which a
+// composite partner measures, draws and follows the linear symbol.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "components/pBarcode.h"
+#include "components/pComposite.h"
+
+namespace tessel {
+
+// Number set A (odd parity), number set B (even parity) and number set C
+// (right half), indexed by digit; elements alternate space, bar, space, bar
+// for A and B and bar, space, bar, space for C.
+inline constexpr std::array<std::string_view, 10> Tabelle_UPC_L = {"2605", "1615", "1516", "0805", "0526",
+                                                                   "0625", "0508", "0706", "0607", "2506"};
+inline constexpr std::array<std::string_view, 10> Tabelle_UPC_G = {"0517", "0616", "1606", "0535", "1705",
+                                                                   "0715", "3505", "1525", "2515", "1507"};
+inline constexpr std::array<std::string_view, 10> Tabelle_UPC_R = {"7150", "6160", "6061", "5350", "5071",
+                                                                   "5170", "5053", "5251", "5152", "7051"};
+
+// The table index of a digit; any other character counts as 0, so that an
+// unverified text can never index outside a table.
+inline int UPCDigit(char C) { return C >= '0' && C <= '9' ? C - '0' : 0; }
+
+enum TCustomAlignmentType { catSingleZone, catDoubleZone };
+
+// How the retail layout splits a symbol's text and its pattern: the texts of
+// the quiet zones, the digit groups under the halves and the pixel widths of
+// the guards and halves along the bars.
+struct TCustomAlignmentDefine {
+  std::string LeftText;
+  std::string LeftDigits;
+  std::string RightDigits;
+  std::string RightText;
+  TCustomAlignmentType AlignmentType = catSingleZone;
+  int LeftGuardWidth = 0;
+  int LeftHalfWidth = 0;
+  int CenterGuardWidth = 0;
+  int RightHalfWidth = 0;
+  int RightGuardWidth = 0;
+};
+
+class TBarcode_UPC : public TBarcode, public ICompositeLinear {
+  TESSEL_CLASS_INFO
+ public:
+  explicit TBarcode_UPC(TComponent* AOwner);
+
+  bool ShowQuietZoneMark() const { return showQuietZoneMark_; }
+  void SetShowQuietZoneMark(bool Value);
+  int LeftQuietZoneSpacing() const { return leftQuietZoneSpacing_; }
+  void SetLeftQuietZoneSpacing(int Value);
+  int RightQuietZoneSpacing() const { return rightQuietZoneSpacing_; }
+  void SetRightQuietZoneSpacing(int Value);
+
+  void Assign(const TPersistent* Source) override;
+
+  // The number of digits of the full symbol, check digit included.
+  virtual int NumberChars();
+
+  bool VerifyLength(const std::string& Barcode, bool AutoCheckDigit) override;
+  bool VerifyChar(const std::string& Barcode, int Index, bool AutoCheckDigit) override;
+  std::string AppendCheckDigit(const std::string& Barcode) override;
+  std::string MakeData(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded) override;
+  void GetQuietZonesWidth(TCanvas& Canvas, const std::string& FullEncoded, TDisplayText DisplayText,
+                          TTextAlignment Alignment, int& LeftTextWidth, int& RightTextWidth, int& LeftSpacing,
+                          int& RightSpacing, int& LeftHeight, int& RightHeight) override;
+  void DoCustomDrawText(TCanvas& Canvas, TDrawTextStep Step, TBarcodeDefine& Define, TBarcodeParameters& Parameters,
+                        bool& Continue, TPoint& LeftTop, TPoint& RightBottom, std::span<const int>& PDx) override;
+
+  // Fills Define for the given text and pattern (subclasses); true when the
+  // retail layout applies: a text, taCustom and a displayed text.
+  virtual bool GetCustomAlignmentDefine(const std::string& FullEncoded, TDisplayText DisplayText,
+                                        TTextAlignment Alignment, const std::string& Pattern, double Ratio, int Module,
+                                        TCustomAlignmentDefine& Define);
+
+  // ---- composite hooks ----
+  int GetSymbolWidth(TCanvas* Canvas, int Module, int& SymbolModules, int& LeftExtent, int& RightExtent) override;
+  int DrawToComposite(TCanvas& Canvas, int Module, int Left, int Top, int Angle, TColor BarColor, TColor SpaceColor,
+                      const TCustomRotation* Rotation, bool Reserved, int Height) override;
+  void SetOnChangeForComposite(TNotifyEvent ClearHandler, TNotifyEvent ChangeHandler) override;
+
+ protected:
+  // Mark as a quiet-zone text when ShowQuietZoneMark is set, else empty.
+  std::string QuietZoneMark(char Mark) const { return std::string(showQuietZoneMark_ ? 1 : 0, Mark); }
+  void DoClearForComposite() override;
+  void DoChangeForComposite() override;
+
+ private:
+  // Draws a quiet-zone text at a layout-frame point in the quiet-zone font.
+  static void DrawQuietZoneText(TCanvas& Canvas, const TBarcodeDefine& Define, const TBarcodeParameters& Parameters,
+                                TPoint At, const std::string& Text);
+  // Spreads a digit group over Width pixels from Left and draws it on the
+  // text line in the canvas's current font.
+  static void DrawDigitGroup(TCanvas& Canvas, const TBarcodeParameters& Parameters, const std::string& Digits, int Left,
+                             int Width, TJustifyOffsetMode Mode);
+
+  bool showQuietZoneMark_ = false;
+  int leftQuietZoneSpacing_ = 1;
+  int rightQuietZoneSpacing_ = 1;
+  TCompositeHandlers composite_;
+};
+
+// The n characters of S from the 1-based position i, fewer at its end.
+std::string UPCCopy(const std::string& S, int i, int n);
+
+// Published-property entries for the options each EAN/UPC class publishes
+// where they apply.
+TPropInfo ShowQuietZoneMarkProperty();
+TPropInfo LeftQuietZoneSpacingProperty();
+TPropInfo RightQuietZoneSpacingProperty();
+
+}  // namespace tessel
