@@ -138,8 +138,15 @@ void TQtCanvas::TextOut(TPoint at, std::string_view text, std::span<const int> a
   painter->restore();
 }
 
-int TQtCanvas::PixelsPerInchX() const { return device_ ? device_->logicalDpiX() : 96; }
-int TQtCanvas::PixelsPerInchY() const { return device_ ? device_->logicalDpiY() : 96; }
+int TQtCanvas::PixelsPerInchX() const {
+  if (pixelsPerInch_ > 0) return pixelsPerInch_;
+  return device_ ? device_->logicalDpiX() : 96;
+}
+
+int TQtCanvas::PixelsPerInchY() const {
+  if (pixelsPerInch_ > 0) return pixelsPerInch_;
+  return device_ ? device_->logicalDpiY() : 96;
+}
 
 void TQtCanvas::StretchDraw(const TRect& dest, const TBitmap& source) {
   const auto* bitmap = dynamic_cast<const TQtBitmap*>(&source);

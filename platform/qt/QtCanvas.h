@@ -29,6 +29,9 @@ class TQtCanvas : public TCanvas {
   // Whether drawing begins painting by itself (bitmaps) or is dropped while
   // no painting is open (printers, whose job the caller opens).
   void SetAutoBegin(bool value) { autoBegin_ = value; }
+  // Reports this resolution instead of the device's (0: the device's), so
+  // that a vector device lays a symbol out exactly as a screen bitmap does.
+  void SetPixelsPerInch(int value) { pixelsPerInch_ = value; }
 
   void Polygon(const TPoint (&points)[4]) override;
   void Rectangle(const TRect& rect) override;
@@ -49,6 +52,7 @@ class TQtCanvas : public TCanvas {
   QPaintDevice* device_;
   QPainter painter_;
   bool autoBegin_ = true;
+  int pixelsPerInch_ = 0;
   QFont font_;
   TLogFont fontKey_;
   int fontExtra_ = -1;

@@ -32,30 +32,35 @@ std::optional<TDecoded> Decode(const QImage& image, const std::string& formats) 
                   result.symbologyIdentifier()};
 }
 
-std::vector<int> Runs(const QImage& image, int y) {
+namespace {
+
+// Runs of dark and light pixels along a line of `count` pixels, from the
+// first dark one; a trailing light run is dropped.
+template <class Dark>
+std::vector<int> RunsAlong(int count, Dark dark) {
   std::vector<int> runs;
-  bool started = false, dark = false;
-  for (int x = 0; x < image.width(); ++x) {
-    const bool d = qGray(image.pixel(x, y)) < 128;
-    if (!started) {
-      if (!d) continue;
-      started = true;
-      dark = true;
-      runs.push_back(0);
-    }
-    if (d != dark) {
-      dark = d;
+  bool current = false;
+  for (int i = 0; i < count; ++i) {
+    const bool d = dark(i);
+    if (runs.empty() && !d) continue;
+    if (runs.empty() || d != current) {
+      current = d;
       runs.push_back(0);
     }
     ++runs.back();
   }
-  if (!runs.empty() && !dark) runs.pop_back();  // trailing light area
+  if (!runs.empty() && !current) runs.pop_back();
   return runs;
 }
 
+}  // namespace
+
+std::vector<int> Runs(const QImage& image, int y) {
+  return RunsAlong(image.width(), [&](int x) { return qGray(image.pixel(x, y)) < 128; });
+}
+
 std::vector<int> ColumnRuns(const QImage& image, int x) {
-  const QImage turned = image.transformed(QTransform().rotate(90));
-  return Runs(turned, turned.height() - 1 - x);
+  return RunsAlong(image.height(), [&](int y) { return qGray(image.pixel(x, y)) < 128; });
 }
 
 std::string RunWidths(const QImage& image, int y) {

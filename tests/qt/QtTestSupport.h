@@ -28,8 +28,8 @@ struct TDecoded {
 // '|', for example "ITF" or "EAN13|UPCA"); empty tries all linear formats.
 std::optional<TDecoded> Decode(const QImage& image, const std::string& formats = "");
 
-// The widths of the runs of dark and light pixels along row y, starting
-// with the first dark pixel.
+// The widths of the runs of dark and light pixels along row y (left to
+// right) or column x (top to bottom), starting with the first dark pixel.
 std::string RunWidths(const QImage& image, int y);
 std::vector<int> Runs(const QImage& image, int y);
 std::vector<int> ColumnRuns(const QImage& image, int x);

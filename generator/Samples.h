@@ -1,0 +1,13 @@
+// One sample symbol of every registered class, for a first look at the
+// library.
+#pragma once
+
+#include <QString>
+
+namespace tessel::generator {
+
+// Writes <folder>/<ClassName>.png for every registered class and prints the
+// paths; false when a file could not be written.
+bool WriteSamples(const QString& Folder);
+
+}  // namespace tessel::generator
