@@ -1,0 +1,383 @@
+#include "symbologies/pCode128.h"
+
+#include <algorithm>
+
+#include "core/pCommon.h"
+
+namespace tessel {
+
+namespace {
+
+bool IsEscapeChar(char C) { return std::string_view("1234abcs\\").find(C) != std::string_view::npos; }
+
+// The look-ahead quantities of the subset choice at every position of a
+// text, computed once from right to left, so that each encoding step asks in
+// constant time what the rules would find by walking the rest of the text.
+class TLookAhead {
+ public:
+  TLookAhead(const TCode128Scanned& Text, int Length)
+      : text_(Text.Text),
+        carried_(Text.Carried),
+        n_(static_cast<std::size_t>(std::clamp<long long>(Length, 0, static_cast<long long>(Text.Text.size())))) {
+    rawRun_.assign(n_ + 1, 0);
+    for (std::size_t i = n_; i-- > 0;) rawRun_[i] = IsDigit(i) ? rawRun_[i + 1] + 1 : 0;
+
+    // skip[j]: where a sequence of "\1" pairs starting at j ends.
+    std::vector<std::size_t> skip(n_ + 1);
+    for (std::size_t j = n_ + 1; j-- > 0;)
+      skip[j] = j + 1 < n_ && text_[j] == '\\' && text_[j + 1] == '1' ? skip[j + 2] : j;
+    cRun_.assign(n_ + 1, 0);
+    for (std::size_t i = 0; i <= n_; ++i) {
+      const int raw = rawRun_[i];
+      const std::size_t j = i + static_cast<std::size_t>(raw), k = skip[j];
+      cRun_[i] = k != j && IsDigit(k) ? (raw + rawRun_[k]) & ~1 : raw & ~1;
+    }
+
+    // The escape pairs, read from the left; an invalid escape or a trailing
+    // backslash ends the text for the encoder and for the counts.
+    std::vector<std::size_t> starts;
+    starts.reserve(n_);
+    end_ = n_;
+    for (std::size_t i = 0; i < n_;) {
+      if (text_[i] != '\\') {
+        starts.push_back(i++);
+      } else if (i + 1 < n_ && IsEscapeChar(text_[i + 1])) {
+        starts.push_back(i);
+        i += 2;
+      } else {
+        end_ = i;
+        break;
+      }
+    }
+    aOnly_.assign(n_ + 2, 0);
+    bOnly_.assign(n_ + 2, 0);
+    for (auto it = starts.rbegin(); it != starts.rend(); ++it) {
+      const std::size_t p = *it;
+      if (text_[p] == '\\') {  // escape pairs neither count nor stop
+        aOnly_[p] = aOnly_[p + 2];
+        bOnly_[p] = bOnly_[p + 2];
+        continue;
+      }
+      if (cRun_[p] > 3) continue;  // a run worth subset C stops both walks
+      const int low = Low(p);
+      if (low < 96) aOnly_[p] = (low < 32 ? 1 : 0) + aOnly_[p + 1];
+      if (low >= 32) bOnly_[p] = (low >= 96 ? 1 : 0) + bOnly_[p + 1];
+    }
+  }
+
+  std::size_t Size() const { return n_; }
+  std::size_t End() const { return end_; }
+  char At(std::size_t i) const { return text_[i]; }
+  int Low(std::size_t i) const { return static_cast<unsigned char>(text_[i]) & 0x7F; }
+  bool Carried(std::size_t i) const { return i < carried_.size() && carried_[i]; }
+  // A digit that may be paired in subset C.
+  bool IsDigit(std::size_t i) const { return i < n_ && text_[i] >= '0' && text_[i] <= '9' && !Carried(i); }
+  int RawRun(std::size_t i) const { return rawRun_[i]; }
+  int CRun(std::size_t i) const { return cRun_[i]; }
+  int AOnly(std::size_t i) const { return aOnly_[i]; }
+  int BOnly(std::size_t i) const { return bOnly_[i]; }
+
+  TCode128SubSet NextMode(std::size_t i, bool First) const {
+    if (RawRun(i) % 2 == 0 && (CRun(i) >= 4 || (First && CRun(i) >= 2))) return cssSubSetC;
+    if (BOnly(i) >= 2) return cssSubSetB;
+    return AOnly(i) > 1 || AOnly(i) > BOnly(i) ? cssSubSetA : cssSubSetB;
+  }
+
+ private:
+  std::string_view text_;
+  const std::vector<bool>& carried_;
+  std::size_t n_;
+  std::size_t end_ = 0;
+  std::vector<int> rawRun_, cRun_, aOnly_, bOnly_;
+};
+
+// The value of a character (low seven bits) in subset A or B.
+int ValueIn(int Low, TCode128SubSet SubSet) {
+  if (SubSet == cssSubSetA) return Low < 32 ? Low + 64 : Low - 32;
+  return Low - 32;
+}
+
+}  // namespace
+
+void TBarcode_Code128::SetInitialSubSet(TCode128SubSet Value) { SetComposite(initialSubSet_, Value, false); }
+
+void TBarcode_Code128::Assign(const TPersistent* Source) {
+  const auto* source = dynamic_cast<const TBarcode_Code128*>(Source);
+  if (!source) return;
+  initialSubSet_ = source->initialSubSet_;
+  TBarcode::Assign(Source);
+}
+
+int TBarcode_Code128::VerifyAllChars(const std::string& Barcode, bool) {
+  const std::size_t n = Barcode.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    if (Barcode[i] != '\\') continue;
+    if (i + 1 == n) return static_cast<int>(i + 1);
+    if (!IsEscapeChar(Barcode[i + 1])) return static_cast<int>(i + 2);
+    ++i;  // the escape pair as a whole
+  }
+  return 0;
+}
+
+TCode128Scanned TBarcode_Code128::BarcodeScan(std::string_view Barcode, int Length) {
+  const std::size_t n = std::min(Barcode.size(), static_cast<std::size_t>(std::max(Length, 0)));
+  TCode128Scanned result;
+  std::string& text = result.Text;
+  std::vector<bool>& carried = result.Carried;
+  text.reserve(n + n / 2);
+  carried.reserve(n + n / 2);
+  auto plain = [&](std::string_view s) {
+    text += s;
+    carried.insert(carried.end(), s.size(), false);
+  };
+  // A character without its top bit; a backslash is written as the escape
+  // "\\" so that it stays that character instead of starting an escape.
+  auto carry = [&](char c) {
+    const char low = static_cast<char>(static_cast<unsigned char>(c) & 0x7F);
+    if (low == '\\') {
+      text += "\\\\";
+      carried.push_back(true);
+      carried.push_back(true);
+    } else {
+      text += low;
+      carried.push_back(true);
+    }
+  };
+  auto high = [&](std::size_t i) { return static_cast<unsigned char>(Barcode[i]) >= 128; };
+  for (std::size_t i = 0; i < n;) {
+    if (!high(i)) {
+      text += Barcode[i++];
+      carried.push_back(false);
+      continue;
+    }
+    std::size_t j = i;
+    while (j < n && high(j)) ++j;
+    const std::size_t run = j - i;
+    const bool atEnd = j == n;
+    if ((!atEnd && run > 4) || (atEnd && run > 2)) {
+      plain("\\4\\4");
+      for (std::size_t k = i; k < j; ++k) carry(Barcode[k]);
+      if (!atEnd) plain("\\4\\4");
+    } else {
+      for (std::size_t k = i; k < j; ++k) {
+        plain("\\4");
+        carry(Barcode[k]);
+      }
+    }
+    i = j;
+  }
+  return result;
+}
+
+TCode128SubSet TBarcode_Code128::GetNextMode(const TCode128Scanned& Text, int Length, bool First, int Position) {
+  const TLookAhead text(Text, Length);
+  const std::size_t i = std::min(static_cast<std::size_t>(std::max(Position, 1) - 1), text.Size());
+  return text.NextMode(i, First);
+}
+
+void TBarcode_Code128::Encode(const TCode128Scanned& Text, int Length, std::string& Values, TCode128SubSet& StartSubSet,
+                              TCode128SubSet& FinalSubSet, TCode128SubSet InitialSubSet) {
+  using namespace code128;
+  const TLookAhead text(Text, Length);
+  const std::size_t n = text.Size();
+  Values.clear();
+  Values.reserve(n + 8);
+  auto emit = [&Values](int value) { Values.push_back(static_cast<char>(value)); };
+  // Away from subset C, to the subset the text ahead of i asks for.
+  auto leaveC = [&](std::size_t i) {
+    const TCode128SubSet m = text.NextMode(i, false) == cssSubSetA ? cssSubSetA : cssSubSetB;
+    emit(m == cssSubSetA ? CodeA : CodeB);
+    return m;
+  };
+
+  TCode128SubSet current = InitialSubSet == cssSubAuto ? text.NextMode(0, true) : InitialSubSet;
+  StartSubSet = current;
+  std::size_t i = 0;
+  while (i < n) {
+    const char c = text.At(i);
+    if (c == '\\') {
+      if (i + 1 >= n) break;
+      const char e = text.At(i + 1);
+      if (!IsEscapeChar(e)) break;
+      if (current == cssSubSetC && (e == '2' || e == '3' || e == '4' || e == '\\')) current = leaveC(i);
+      switch (e) {
+        case '1': emit(FNC1); break;
+        case '2': emit(FNC2); break;
+        case '3': emit(FNC3); break;
+        case '4': emit(current == cssSubSetA ? CodeA : CodeB); break;
+        case 'a':
+          if (current != cssSubSetA) emit(CodeA), current = cssSubSetA;
+          break;
+        case 'b':
+          if (current != cssSubSetB) emit(CodeB), current = cssSubSetB;
+          break;
+        case 'c':
+          if (current != cssSubSetC) emit(CodeC), current = cssSubSetC;
+          break;
+        case 's':
+          if (current != cssSubSetC) emit(Shift);
+          break;
+        default: emit(ValueIn('\\', current)); break;  // "\\"
+      }
+      i += 2;
+      continue;
+    }
+    if (current != cssSubSetC && text.CRun(i) >= 4) {
+      if (text.RawRun(i) % 2 != 0) emit(ValueIn(text.Low(i++), current));
+      emit(CodeC);
+      current = cssSubSetC;
+      continue;
+    }
+    const int low = text.Low(i);
+    switch (current) {
+      case cssSubSetC:
+        if (text.IsDigit(i) && text.IsDigit(i + 1)) {
+          emit((c - '0') * 10 + (text.At(i + 1) - '0'));
+          ++i;
+        } else {
+          current = leaveC(i);
+          emit(ValueIn(low, current));
+        }
+        break;
+      case cssSubSetA:
+        if (low < 96) {
+          emit(ValueIn(low, cssSubSetA));
+        } else if (text.BOnly(i) == 1) {
+          emit(Shift);
+          emit(ValueIn(low, cssSubSetB));
+        } else {
+          emit(CodeB);
+          current = cssSubSetB;
+          emit(ValueIn(low, cssSubSetB));
+        }
+        break;
+      default:  // subset B
+        if (low >= 32) {
+          emit(ValueIn(low, cssSubSetB));
+        } else if (text.AOnly(i) == 1) {
+          emit(Shift);
+          emit(ValueIn(low, cssSubSetA));
+        } else {
+          emit(CodeA);
+          current = cssSubSetA;
+          emit(ValueIn(low, cssSubSetA));
+        }
+        break;
+    }
+    ++i;
+  }
+  FinalSubSet = current;
+}
+
+std::string TBarcode_Code128::GetCheckSumChar(int Value, TCode128SubSet SubSet) {
+  static constexpr std::string_view functionsA[] = {"\\3", "\\2", "\\s", "\\c", "\\b", "\\4", "\\1"};
+  static constexpr std::string_view functionsB[] = {"\\3", "\\2", "\\s", "\\c", "\\4", "\\a", "\\1"};
+  if (Value < 0 || Value > 102) return {};
+  std::string result;
+  if (SubSet == cssSubSetC) {
+    if (Value < 100)
+      result = {static_cast<char>('0' + Value / 10), static_cast<char>('0' + Value % 10)};
+    else
+      result = Value == 100 ? "\\b" : Value == 101 ? "\\a" : "\\1";
+  } else if (Value >= 96) {
+    result = (SubSet == cssSubSetA ? functionsA : functionsB)[Value - 96];
+  } else if (SubSet == cssSubSetA) {
+    result = std::string(1, static_cast<char>(Value < 64 ? Value + 32 : Value - 64));
+  } else {
+    result = std::string(1, static_cast<char>(Value + 32));
+  }
+  return result == "\\" ? "\\\\" : result;
+}
+
+std::string Code128Pattern(std::string_view Values) {
+  std::string widths;
+  widths.reserve(Values.size() * 6 + 1);
+  for (char v : Values) widths += Tabelle_Code128[std::min<std::size_t>(static_cast<unsigned char>(v), 106)];
+  widths += TerminationBar;
+  return ConvertToInternalFormat(widths);
+}
+
+std::string TBarcode_Code128::MakeData(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded) {
+  const TCode128Scanned scanned = BarcodeScan(Barcode, static_cast<int>(Barcode.size()));
+  std::string values;
+  Encode(scanned, static_cast<int>(scanned.Text.size()), values, startSubSet_, finalSubSet_, initialSubSet_);
+
+  const int start = 102 + startSubSet_;
+  std::int64_t sum = start;
+  for (std::size_t k = 0; k < values.size(); ++k)
+    sum += static_cast<std::int64_t>(k + 1) * static_cast<unsigned char>(values[k]);
+  checkSum_ = sum;
+  symbolCharCount_ = static_cast<int>(values.size()) + 1;
+
+  FullEncoded = Barcode;
+  values.insert(values.begin(), static_cast<char>(start));
+  if (AutoCheckDigit) {
+    const int check = static_cast<int>(sum % 103);
+    values += static_cast<char>(check);
+    FullEncoded += GetCheckSumChar(check, finalSubSet_);
+  }
+  values += static_cast<char>(code128::Stop);
+  return Code128Pattern(values);
+}
+
+// ---- composite hooks ----
+
+int TBarcode_Code128::GetSymbolWidth(TCanvas* Canvas, int Module, int& SymbolModules, int& LeftExtent,
+                                     int& RightExtent) {
+  TBarcodeDefineExtra define = BuildBarcodeDefineExtra(false, 0);
+  define.Module = Module;
+  TBarcodeParameters parameters;
+  const int result = BuildBarcodeParameters(Canvas, Barcode(), define, parameters, 0, 0, 0, 1, 1, nullptr);
+  SymbolModules = Module > 0 ? parameters.LinesWidth / Module : 0;
+  LeftExtent = parameters.LeftZoneWidth + parameters.LeftOffset;
+  RightExtent = parameters.TotalWidth - parameters.SymbolWidth - LeftExtent;
+  return result;
+}
+
+int TBarcode_Code128::DrawToComposite(TCanvas& Canvas, int Module, int Left, int Top, int Angle, TColor BarColor,
+                                      TColor SpaceColor, const TCustomRotation* Rotation, bool, int Height) {
+  TBarcodeDefineExtra define = BuildBarcodeDefineExtra(true, Angle);
+  define.Module = Module;
+  define.Ratio = 2.0;
+  return DrawBarcode(Canvas, Barcode(), Left, Top, Height, BarColor, SpaceColor, SpaceColor, define, 1, 1, Rotation);
+}
+
+void TBarcode_Code128::SetOnChangeForComposite(TNotifyEvent ClearHandler, TNotifyEvent ChangeHandler) {
+  composite_.Clear = std::move(ClearHandler);
+  composite_.Change = std::move(ChangeHandler);
+}
+
+void TBarcode_Code128::DoClearForComposite() {
+  composite_.NotifyClear(this);
+  TBarcode::DoClearForComposite();
+}
+
+void TBarcode_Code128::DoChangeForComposite() {
+  TBarcode::DoChangeForComposite();
+  composite_.NotifyChange(this);
+}
+
+// ---- published properties ----
+
+namespace {
+constexpr std::string_view subSetNames[] = {"cssSubAuto", "cssSubSetA", "cssSubSetB", "cssSubSetC"};
+const TPropInfo properties[] = {
+    Published<&TBarcode_Code128::InitialSubSet, &TBarcode_Code128::SetInitialSubSet>("InitialSubSet"),
+    BarcodeProperty(),
+    RatioProperty(),
+    AutoCheckDigitProperty(),
+    TextHSpacingProperty(),
+};
+}  // namespace
+
+template <>
+const TEnumInfo& EnumInfo<TCode128SubSet>() {
+  static constexpr TEnumInfo info{"TCode128SubSet", subSetNames};
+  return info;
+}
+
+const TClassInfo TBarcode_Code128::ClassInfo{"TBarcode_Code128", &TBarcode::ClassInfo, properties,
+                                             &NewComponent<TBarcode_Code128>};
+TESSEL_REGISTER(TBarcode_Code128);
+
+}  // namespace tessel
