@@ -106,6 +106,71 @@ TFakePlatform& TFakePlatform::Instance() {
   return platform;
 }
 
+TBarcodeDefineExtra TScriptedSymbol::Define(int Module, double Ratio, int Angle) {
+  TBarcodeDefineExtra d;
+  d.Module = Module;
+  d.Ratio = Ratio;
+  d.Angle = Angle;
+  d.MakeData = TMakeData::Bind<&TScriptedSymbol::MakeData>(this);
+  if (QuietZones) d.GetQuietZonesWidth = TGetQuietZonesWidth::Bind<&TScriptedSymbol::GetQuietZonesWidth>(this);
+  d.CustomDrawText = TCustomDrawText::Bind<&TScriptedSymbol::CustomDrawText>(this);
+  d.VerifyLength = TVerifyLength::Bind<&TScriptedSymbol::VerifyLength>(this);
+  d.VerifyAllChars = TVerifyAllChars::Bind<&TScriptedSymbol::VerifyAllChars>(this);
+  d.DrawLine = TDrawLine::Bind<&TScriptedSymbol::DrawLine>(this);
+  d.AfterDrawBarcode = TAfterDrawBarcode::Bind<&TScriptedSymbol::AfterDrawBarcode>(this);
+  return d;
+}
+
+std::string TScriptedSymbol::MakeData(const std::string& Barcode, bool, std::string& FullEncoded) {
+  Calls.push_back("MakeData");
+  FullEncoded = Barcode + CheckSuffix;
+  return Pattern ? *Pattern : Barcode;
+}
+
+void TScriptedSymbol::GetQuietZonesWidth(TCanvas& Canvas, const std::string&, TDisplayText, TTextAlignment,
+                                         int& LeftText, int& RightText, int& LeftSpace, int& RightSpace, int& LeftH,
+                                         int& RightH) {
+  Calls.push_back("QuietZones");
+  QuietZoneFont = Canvas.Font;
+  QuietZoneCharExtra = Canvas.CharExtra;
+  LeftText = LeftTextWidth;
+  RightText = RightTextWidth;
+  LeftSpace = LeftSpacing;
+  RightSpace = RightSpacing;
+  LeftH = LeftHeight;
+  RightH = RightHeight;
+}
+
+void TScriptedSymbol::CustomDrawText(TCanvas& Canvas, TDrawTextStep Step, TBarcodeDefine& Define,
+                                     TBarcodeParameters& Parameters, bool& Continue, TPoint& LeftTop,
+                                     TPoint& RightBottom, std::span<const int>& PDx) {
+  static const char* const names[] = {"Prepare", "Clear", "Print"};
+  Calls.push_back(names[Step]);
+  if (OnText) OnText(Canvas, Step, Define, Parameters, Continue, LeftTop, RightBottom, PDx);
+  Last = Parameters;
+}
+
+bool TScriptedSymbol::VerifyLength(const std::string&, bool) {
+  Calls.push_back("VerifyLength");
+  return LengthValid;
+}
+
+int TScriptedSymbol::VerifyAllChars(const std::string&, bool) {
+  Calls.push_back("VerifyAllChars");
+  return InvalidChar;
+}
+
+void TScriptedSymbol::DrawLine(int Index, TLineType LineType, TColor& Color, int& Left, int& Top, int& Width,
+                               int& Height) {
+  Calls.push_back("Line");
+  if (OnLine) OnLine(Index, LineType, Color, Left, Top, Width, Height);
+}
+
+void TScriptedSymbol::AfterDrawBarcode(TCanvas&, const TBarcodeDefine&, const TBarcodeParameters& Parameters) {
+  Calls.push_back("After");
+  Last = Parameters;
+}
+
 namespace {
 // Every engine test runs against the fake platform.
 const bool installed = (InstallPlatform(&TFakePlatform::Instance()), true);

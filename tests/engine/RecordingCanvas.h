@@ -3,10 +3,14 @@
 // pixels covered, so tests can scan rows of bars.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "core/pCore.h"
 #include "platform/Bitmap.h"
 #include "platform/Canvas.h"
 #include "platform/Platform.h"
@@ -106,6 +110,47 @@ class TFakePlatform : public TPlatform {
   int ScreenPixelsPerInch() const override { return 96; }
   std::unique_ptr<TRecordingPrinter> printer = std::make_unique<TRecordingPrinter>();
   static TFakePlatform& Instance();
+};
+
+// A stand-in symbology for core tests. MakeData returns Pattern, or the text
+// itself when Pattern is unset (so a test writes the pattern it wants as the
+// text); the full-encoded text is the text followed by CheckSuffix. Checks,
+// quiet zones and hooks are scripted, and every pipeline call is logged in
+// Calls ("VerifyLength", "VerifyAllChars", "MakeData", "QuietZones",
+// "Prepare", "Clear", "Print", "Line", "After").
+struct TScriptedSymbol {
+  std::optional<std::string> Pattern;
+  std::string CheckSuffix;
+  bool LengthValid = true;
+  int InvalidChar = 0;  // what VerifyAllChars returns
+  // Bound only when true; the six values GetQuietZonesWidth returns.
+  bool QuietZones = false;
+  int LeftTextWidth = 0, RightTextWidth = 0, LeftSpacing = 0, RightSpacing = 0, LeftHeight = 0, RightHeight = 0;
+  // The canvas's font and spacing as GetQuietZonesWidth last saw them.
+  TLogFont QuietZoneFont;
+  int QuietZoneCharExtra = -1;
+
+  std::function<void(TCanvas&, TDrawTextStep, TBarcodeDefine&, TBarcodeParameters&, bool&, TPoint&, TPoint&,
+                     std::span<const int>&)>
+      OnText;
+  std::function<void(int, TLineType, TColor&, int&, int&, int&, int&)> OnLine;
+  std::vector<std::string> Calls;
+  // The layout handed to the last text step and to AfterDrawBarcode.
+  TBarcodeParameters Last;
+
+  // A definition with all hooks bound to this object.
+  TBarcodeDefineExtra Define(int Module = 1, double Ratio = 2.0, int Angle = 0);
+
+  std::string MakeData(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded);
+  void GetQuietZonesWidth(TCanvas& Canvas, const std::string& FullEncoded, TDisplayText DisplayText,
+                          TTextAlignment Alignment, int& LeftTextWidth, int& RightTextWidth, int& LeftSpacing,
+                          int& RightSpacing, int& LeftHeight, int& RightHeight);
+  void CustomDrawText(TCanvas& Canvas, TDrawTextStep Step, TBarcodeDefine& Define, TBarcodeParameters& Parameters,
+                      bool& Continue, TPoint& LeftTop, TPoint& RightBottom, std::span<const int>& PDx);
+  bool VerifyLength(const std::string& Barcode, bool AutoCheckDigit);
+  int VerifyAllChars(const std::string& Barcode, bool AutoCheckDigit);
+  void DrawLine(int Index, TLineType LineType, TColor& Color, int& Left, int& Top, int& Width, int& Height);
+  void AfterDrawBarcode(TCanvas& Canvas, const TBarcodeDefine& Define, const TBarcodeParameters& Parameters);
 };
 
 }  // namespace tessel::testing
