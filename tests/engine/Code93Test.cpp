@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include "RecordingCanvas.h"
+#include "core/pCommon.h"
+#include "symbologies/pCode93.h"
+#include "symbologies/pCode93Ext.h"
+
+using namespace tessel;
+using namespace tessel::testing;
+
+namespace {
+
+constexpr std::string_view StartStop = "111141";
+
+struct TEncoded {
+  std::string Pattern, FullEncoded;
+};
+
+TEncoded Encode(TBarcode& bc, const std::string& text, bool autoCheckDigit) {
+  TEncoded e;
+  e.Pattern = bc.MakeData(text, autoCheckDigit, e.FullEncoded);
+  return e;
+}
+
+// The pattern of a text of Code 93 characters (shifts written "[]{}"), as
+// written directly in module counts.
+std::string Plain(const std::string& text) {
+  TBarcode_Code93 plain(nullptr);
+  return Encode(plain, text, false).Pattern;
+}
+
+}  // namespace
+
+TEST(Code93, PatternFromModuleCounts) {
+  TBarcode_Code93 bc(nullptr);
+  EXPECT_EQ(Encode(bc, "A", false).Pattern, "5050806050525050805");
+  EXPECT_EQ(ConvertToInternalFormat("1111412111131111411"), "5050806050525050805");
+  EXPECT_EQ(Encode(bc, "", false).Pattern,
+            ConvertToInternalFormat(std::string(StartStop) + std::string(StartStop) + "1"));
+  // Every character is 9 modules; start, stop and the termination bar add 19.
+  EXPECT_EQ(GetLinesWidth(Encode(bc, "TEST93", true).Pattern, 1, 2.0), 9 * 8 + 19);
+}
+
+TEST(Code93, TwoCheckCharactersModulo47) {
+  TBarcode_Code93 bc(nullptr);
+  struct {
+    const char* text;
+    const char* full;
+  } cases[] = {
+      {"A", "AAU"},
+      {"TEST93", "TEST93+6"},
+      {"", "00"},
+      // 21 characters: the first weight restarts at 1 after 20.
+      {"ABCDEFGHIJKLMNOPQRSTU", "ABCDEFGHIJKLMNOPQRSTUVM"},
+      // A check character with a shift value is shown as its bracket.
+      {"0F", "0FF{"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Encode(bc, c.text, true).FullEncoded, c.full) << c.text;
+  // The check characters are encoded: the pattern holds them like data.
+  EXPECT_EQ(Encode(bc, "0F", true).Pattern, Plain("0FF{"));
+}
+
+TEST(Code93, ValidCharacters) {
+  TBarcode_Code93 bc(nullptr);
+  EXPECT_EQ(bc.VerifyAllChars("AZ09-. $/+%", true), 0);
+  for (const char* text : {"Aa", "A[", "A]", "A{", "A}", "A*", "A\xE9"})
+    EXPECT_EQ(bc.VerifyAllChars(text, true), 2) << text;
+
+  TBarcode_Code93Ext ext(nullptr);
+  EXPECT_EQ(ext.VerifyAllChars("a[]{}*~", true), 0);
+  EXPECT_EQ(ext.VerifyAllChars("a\xC3\xA9", true), 2);
+}
+
+TEST(Code93Ext, ExpandsThroughTheFullAsciiTable) {
+  TBarcode_Code93Ext ext(nullptr);
+  struct {
+    std::string text, expansion;
+  } cases[] = {
+      {std::string(1, '\0'), "]U"},
+      {"\x01", "[A"},
+      {"!", "{A"},
+      {"a", "}A"},
+      {"\x7F", "]T"},
+      {"$%+/", "$%+/"},
+      {"[", "]K"},
+      {"]", "]M"},
+      {"{", "]P"},
+      {"}", "]R"},
+      {"*", "{J"},
+      {"A-. 9", "A-. 9"},
+  };
+  for (const auto& c : cases) {
+    const TEncoded e = Encode(ext, c.text, false);
+    EXPECT_EQ(e.Pattern, Plain(c.expansion)) << c.expansion;
+    EXPECT_EQ(e.FullEncoded, c.text);
+  }
+  // The check characters are computed over the expansion and shown after
+  // the text as typed.
+  const TEncoded checked = Encode(ext, "a", true);
+  EXPECT_EQ(checked.FullEncoded, "a8P");
+  EXPECT_EQ(checked.Pattern, Plain("}A8P"));
+}
+
+TEST(Code93, ShownText) {
+  TBarcode_Code93Ext ext(nullptr);
+  ext.SetBarcode("ab");
+  ext.SetDisplayText(dtFullEncoded);
+  TRecordingCanvas canvas(800, 200);
+  ASSERT_EQ(ext.DrawTo(canvas, 1, 0, 0, 40, 0), 0);
+  ASSERT_EQ(canvas.Texts.size(), 1u);
+  EXPECT_EQ(canvas.Texts[0].Text, ext.GetFullEncoded());
+  EXPECT_EQ(canvas.Texts[0].Text.substr(0, 2), "ab");
+  EXPECT_EQ(canvas.Texts[0].Text.size(), 4u);
+
+  ext.SetDisplayText(dtBarcode);
+  canvas.Texts.clear();
+  ext.DrawTo(canvas, 1, 0, 0, 40, 0);
+  EXPECT_EQ(canvas.Texts.at(0).Text, "ab");
+
+  TBarcode_Code93 bc(nullptr);
+  bc.SetBarcode("ab");
+  EXPECT_EQ(bc.DrawTo(canvas, 1, 0, 0, 40, 0), 1);
+}
