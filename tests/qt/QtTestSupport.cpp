@@ -1,6 +1,7 @@
 #include "qt/QtTestSupport.h"
 
 #define ZX_USE_UTF8 1
+#include <ZXing/GTIN.h>
 #include <ZXing/ReadBarcode.h>
 
 #include "platform/qt/QtBitmap.h"
@@ -17,7 +18,7 @@ QImage Render(TBarcode& barcode, int module, int height, int angle, int margin) 
   return bitmap.Image().copy();
 }
 
-std::optional<TDecoded> Decode(const QImage& image, const std::string& formats) {
+std::optional<TDecoded> Decode(const QImage& image, const std::string& formats, bool eanAddOn) {
   const QImage gray = image.convertToFormat(QImage::Format_Grayscale8);
   const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(), ZXing::ImageFormat::Lum,
                               static_cast<int>(gray.bytesPerLine()));
@@ -25,11 +26,12 @@ std::optional<TDecoded> Decode(const QImage& image, const std::string& formats) 
   hints.setFormats(formats.empty() ? ZXing::BarcodeFormat::LinearCodes : ZXing::BarcodeFormatsFromString(formats));
   hints.setTryHarder(true);
   hints.setTryRotate(true);
+  if (eanAddOn) hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Require);
   const ZXing::Result result = ZXing::ReadBarcode(view, hints);
   if (!result.isValid()) return std::nullopt;
   const ZXing::ByteArray& bytes = result.bytes();
   return TDecoded{result.text(), std::string(bytes.begin(), bytes.end()), ZXing::ToString(result.format()),
-                  result.symbologyIdentifier()};
+                  result.symbologyIdentifier(), ZXing::GTIN::EanAddOn(result)};
 }
 
 namespace {

@@ -21,12 +21,15 @@ struct TDecoded {
   std::string Bytes;   // the raw decoded bytes (Latin-1 for Code 128)
   std::string Format;  // the reader's format name, for example "ITF"
   std::string SymbologyIdentifier;
+  std::string AddOn;  // the digits of an EAN/UPC add-on read with the symbol
 };
 
 // Decodes one linear symbol from the image; nothing when the reader finds
 // none. `formats` restricts the reader (zxing format names separated by
 // '|', for example "ITF" or "EAN13|UPCA"); empty tries all linear formats.
-std::optional<TDecoded> Decode(const QImage& image, const std::string& formats = "");
+// With `eanAddOn`, an EAN/UPC symbol is read only together with a two- or
+// five-digit add-on beside it.
+std::optional<TDecoded> Decode(const QImage& image, const std::string& formats = "", bool eanAddOn = false);
 
 // The widths of the runs of dark and light pixels along row y (left to
 // right) or column x (top to bottom), starting with the first dark pixel.
