@@ -322,12 +322,19 @@ std::string TBarcode_Code128::MakeData(const std::string& Barcode, bool AutoChec
 
 // ---- composite hooks ----
 
+// The partner draws the linear part at the standard ratio (DrawToComposite),
+// so it is measured at that ratio too.
+constexpr double CompositeRatio = 2.0;
+
 int TBarcode_Code128::GetSymbolWidth(TCanvas* Canvas, int Module, int& SymbolModules, int& LeftExtent,
                                      int& RightExtent) {
+  SymbolModules = LeftExtent = RightExtent = 0;
   TBarcodeDefineExtra define = BuildBarcodeDefineExtra(false, 0);
   define.Module = Module;
+  define.Ratio = CompositeRatio;
   TBarcodeParameters parameters;
   const int result = BuildBarcodeParameters(Canvas, Barcode(), define, parameters, 0, 0, 0, 1, 1, nullptr);
+  if (result != ecValid) return result;
   SymbolModules = Module > 0 ? parameters.LinesWidth / Module : 0;
   LeftExtent = parameters.LeftZoneWidth + parameters.LeftOffset;
   RightExtent = parameters.TotalWidth - parameters.SymbolWidth - LeftExtent;
@@ -338,7 +345,7 @@ int TBarcode_Code128::DrawToComposite(TCanvas& Canvas, int Module, int Left, int
                                       TColor SpaceColor, const TCustomRotation* Rotation, bool, int Height) {
   TBarcodeDefineExtra define = BuildBarcodeDefineExtra(true, Angle);
   define.Module = Module;
-  define.Ratio = 2.0;
+  define.Ratio = CompositeRatio;
   return DrawBarcode(Canvas, Barcode(), Left, Top, Height, BarColor, SpaceColor, SpaceColor, define, 1, 1, Rotation);
 }
 
