@@ -72,7 +72,10 @@ void TRecordingCanvas::TextOut(TPoint at, std::string_view text, std::span<const
                    TextColor, Transparent});
 }
 
-void TRecordingCanvas::StretchDraw(const TRect& dest, const TBitmap&) { Stretches.push_back(dest); }
+void TRecordingCanvas::StretchDraw(const TRect& dest, const TBitmap& source) {
+  Stretches.push_back(dest);
+  StretchSources.push_back({source.Width(), source.Height()});
+}
 
 static std::vector<int> RunsOf(const std::vector<TColor>& line, TColor background) {
   std::vector<int> runs;

@@ -69,6 +69,7 @@ class TRecordingCanvas : public TCanvas {
   std::vector<TPoint> Pixels;
   std::vector<TTextCall> Texts;
   std::vector<TRect> Stretches;
+  std::vector<TPoint> StretchSources;  // width and height of each copied bitmap
   int dpiX;
   int dpiY;
 
