@@ -180,10 +180,23 @@ TPoint Rotate2D(TPoint P, double Angle, double Aspect);
 TPoint Translate2D(TPoint P, TPoint D);
 TPoint TranslateQuad2D(TPoint LeftTop, TPoint Size, double Aspect, double Angle);
 void RotatedExtent(int& Width, int& Height, double Aspect, double Angle);
+// The point transform of a layout (offset, turn, aspect, origin) with its
+// sine and cosine computed once.
+class TFrameTransform {
+ public:
+  explicit TFrameTransform(const TBarcodeParameters& Parameters);
+  TPoint operator()(TPoint P) const;
+
+ private:
+  double sin_, cos_, aspect_;
+  TPoint origin_, offset_;
+};
+
 // Where a point of the layout's unrotated frame lands on the target.
 TPoint TransformPoint(const TBarcodeParameters& Parameters, TPoint P);
 // Fills the layout-frame rectangle (right and bottom inclusive) with the
 // canvas's current pen and brush as a turned quadrilateral.
+void FillFrameRect(TCanvas& Canvas, const TFrameTransform& Transform, int Left, int Top, int Right, int Bottom);
 void FillFrameRect(TCanvas& Canvas, const TBarcodeParameters& Parameters, int Left, int Top, int Right, int Bottom);
 
 int DrawBarcode(TCanvas& Canvas, const std::string& Barcode, int Left, int Top, int Height, TColor BarColor,

@@ -35,6 +35,7 @@ void ShapeLine(TLineType type, int H, int& Top, int& Height) {
 void DrawLines(TCanvas& Canvas, const TBarcodeDefineExtra& Define, const TBarcodeParameters& P, int LinesTop,
                int LinesHeight, TColor BarColor, TColor SpaceColor) {
   const TLineWidths widths = LineWidths(Define.Module, Define.Ratio);
+  const TFrameTransform transform(P);
   int x = P.LeftOffset + P.LeftZoneWidth;
   int index = 0;
   for (char c : P.Pattern) {
@@ -50,15 +51,15 @@ void DrawLines(TCanvas& Canvas, const TBarcodeDefineExtra& Define, const TBarcod
     if (width > 0 && height > 0) {
       if (type == ltWhite2D || type == ltBlack2D) {
         UseSolidColor(Canvas, type == ltWhite2D ? BarColor : SpaceColor);
-        FillFrameRect(Canvas, P, x, top, x + width - 1, top + height - 1);
+        FillFrameRect(Canvas, transform, x, top, x + width - 1, top + height - 1);
         top += Define.Module;
         height -= Define.Module;
       }
       if (height > 0) {
         UseSolidColor(Canvas, color);
-        FillFrameRect(Canvas, P, x, top, x + width - 1, top + height - 1);
+        FillFrameRect(Canvas, transform, x, top, x + width - 1, top + height - 1);
         if (height == 1) {
-          const TPoint at = TransformPoint(P, {x, top});
+          const TPoint at = transform({x, top});
           Canvas.SetPixel(at.X, at.Y, color);
         }
       }
@@ -150,6 +151,18 @@ TPoint Rotate2D(TPoint P, double Angle, double Aspect) {
   return {Round(P.X * c + P.Y * s), Round((P.Y * c - P.X * s) / Aspect)};
 }
 
+TFrameTransform::TFrameTransform(const TBarcodeParameters& P)
+    : sin_(std::sin(P.Angle)),
+      cos_(std::cos(P.Angle)),
+      aspect_(P.AspectRatio),
+      origin_(P.Origin),
+      offset_(P.RotationOffset) {}
+
+TPoint TFrameTransform::operator()(TPoint P) const {
+  const double x = P.X + offset_.X, y = P.Y + offset_.Y;
+  return {Round(x * cos_ + y * sin_) + origin_.X, Round((y * cos_ - x * sin_) / aspect_) + origin_.Y};
+}
+
 TPoint Translate2D(TPoint P, TPoint D) { return {P.X + D.X, P.Y + D.Y}; }
 
 TPoint TranslateQuad2D(TPoint LeftTop, TPoint Size, double Aspect, double Angle) {
@@ -196,14 +209,15 @@ void RotatedExtent(int& Width, int& Height, double Aspect, double Angle) {
   Height = maxY - minY + 1;
 }
 
-TPoint TransformPoint(const TBarcodeParameters& P, TPoint Point) {
-  return Translate2D(Rotate2D(Translate2D(Point, P.RotationOffset), P.Angle, P.AspectRatio), P.Origin);
+TPoint TransformPoint(const TBarcodeParameters& P, TPoint Point) { return TFrameTransform(P)(Point); }
+
+void FillFrameRect(TCanvas& Canvas, const TFrameTransform& T, int Left, int Top, int Right, int Bottom) {
+  const TPoint points[4] = {T({Left, Top}), T({Right, Top}), T({Right, Bottom}), T({Left, Bottom})};
+  Canvas.Polygon(points);
 }
 
 void FillFrameRect(TCanvas& Canvas, const TBarcodeParameters& P, int Left, int Top, int Right, int Bottom) {
-  const TPoint points[4] = {TransformPoint(P, {Left, Top}), TransformPoint(P, {Right, Top}),
-                            TransformPoint(P, {Right, Bottom}), TransformPoint(P, {Left, Bottom})};
-  Canvas.Polygon(points);
+  FillFrameRect(Canvas, TFrameTransform(P), Left, Top, Right, Bottom);
 }
 
 int DrawBarcode(TCanvas& Canvas, const std::string& Barcode, int Left, int Top, int Height, TColor BarColor,
