@@ -19,5 +19,8 @@ write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/tesselkitConfigVers
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/tesselkitConfig.cmake ${CMAKE_CURRENT_BINARY_DIR}/tesselkitConfigVersion.cmake
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/tesselkit)
 
+# The .pc file finds the prefix relative to itself, so the tree can move.
+file(RELATIVE_PATH PC_RELATIVE_PREFIX /${CMAKE_INSTALL_LIBDIR}/pkgconfig /)
+string(REGEX REPLACE "/$" "" PC_RELATIVE_PREFIX "${PC_RELATIVE_PREFIX}")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/tesselkit.pc.in ${CMAKE_CURRENT_BINARY_DIR}/tesselkit.pc @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/tesselkit.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
