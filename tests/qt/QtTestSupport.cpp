@@ -19,6 +19,10 @@ QImage Render(TBarcode& barcode, int module, int height, int angle, int margin) 
 }
 
 std::optional<TDecoded> Decode(const QImage& image, const std::string& formats, bool eanAddOn) {
+  return Decode(image, formats, TReaderModes{.EanAddOn = eanAddOn});
+}
+
+std::optional<TDecoded> Decode(const QImage& image, const std::string& formats, const TReaderModes& modes) {
   const QImage gray = image.convertToFormat(QImage::Format_Grayscale8);
   const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(), ZXing::ImageFormat::Lum,
                               static_cast<int>(gray.bytesPerLine()));
@@ -26,7 +30,10 @@ std::optional<TDecoded> Decode(const QImage& image, const std::string& formats, 
   hints.setFormats(formats.empty() ? ZXing::BarcodeFormat::LinearCodes : ZXing::BarcodeFormatsFromString(formats));
   hints.setTryHarder(true);
   hints.setTryRotate(true);
-  if (eanAddOn) hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Require);
+  if (modes.EanAddOn) hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Require);
+  hints.setTryCode39ExtendedMode(modes.Code39Extended);
+  hints.setValidateCode39CheckSum(modes.Code39CheckSum);
+  hints.setReturnCodabarStartEnd(modes.CodabarStartEnd);
   const ZXing::Result result = ZXing::ReadBarcode(view, hints);
   if (!result.isValid()) return std::nullopt;
   const ZXing::ByteArray& bytes = result.bytes();

@@ -31,6 +31,15 @@ struct TDecoded {
 // five-digit add-on beside it.
 std::optional<TDecoded> Decode(const QImage& image, const std::string& formats = "", bool eanAddOn = false);
 
+// Reader modes beyond the defaults.
+struct TReaderModes {
+  bool EanAddOn = false;         // as `eanAddOn` above
+  bool Code39Extended = false;   // read Code 39 shift pairs as full ASCII
+  bool Code39CheckSum = false;   // verify and strip the Code 39 check character
+  bool CodabarStartEnd = false;  // keep the Codabar start and stop letters
+};
+std::optional<TDecoded> Decode(const QImage& image, const std::string& formats, const TReaderModes& modes);
+
 // The widths of the runs of dark and light pixels along row y (left to
 // right) or column x (top to bottom), starting with the first dark pixel.
 std::string RunWidths(const QImage& image, int y);
