@@ -24,8 +24,6 @@ void TBarcode_UPC::Assign(const TPersistent* Source) {
   DoChangeForComposite();
 }
 
-int TBarcode_UPC::NumberChars() { return 0; }
-
 // ---- encoding pipeline ---------------------------------------------------------
 
 bool TBarcode_UPC::VerifyLength(const std::string& Barcode, bool AutoCheckDigit) {

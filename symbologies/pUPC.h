@@ -61,8 +61,9 @@ class TBarcode_UPC : public TBarcode, public ICompositeLinear {
 
   void Assign(const TPersistent* Source) override;
 
-  // The number of digits of the full symbol, check digit included.
-  virtual int NumberChars();
+  // The number of digits of the full symbol, check digit included; each
+  // symbology defines it, so the family base itself is abstract.
+  virtual int NumberChars() = 0;
 
   bool VerifyLength(const std::string& Barcode, bool AutoCheckDigit) override;
   bool VerifyChar(const std::string& Barcode, int Index, bool AutoCheckDigit) override;
