@@ -7,7 +7,6 @@
 
 #include "components/pComposite.h"
 #include "engine/RecordingCanvas.h"
-#include "symbologies/pCode25Int.h"
 #include "symbologies/pEAN13.h"
 
 using namespace tessel;
@@ -69,13 +68,6 @@ std::unique_ptr<TComponent> Ean13(const std::string& text) {
 }
 
 }  // namespace
-
-TEST(CompositeUpc, OnlyLinearComponentsOfferTheHooks) {
-  auto ean = Ean13("590123412345");
-  EXPECT_TRUE(TTestPartner(ean.get()).Linked());
-  TBarcode_Code25Interleaved itf(nullptr);
-  EXPECT_FALSE(TTestPartner(&itf).Linked());
-}
 
 TEST(CompositeUpc, MeasuresTheLinesAndTheQuietZoneTexts) {
   auto ean = Ean13("590123412345");

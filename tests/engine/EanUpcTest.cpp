@@ -116,39 +116,12 @@ TEST(EanUpc, EveryLeadingDigitSelectsItsParityRow) {
   }
 }
 
-TEST(EanUpc, Ean8PatternIsTheTableEntriesRunTogether) {
-  TBarcode_EAN8 bc(nullptr);
-  std::string full;
-  EXPECT_EQ(bc.MakeData("1234567", true, full),
-            "505"
-            "1615"
-            "1516"
-            "0805"
-            "0526"
-            "05050"
-            "5170"
-            "5053"
-            "5251"
-            "7150"
-            "505");
-}
-
 TEST(EanUpc, Ean13WithLeadingZeroHasTheBarsOfUpcA) {
   TBarcode_EAN13 ean(nullptr);
   TBarcode_UPCA upc(nullptr);
   std::string fullEan, fullUpc;
   EXPECT_EQ(ean.MakeData("003600029145", true, fullEan), upc.MakeData("03600029145", true, fullUpc));
   EXPECT_EQ(fullEan, "0" + fullUpc);
-}
-
-TEST(EanUpc, SymbolWidthsInModules) {
-  TBarcode_EAN13 ean13(nullptr);
-  TBarcode_EAN8 ean8(nullptr);
-  TBarcode_UPCA upca(nullptr);
-  std::string full;
-  EXPECT_EQ(GetLinesWidth(ean13.MakeData("1", true, full), 1, 2.0), 95);
-  EXPECT_EQ(GetLinesWidth(ean8.MakeData("1", true, full), 1, 2.0), 67);
-  EXPECT_EQ(GetLinesWidth(upca.MakeData("1", true, full), 1, 2.0), 95);
 }
 
 TEST(EanUpc, LengthAndCharacterErrorsThroughTheEvents) {
