@@ -143,3 +143,21 @@ TEST(EAN128, PublishedProperties) {
   copy.Assign(&code128);  // another class: nothing is copied
   EXPECT_EQ(copy.InitialSubSet(), cssSubAuto);
 }
+
+TEST(EAN128, TextsThatSkipValidationAreHarmless) {
+  // GetFullEncoded runs the encoder without validation.
+  for (int start : {-5, 0, 4, 1000}) {
+    TBarcode_EAN128 bc(nullptr);
+    bc.SetCheckStart(start);
+    bc.SetCheckLength(start);
+    bc.SetLink2D(ldCCB);
+    for (const char* text : {"", "\\", "A\\x", "\xDC\\", "12\\"}) {
+      bc.SetBarcode(text);
+      const std::string full = bc.GetFullEncoded();
+      EXPECT_EQ(full.substr(0, full.size() - 1), text);
+      TBarcode_Code128 code128(nullptr);
+      code128.SetBarcode(text);
+      EXPECT_EQ(code128.GetFullEncoded().substr(0, std::string_view(text).size()), text);
+    }
+  }
+}
