@@ -80,27 +80,6 @@ TEST(Codabar, UnknownStartOrStopCodeIsReportedInsteadOfDrawingAHeadlessSymbol) {
   EXPECT_EQ(bc.DrawTo(canvas, 1, 0, 0, 40, 0), ecInvalidLength);
 }
 
-TEST(Codabar, SettersRaiseOnChangeAndAssignCopiesTheGuards) {
-  TBarcode_Codabar bc(nullptr);
-  int changes = 0;
-  bc.OnChange = [&](TObject*) { ++changes; };
-  bc.SetStartCode("D");
-  bc.SetStartCode("D");
-  bc.SetStopCode("C");
-  EXPECT_EQ(changes, 2);
-  SetPropValue(bc, "StopCode", "A");
-  EXPECT_EQ(bc.StopCode(), "A");
-
-  TBarcode_Codabar copy(nullptr);
-  copy.Assign(&bc);
-  EXPECT_EQ(copy.StartCode(), "D");
-  EXPECT_EQ(copy.StopCode(), "A");
-  TBarcode_Code11 other(nullptr);
-  other.SetBarcode("12");
-  copy.Assign(&other);
-  EXPECT_EQ(copy.Barcode(), "");
-}
-
 TEST(Code11, PatternsAndCheckCharacters) {
   TBarcode_Code11 bc(nullptr);
   EXPECT_EQ(Encode(bc, "1", false).Pattern, "50615060506050615");
@@ -134,29 +113,4 @@ TEST(Code11, RejectsLettersAndTheStartStopCharacter) {
   TBarcode_Code11 bc(nullptr);
   EXPECT_EQ(bc.VerifyAllChars("0123456789-", true), 0);
   for (const char* text : {"1S", "1A", "1+", "1 "}) EXPECT_EQ(bc.VerifyAllChars(text, true), 2) << text;
-}
-
-TEST(Code11, NumberCheckDigitIsPublishedAndAssigned) {
-  std::unique_ptr<TComponent> created(CreateComponent("TBarcode_Code11", nullptr));
-  ASSERT_NE(created, nullptr);
-  EXPECT_EQ(GetPropValue(*created, "NumberCheckDigit"), "ncdAuto");
-  SetPropValue(*created, "NumberCheckDigit", "ncdTwo");
-  TBarcode_Code11 copy(nullptr);
-  copy.Assign(created.get());
-  EXPECT_EQ(copy.NumberCheckDigit(), ncdTwo);
-  int changes = 0;
-  copy.OnChange = [&](TObject*) { ++changes; };
-  copy.SetNumberCheckDigit(ncdOne);
-  copy.SetNumberCheckDigit(ncdOne);
-  EXPECT_EQ(changes, 1);
-}
-
-TEST(Codabar, ShownTextHasNoStartOrStop) {
-  TBarcode_Codabar bc(nullptr);
-  bc.SetBarcode("123");
-  bc.SetDisplayText(dtFullEncoded);
-  TRecordingCanvas canvas(600, 100);
-  ASSERT_EQ(bc.DrawTo(canvas, 1, 0, 0, 40, 0), 0);
-  EXPECT_EQ(canvas.Texts.at(0).Text, bc.GetFullEncoded());
-  EXPECT_EQ(canvas.Texts.at(0).Text.size(), 4u);
 }

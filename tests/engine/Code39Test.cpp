@@ -1,14 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "RecordingCanvas.h"
 #include "platform/Image.h"
 #include "platform/Reflection.h"
 #include "symbologies/pCode32.h"
 #include "symbologies/pCode39.h"
 #include "symbologies/pCode39Ext.h"
-#include "symbologies/pCode93.h"
 #include "symbologies/pPZN.h"
 
 using namespace tessel;
@@ -241,42 +238,4 @@ TEST(PZN, PrintedTextCarriesThePrefixPZN) {
   EXPECT_EQ(ShownText(bc, dtBarcode), "PZN00123456");
   bc.SetShowGuards(true);
   EXPECT_EQ(ShownText(bc, dtFullEncoded), "*PZN-1234562*");
-}
-
-TEST(Code39, PublishedPropertiesAndAssign) {
-  std::unique_ptr<TComponent> created(CreateComponent("TBarcode_Code39", nullptr));
-  auto* bc = dynamic_cast<TBarcode_Code39*>(created.get());
-  ASSERT_NE(bc, nullptr);
-  EXPECT_EQ(GetPropValue(*bc, "ShowGuards"), "False");
-  EXPECT_EQ(GetPropValue(*bc, "InterGap"), "False");
-  EXPECT_EQ(GetPropValue(*bc, "AutoCheckDigit"), "True");
-  SetPropValue(*bc, "InterGap", "True");
-  SetPropValue(*bc, "ShowGuards", "True");
-  SetPropValue(*bc, "Barcode", "XY");
-  for (const char* name : {"TBarcode_Code39Ext", "TBarcode_Code32", "TBarcode_PZN"})
-    EXPECT_NE(FindClass(name), nullptr) << name;
-
-  TBarcode_PZN pzn(nullptr);
-  pzn.Assign(bc);
-  EXPECT_TRUE(pzn.InterGap());
-  EXPECT_TRUE(pzn.ShowGuards());
-  EXPECT_EQ(pzn.Barcode(), "XY");
-
-  TBarcode_Code39 other(nullptr);
-  TBarcode_Code93 unrelated(nullptr);
-  unrelated.SetBarcode("Q");
-  other.Assign(&unrelated);
-  EXPECT_EQ(other.Barcode(), "");
-}
-
-TEST(Code39, AppearanceSettersRedrawWithoutOnChange) {
-  TBarcode_Code39 bc(nullptr);
-  int changes = 0;
-  bc.OnChange = [&](TObject*) { ++changes; };
-  bc.SetShowGuards(true);
-  bc.SetInterGap(true);
-  bc.SetInterGap(true);
-  EXPECT_EQ(changes, 0);
-  bc.SetBarcode("A");
-  EXPECT_EQ(changes, 1);
 }

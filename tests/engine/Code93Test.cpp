@@ -100,24 +100,3 @@ TEST(Code93Ext, ExpandsThroughTheFullAsciiTable) {
   EXPECT_EQ(checked.FullEncoded, "a8P");
   EXPECT_EQ(checked.Pattern, Plain("}A8P"));
 }
-
-TEST(Code93, ShownText) {
-  TBarcode_Code93Ext ext(nullptr);
-  ext.SetBarcode("ab");
-  ext.SetDisplayText(dtFullEncoded);
-  TRecordingCanvas canvas(800, 200);
-  ASSERT_EQ(ext.DrawTo(canvas, 1, 0, 0, 40, 0), 0);
-  ASSERT_EQ(canvas.Texts.size(), 1u);
-  EXPECT_EQ(canvas.Texts[0].Text, ext.GetFullEncoded());
-  EXPECT_EQ(canvas.Texts[0].Text.substr(0, 2), "ab");
-  EXPECT_EQ(canvas.Texts[0].Text.size(), 4u);
-
-  ext.SetDisplayText(dtBarcode);
-  canvas.Texts.clear();
-  ext.DrawTo(canvas, 1, 0, 0, 40, 0);
-  EXPECT_EQ(canvas.Texts.at(0).Text, "ab");
-
-  TBarcode_Code93 bc(nullptr);
-  bc.SetBarcode("ab");
-  EXPECT_EQ(bc.DrawTo(canvas, 1, 0, 0, 40, 0), 1);
-}
