@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <atomic>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <new>
 #include <string>
@@ -24,12 +25,40 @@ struct TBenchSymbol {
   const char* Text;
 };
 
+#define TEN(s) s s s s s s s s s s
+// The 48-character mixed Code 128 text ten times: the encoder must stay linear.
+constexpr const char* Code128Long = TEN("Tessel 128: mixed text 0123456789 and MORE 42.0!");
+#undef TEN
+
 // Add a row to benchmark another symbology.
 constexpr TBenchSymbol Symbols[] = {
     {"TBarcode_Code25Interleaved", "12345678901234567890"},
     {"TBarcode_Code25Industrial", "12345678901234567890"},
     {"TBarcode_Code25Matrix", "12345678901234567890"},
     {"TBarcode_Coop25", "12345678901234567890"},
+    {"TBarcode_Code39", "CODE39-1234567890"},
+    {"TBarcode_Code39Ext", "Code39 full ASCII!"},
+    {"TBarcode_Code32", "12345678"},
+    {"TBarcode_PZN", "123456"},
+    {"TBarcode_Code93", "CODE93-1234567890"},
+    {"TBarcode_Code93Ext", "Code93 full ASCII!"},
+    {"TBarcode_Codabar", "1234567890-$:/.+"},
+    {"TBarcode_Code11", "1234567890-1234"},
+    {"TBarcode_ITF6", "12345"},
+    {"TBarcode_ITF14", "1234567890123"},
+    {"TBarcode_Leitcode", "1234567890123"},
+    {"TBarcode_Identcode", "12345678901"},
+    {"TBarcode_EAN13", "400638133393"},
+    {"TBarcode_EAN8", "9638507"},
+    {"TBarcode_UPCA", "03600029145"},
+    {"TBarcode_UPCE", "0123456"},
+    {"TBarcode_UPCE0", "123456"},
+    {"TBarcode_UPCE1", "123456"},
+    {"TBarcode_EAN2", "12"},
+    {"TBarcode_EAN5", "52495"},
+    {"TBarcode_Code128", "Tessel 128: mixed text 0123456789 and MORE 42.0!"},  // 48 characters
+    {"TBarcode_Code128", Code128Long},                                          // 480 characters
+    {"TBarcode_EAN128", "0101234567890128\\1" "10ABC123"},
 };
 
 std::unique_ptr<tessel::TBarcode> Create(const TBenchSymbol& symbol) {
@@ -69,7 +98,7 @@ void Render(benchmark::State& state, TBenchSymbol symbol) {
 
 const bool registered = [] {
   for (const TBenchSymbol& s : Symbols) {
-    const std::string name = std::string(s.ClassName).substr(9);  // without "TBarcode_"
+    const std::string name = std::string(s.ClassName).substr(9) + "/" + std::to_string(std::strlen(s.Text));
     benchmark::RegisterBenchmark(("Encode/" + name).c_str(), Encode, s);
     benchmark::RegisterBenchmark(("Render/" + name).c_str(), Render, s);
   }

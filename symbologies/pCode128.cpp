@@ -273,20 +273,13 @@ std::string TBarcode_Code128::GetCheckSumChar(int Value, TCode128SubSet SubSet) 
   static constexpr std::string_view functionsA[] = {"\\3", "\\2", "\\s", "\\c", "\\b", "\\4", "\\1"};
   static constexpr std::string_view functionsB[] = {"\\3", "\\2", "\\s", "\\c", "\\4", "\\a", "\\1"};
   if (Value < 0 || Value > 102) return {};
-  std::string result;
   if (SubSet == cssSubSetC) {
-    if (Value < 100)
-      result = {static_cast<char>('0' + Value / 10), static_cast<char>('0' + Value % 10)};
-    else
-      result = Value == 100 ? "\\b" : Value == 101 ? "\\a" : "\\1";
-  } else if (Value >= 96) {
-    result = (SubSet == cssSubSetA ? functionsA : functionsB)[Value - 96];
-  } else if (SubSet == cssSubSetA) {
-    result = std::string(1, static_cast<char>(Value < 64 ? Value + 32 : Value - 64));
-  } else {
-    result = std::string(1, static_cast<char>(Value + 32));
+    if (Value < 100) return std::string{static_cast<char>('0' + Value / 10), static_cast<char>('0' + Value % 10)};
+    return Value == 100 ? "\\b" : Value == 101 ? "\\a" : "\\1";
   }
-  return result == "\\" ? "\\\\" : result;
+  if (Value >= 96) return std::string((SubSet == cssSubSetA ? functionsA : functionsB)[Value - 96]);
+  const char c = static_cast<char>(SubSet == cssSubSetA && Value >= 64 ? Value - 64 : Value + 32);
+  return c == '\\' ? "\\\\" : std::string(1, c);  // a backslash is written escaped
 }
 
 std::string Code128Pattern(std::string_view Values) {
