@@ -62,8 +62,9 @@ class Output : public ::testing::Test {
     bc.SetImage(&image);
   }
   TRecordingCanvas& Canvas() { return CanvasOf(image.Picture()); }
-  TRecordingCanvas& Paper() { return TFakePlatform::Instance().printer->Recording(); }
+  TRecordingCanvas& Paper() { return printer.Paper(); }
 
+  TScopedPrinter printer;
   TImage image{nullptr};
   TBarcode_Code25Interleaved bc{nullptr};
   std::vector<int> invalid;
@@ -279,7 +280,6 @@ TEST_F(Output, DrawToSizeOfATurnedSymbolIsOnePixelLarger) {
 }
 
 TEST_F(Output, PrintShortFormUsesTheComponentsSettings) {
-  Paper().Polygons.clear();
   bc.SetBarColor(clRed);
   bc.SetOrientation(boBottomTop);
   ASSERT_EQ(bc.Print(0.254, 10, 5, 10, -1, 0), ecValid);
@@ -288,13 +288,9 @@ TEST_F(Output, PrintShortFormUsesTheComponentsSettings) {
   EXPECT_EQ(Paper().Pixel(236, 118), clRed);
   EXPECT_EQ(Paper().RowRuns(120, clWhite), std::vector<int>{236});
   EXPECT_EQ(Paper().Pixel(236, 118 + 22 * 6), clWhite);
-  Paper().Resize(1000, 1000);
-  Paper().Polygons.clear();
 }
 
 TEST_F(Output, PrintFullFormUsesTheGivenColoursAndFont) {
-  Paper().Polygons.clear();
-  Paper().Texts.clear();
   TFont font;
   font.SetName("Courier");
   font.SetSize(10);
@@ -309,9 +305,6 @@ TEST_F(Output, PrintFullFormUsesTheGivenColoursAndFont) {
   EXPECT_EQ(Paper().Texts[0].Font.Height, -83);  // 10 pt at 600 dpi
   EXPECT_EQ(Paper().Texts[0].Color, clBlue);
   EXPECT_EQ(Paper().Pixel(236, 118), clRed);
-  Paper().Resize(1000, 1000);
-  Paper().Polygons.clear();
-  Paper().Texts.clear();
 }
 
 TEST_F(Output, PrintedSizes) {

@@ -197,6 +197,8 @@ const TSetterCase setterCases[] = {
     SETTER(SpaceColor, clBlue, fPlain),
 };
 
+void PrintTo(const TSetterCase& c, std::ostream* os) { *os << c.Name; }
+
 class ComponentSetter : public Component, public ::testing::WithParamInterface<TSetterCase> {};
 
 }  // namespace

@@ -244,9 +244,7 @@ TEST_F(Layout, AspectRatioComesFromTheResolutions) {
 }
 
 TEST_F(Layout, ResolutionZeroStandsForThePrinters) {
-  auto& platform = TFakePlatform::Instance();
-  auto saved = std::move(platform.printer);
-  platform.printer = std::make_unique<TRecordingPrinter>(600, 400);
+  const TScopedPrinter printer(600, 400);
   Build("5", Define(), 30, 0, 0, 0, 0);
   EXPECT_EQ(p.ResolutionX, 600);
   EXPECT_EQ(p.ResolutionY, 400);
@@ -254,7 +252,6 @@ TEST_F(Layout, ResolutionZeroStandsForThePrinters) {
   Build("5", Define(), 30, 0, 0, 0, 200);
   EXPECT_EQ(p.ResolutionX, 600);
   EXPECT_EQ(p.ResolutionY, 200);
-  platform.printer = std::move(saved);
 }
 
 TEST_F(Layout, RotationRecordGivesAspectOffsetAndOrigin) {

@@ -14,14 +14,9 @@ namespace {
 
 class Print : public ::testing::Test {
  protected:
-  void SetUp() override { UsePrinter(600, 600); }
-  void TearDown() override { Platform().printer = std::move(saved_); }
   static TFakePlatform& Platform() { return TFakePlatform::Instance(); }
-  void UsePrinter(int dpiX, int dpiY) {
-    auto previous = std::exchange(Platform().printer, std::make_unique<TRecordingPrinter>(dpiX, dpiY));
-    if (!saved_) saved_ = std::move(previous);
-  }
-  TRecordingCanvas& Paper() { return Platform().printer->Recording(); }
+  void UsePrinter(int dpiX, int dpiY) { printer_.Use(dpiX, dpiY); }
+  TRecordingCanvas& Paper() { return printer_.Paper(); }
   // The box covered by all polygons drawn on the paper (right, bottom inclusive).
   TRect Covered() {
     TRect r{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
@@ -40,10 +35,8 @@ class Print : public ::testing::Test {
     return symbol.Define();
   }
 
+  TScopedPrinter printer_;
   TScriptedSymbol symbol;
-
- private:
-  std::unique_ptr<TRecordingPrinter> saved_;
 };
 
 }  // namespace
@@ -164,12 +157,12 @@ TEST_F(Print, PrintBarcodeFailures) {
   EXPECT_TRUE(Paper().Polygons.empty());
   // No default printer.
   symbol.InvalidChar = 0;
-  Platform().printer.reset();
+  printer_.Remove();
   EXPECT_EQ(PrintBarcode("x", 0.254, 0, 0, 10, clBlack, clWhite, clWhite, d, 0), ecNoPrinter);
 }
 
 TEST_F(Print, SizingWithoutAPrinterUsesTheGivenResolution) {
-  Platform().printer.reset();
+  printer_.Remove();
   symbol.Pattern = std::string(10, '5');
   int module = -1, error = -1;
   EXPECT_DOUBLE_EQ(ActualPrintWidth("x", 0.254, symbol.Define(), module, error, 0, 600), 2.54);

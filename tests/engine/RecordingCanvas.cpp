@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace tessel::testing {
 
@@ -108,6 +109,17 @@ TFakePlatform& TFakePlatform::Instance() {
   static TFakePlatform platform;
   return platform;
 }
+
+TScopedPrinter::TScopedPrinter(int dpiX, int dpiY)
+    : saved_(std::exchange(TFakePlatform::Instance().printer, std::make_unique<TRecordingPrinter>(dpiX, dpiY))) {}
+
+TScopedPrinter::~TScopedPrinter() { TFakePlatform::Instance().printer = std::move(saved_); }
+
+void TScopedPrinter::Use(int dpiX, int dpiY) {
+  TFakePlatform::Instance().printer = std::make_unique<TRecordingPrinter>(dpiX, dpiY);
+}
+
+void TScopedPrinter::Remove() { TFakePlatform::Instance().printer.reset(); }
 
 TBarcodeDefineExtra TScriptedSymbol::Define(int Module, double Ratio, int Angle) {
   TBarcodeDefineExtra d;

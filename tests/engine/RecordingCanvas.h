@@ -113,6 +113,23 @@ class TFakePlatform : public TPlatform {
   static TFakePlatform& Instance();
 };
 
+// Installs a fresh recording printer as the default printer for the life of
+// the object and puts the previous one back afterwards.
+class TScopedPrinter {
+ public:
+  explicit TScopedPrinter(int dpiX = 600, int dpiY = 600);
+  ~TScopedPrinter();
+  TScopedPrinter(const TScopedPrinter&) = delete;
+  TScopedPrinter& operator=(const TScopedPrinter&) = delete;
+  // Replaces the installed printer by a fresh one, or by none.
+  void Use(int dpiX, int dpiY);
+  void Remove();
+  TRecordingCanvas& Paper() { return TFakePlatform::Instance().printer->Recording(); }
+
+ private:
+  std::unique_ptr<TRecordingPrinter> saved_;
+};
+
 // A stand-in symbology for core tests. MakeData returns Pattern, or the text
 // itself when Pattern is unset (so a test writes the pattern it wants as the
 // text); the full-encoded text is the text followed by CheckSuffix. Checks,
