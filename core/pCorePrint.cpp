@@ -91,10 +91,19 @@ int PrintSize(const std::string& Barcode, double ModuleMM, const TBarcodeDefineE
   define.Module = Module;
   TBarcodeParameters p;
   const int barHeight = MillimetresToPixelsX(ResolutionX, HeightMM);
-  error = BuildBarcodeParameters(canvas, Barcode, define, p, 0, 0, barHeight, 1, 1, nullptr);
+  // The layout measures y in horizontal pixels, as printing does; on a
+  // printer whose resolutions differ, the extent turns them into vertical
+  // pixels before they are converted with the vertical resolution.
+  const int resolutionX = PrinterResolution(ResolutionX, true), resolutionY = PrinterResolution(ResolutionY, false);
+  const bool square = resolutionX <= 0 || resolutionY <= 0 || resolutionX == resolutionY;
+  error = BuildBarcodeParameters(canvas, Barcode, define, p, 0, 0, barHeight, square ? 1 : resolutionX,
+                                 square ? 1 : resolutionY, nullptr);
   if (error != ecValid) return error;
   int width = p.TotalWidth, height = p.TotalHeight;
-  RotatedExtent(width, height, p.AspectRatio, p.Angle);
+  if (p.Angle == 0)
+    height = Round(height / p.AspectRatio);
+  else
+    RotatedExtent(width, height, p.AspectRatio, p.Angle);
   WidthMM = PixelsToMillimetresX(width, ResolutionX);
   HeightMM = PixelsToMillimetresY(height, ResolutionY);
   return ecValid;

@@ -115,6 +115,32 @@ TEST_F(Print, PrintSizeOfATurnedSymbolIsTransposedPlusOnePixel) {
   EXPECT_EQ(PrintSize("x", 0.254, d, module, width, height, 0, 600, 600), ecInvalidLength);
 }
 
+TEST_F(Print, PrintSizeMatchesWhatANonSquarePrinterPrints) {
+  UsePrinter(600, 300);
+  symbol.Pattern = std::string(10, '5');
+  TBarcodeDefineExtra d = symbol.Define();
+  int module = -1;
+  // 10 mm bars print as 118 rows at 300 dpi, 60 pixels wide at 600 dpi.
+  double width = 0, height = 10;
+  ASSERT_EQ(PrintSize("x", 0.254, d, module, width, height, 0, 0, 0), ecValid);
+  EXPECT_DOUBLE_EQ(width, 2.54);
+  EXPECT_NEAR(height, 10, 0.1);
+  d.Angle = 90;
+  height = 10;
+  ASSERT_EQ(PrintSize("x", 0.254, d, module, width, height, 0, 600, 300), ecValid);
+  EXPECT_NEAR(width, 10, 0.1);
+  EXPECT_NEAR(height, 2.54, 0.1);
+  // And a text measured on the printer in its own rows.
+  TFont font;  // 8 pt at 300 dpi: 33 rows, 36 with the text's margin
+  d.Angle = 0;
+  d.TextFont = &font;
+  d.DisplayText = dtBarcode;
+  d.TextPosition = tpTopOut;
+  height = 2;  // bars of 24 rows, shorter than the text
+  ASSERT_EQ(PrintSize("x", 0.254, d, module, width, height, 0, 600, 300), ecValid);
+  EXPECT_NEAR(height, 36 * 25.4 / 300, 0.1);
+}
+
 TEST_F(Print, PrintBarcodeDrawsAtLeftTopInMillimetres) {
   symbol.Pattern = std::string(10, '5');
   for (int angle : {0, 90, 180, 270}) {
