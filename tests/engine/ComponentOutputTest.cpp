@@ -128,16 +128,6 @@ TEST_F(Output, VerticalOrientationExchangesWidthAndHeight) {
   EXPECT_EQ(Canvas().Rectangles.back(), (TRect{10, 5, 100, 300}));
 }
 
-TEST_F(Output, RightToLeftReadsBackwards) {
-  Attach(100, 50);
-  bc.SetOrientation(boRightLeft);
-  const std::vector<int> reversed(kRuns12.rbegin(), kRuns12.rend());
-  EXPECT_EQ(Canvas().RowRuns(20), reversed);
-  EXPECT_EQ(Canvas().Pixel(0, 0), clBlack);
-  EXPECT_EQ(Canvas().Pixel(21, 49), clBlack);
-  EXPECT_EQ(Canvas().Pixel(22, 20), clWhite);
-}
-
 TEST_F(Output, OtherImageControlsAreNotDrawnOn) {
   TPanel panel(nullptr);
   bc.SetImage(&panel);

@@ -335,34 +335,6 @@ TEST_F(Layout, TurnedBoxLandsAtLeftTop) {
   }
 }
 
-TEST(Geometry, Rotate2DTurnsCounterClockwiseOnAYDownTarget) {
-  const double quarter = std::numbers::pi / 2;
-  EXPECT_EQ(Rotate2D({10, 0}, 0, 1), (TPoint{10, 0}));
-  EXPECT_EQ(Rotate2D({10, 0}, quarter, 1), (TPoint{0, -10}));  // the x axis points up
-  EXPECT_EQ(Rotate2D({0, 10}, quarter, 1), (TPoint{10, 0}));
-  EXPECT_EQ(Rotate2D({10, 4}, 2 * quarter, 1), (TPoint{-10, -4}));
-  EXPECT_EQ(Rotate2D({0, 10}, 0, 2), (TPoint{0, 5}));  // y scaled by the aspect
-  EXPECT_EQ(Translate2D({1, 2}, {10, 20}), (TPoint{11, 22}));
-}
-
-TEST(Geometry, RotatedExtentOfATurnedBoxIsOnePixelLarger) {
-  int w = 50, h = 20;
-  RotatedExtent(w, h, 1, 0);
-  EXPECT_EQ(w, 50);
-  EXPECT_EQ(h, 20);
-  RotatedExtent(w, h, 1, std::numbers::pi / 2);
-  EXPECT_EQ(w, 21);
-  EXPECT_EQ(h, 51);
-  w = 50, h = 20;
-  RotatedExtent(w, h, 1, std::numbers::pi);
-  EXPECT_EQ(w, 51);
-  EXPECT_EQ(h, 21);
-  w = 50, h = 20;
-  RotatedExtent(w, h, 2, std::numbers::pi / 2);
-  EXPECT_EQ(w, 21);
-  EXPECT_EQ(h, 26);
-}
-
 // ---- SetCharsSpacing ----------------------------------------------------------
 
 class CharsSpacing : public ::testing::Test {

@@ -141,24 +141,6 @@ TEST_F(Reflection, EveryPublishedPropertyRoundTripsAsText) {
   }
 }
 
-TEST_F(Reflection, TextReachesTheComponent) {
-  TBarcode_Code25Interleaved bc(&form);
-  SetPropValue(bc, "Padding", "cipRight");
-  SetPropValue(bc, "TextFont", "Arial,12,255,0,fsUnderline");
-  SetPropValue(bc, "Orientation", "boRightLeft");
-  SetPropValue(bc, "BarColor", "0x0000FF");
-  SetPropValue(bc, "Ratio", "2.25");
-  EXPECT_EQ(bc.Padding(), cipRight);
-  EXPECT_EQ(bc.TextFont().Name(), "Arial");
-  EXPECT_EQ(bc.TextFont().Size(), 12);
-  EXPECT_EQ(bc.TextFont().Color(), clRed);
-  EXPECT_TRUE(bc.TextFont().Style().Contains(TFontStyle::fsUnderline));
-  EXPECT_FALSE(bc.TextFont().Style().Contains(TFontStyle::fsBold));
-  EXPECT_EQ(bc.Orientation(), boRightLeft);
-  EXPECT_EQ(bc.BarColor(), clRed);
-  EXPECT_EQ(bc.Ratio(), 2.25);
-}
-
 TEST_F(Reflection, TextThatDoesNotConvertThrowsAndChangesNothing) {
   TBarcode_Code25Interleaved bc(&form);
   const TPropertyText bad[] = {

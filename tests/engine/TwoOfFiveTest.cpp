@@ -114,14 +114,6 @@ TEST_P(TwoOfFivePattern, Encodes) {
 INSTANTIATE_TEST_SUITE_P(Examples, TwoOfFivePattern, ::testing::ValuesIn(patternCases),
                          [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(TwoOfFive, CheckDigitTakesTheWholeText) {
-  TBarcode_Code25Industrial bc(nullptr);
-  EXPECT_EQ(bc.AppendCheckDigit("12345678901"), "123456789012");
-  EXPECT_EQ(bc.AppendCheckDigit("400638133393"), "4006381333931");
-  TBarcode_Coop25 coop(nullptr);
-  EXPECT_EQ(coop.AppendCheckDigit("1234"), "12342");
-}
-
 TEST(TwoOfFive, OnlyDigitsAreAccepted) {
   const TFactory all[] = {industrial, invert, iata, interleaved, matrix, datalogic, coop};
   for (const TFactory& create : all) {
