@@ -346,6 +346,20 @@ TEST_F(Render, BarsScanAtEveryQuarterTurn) {
   }
 }
 
+TEST_F(Render, PartOfATurnedCompositeIsPlacedInsideItsBox) {
+  // The composite is 100 x 40; this part sits at (10, 5) inside it.
+  const TCustomRotation rotation{{100, 40}, {10, 5}, 1.0};
+  ASSERT_EQ(DrawBarcode(canvas, "5", 20, 30, 8, kBar, kSpace, kTextBack, Define(2), 1, 1, &rotation), ecValid);
+  EXPECT_EQ(canvas.Polygons[0].Box(), (TRect{30, 35, 31, 42}));
+  // Turned by 90 degrees the whole composite turns: its box still starts at
+  // (20, 30), and the part's offset turns with it.
+  canvas.Polygons.clear();
+  TBarcodeDefineExtra d = Define(2);
+  d.Angle = 90;
+  ASSERT_EQ(DrawBarcode(canvas, "5", 20, 30, 8, kBar, kSpace, kTextBack, d, 1, 1, &rotation), ecValid);
+  EXPECT_EQ(canvas.Polygons[0].Box(), (TRect{25, 30 + 99 - 11, 32, 30 + 99 - 10}));
+}
+
 TEST_F(Render, TurnedTextUsesATurnedFont) {
   TBarcodeDefineExtra d = Define(2, dtBarcode);
   d.Angle = 90;
