@@ -19,6 +19,8 @@ class TQRImage : public TControl {
  public:
   using TControl::TControl;
   TPicture& Picture() { return picture_; }
+  TCanvas* ControlCanvas() override { return &Surface; }
+  TRecordingCanvas Surface{100, 50};
 
  private:
   TPicture picture_;
@@ -154,6 +156,18 @@ TEST_F(Output, QuickReportImageIsDrawnThroughItsPictureProperty) {
   EXPECT_EQ(canvas.Width(), 80);
   EXPECT_EQ(canvas.RowRuns(15), kRuns12);
   EXPECT_EQ(canvas.ColumnRuns(0), std::vector<int>{30});
+}
+
+TEST_F(Output, AtDesignTimeTheControlsOwnSurfaceIsDrawnOn) {
+  TQRImage report(nullptr);
+  bc.SetDesigning(true);
+  bc.SetImage(&report);
+  EXPECT_EQ(report.Surface.RowRuns(15), kRuns12);
+  EXPECT_FALSE(report.Picture().HasBitmap());
+  // Other classes show nothing at design time either.
+  TPanel panel(nullptr);
+  bc.SetImage(&panel);
+  EXPECT_EQ(bc.GetCanvas(), nullptr);
 }
 
 TEST_F(Output, DrawAndClearReportInvalidText) {
