@@ -3,25 +3,15 @@
 #pragma once
 
 #include "symbologies/pITF6.h"
+#include "symbologies/pITFGroups.h"
 
 namespace tessel {
 
-class TBarcode_ITF14 : public TBarcode_ITF6 {
+class TBarcode_ITF14 : public TGroupedDigits<TBarcode_ITF14, TBarcode_ITF6> {
   TESSEL_CLASS_INFO
  public:
+  static constexpr TDigitGroups Groups{13, "# ## ##### ##### #"};
   explicit TBarcode_ITF14(TComponent* AOwner);
-
-  bool SplitText() const { return splitText_; }
-  void SetSplitText(bool Value);
-
-  bool VerifyLength(const std::string& Barcode, bool AutoCheckDigit) override;
-  std::string MakeData(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded) override;
-  void DoCustomDrawText(TCanvas& Canvas, TDrawTextStep Step, TBarcodeDefine& Define, TBarcodeParameters& Parameters,
-                        bool& Continue, TPoint& LeftTop, TPoint& RightBottom, std::span<const int>& PDx) override;
-  void Assign(const TPersistent* Source) override;
-
- private:
-  bool splitText_ = false;
 };
 
 }  // namespace tessel

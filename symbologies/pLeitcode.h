@@ -3,27 +3,15 @@
 // 12345.678.901.23 6.
 #pragma once
 
-#include "symbologies/pCode25Int.h"
+#include "symbologies/pITFGroups.h"
 
 namespace tessel {
 
-class TBarcode_Leitcode : public TBarcode_Code25InterleavedCustom {
+class TBarcode_Leitcode : public TPostalDigits<TBarcode_Leitcode> {
   TESSEL_CLASS_INFO
  public:
-  using TBarcode_Code25InterleavedCustom::TBarcode_Code25InterleavedCustom;
-
-  bool SplitText() const { return splitText_; }
-  void SetSplitText(bool Value);
-
-  bool VerifyLength(const std::string& Barcode, bool AutoCheckDigit) override;
-  std::string AppendCheckDigit(const std::string& Barcode) override;
-  std::string MakeData(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded) override;
-  void DoCustomDrawText(TCanvas& Canvas, TDrawTextStep Step, TBarcodeDefine& Define, TBarcodeParameters& Parameters,
-                        bool& Continue, TPoint& LeftTop, TPoint& RightBottom, std::span<const int>& PDx) override;
-  void Assign(const TPersistent* Source) override;
-
- private:
-  bool splitText_ = false;
+  static constexpr TDigitGroups Groups{13, "#####.###.###.## #"};
+  using TPostalDigits::TPostalDigits;
 };
 
 }  // namespace tessel
