@@ -23,17 +23,31 @@ class ICompositeLinear {
   virtual void SetOnChangeForComposite(TNotifyEvent ClearHandler, TNotifyEvent ChangeHandler) = 0;
 };
 
-// The partner's two handlers as a linear component keeps them; neither is
-// called while the component is being loaded.
-struct TCompositeHandlers {
-  TNotifyEvent Clear;
-  TNotifyEvent Change;
-  void NotifyClear(TComponent* Sender) const {
-    if (Clear && !Sender->Loading()) Clear(Sender);
-  }
-  void NotifyChange(TComponent* Sender) const {
-    if (Change && !Sender->Loading()) Change(Sender);
-  }
+// A linear component that a partner can draw in a composite: it measures and
+// draws its symbol at the partner's module and the standard ratio, and tells
+// the partner of every change it makes to the symbol. Not a symbology of its
+// own: each one says how much room its text takes beside the lines.
+class TCompositeLinearBarcode : public TBarcode, public ICompositeLinear {
+ public:
+  using TBarcode::TBarcode;
+
+  int GetSymbolWidth(TCanvas* Canvas, int Module, int& SymbolModules, int& LeftExtent, int& RightExtent) override;
+  int DrawToComposite(TCanvas& Canvas, int Module, int Left, int Top, int Angle, TColor BarColor, TColor SpaceColor,
+                      const TCustomRotation* Rotation, bool Reserved, int Height) override;
+  void SetOnChangeForComposite(TNotifyEvent ClearHandler, TNotifyEvent ChangeHandler) override;
+
+ protected:
+  // The room (pixels) the text takes left and right of the lines in a
+  // symbol laid out for the partner.
+  virtual void GetCompositeExtents(const TBarcodeParameters& Parameters, int& LeftExtent, int& RightExtent) = 0;
+  // The partner's handlers; neither is called while the component is being
+  // loaded.
+  void DoClearForComposite() override;
+  void DoChangeForComposite() override;
+
+ private:
+  TNotifyEvent onClearForComposite_;
+  TNotifyEvent onChangeForComposite_;
 };
 
 }  // namespace tessel

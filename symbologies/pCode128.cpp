@@ -315,46 +315,9 @@ std::string TBarcode_Code128::MakeData(const std::string& Barcode, bool AutoChec
 
 // ---- composite hooks ----
 
-// The partner draws the linear part at the standard ratio (DrawToComposite),
-// so it is measured at that ratio too.
-constexpr double CompositeRatio = 2.0;
-
-int TBarcode_Code128::GetSymbolWidth(TCanvas* Canvas, int Module, int& SymbolModules, int& LeftExtent,
-                                     int& RightExtent) {
-  SymbolModules = LeftExtent = RightExtent = 0;
-  TBarcodeDefineExtra define = BuildBarcodeDefineExtra(false, 0);
-  define.Module = Module;
-  define.Ratio = CompositeRatio;
-  TBarcodeParameters parameters;
-  const int result = BuildBarcodeParameters(Canvas, Barcode(), define, parameters, 0, 0, 0, 1, 1, nullptr);
-  if (result != ecValid) return result;
-  SymbolModules = Module > 0 ? parameters.LinesWidth / Module : 0;
-  LeftExtent = parameters.LeftZoneWidth + parameters.LeftOffset;
-  RightExtent = parameters.TotalWidth - parameters.SymbolWidth - LeftExtent;
-  return result;
-}
-
-int TBarcode_Code128::DrawToComposite(TCanvas& Canvas, int Module, int Left, int Top, int Angle, TColor BarColor,
-                                      TColor SpaceColor, const TCustomRotation* Rotation, bool, int Height) {
-  TBarcodeDefineExtra define = BuildBarcodeDefineExtra(true, Angle);
-  define.Module = Module;
-  define.Ratio = CompositeRatio;
-  return DrawBarcode(Canvas, Barcode(), Left, Top, Height, BarColor, SpaceColor, SpaceColor, define, 1, 1, Rotation);
-}
-
-void TBarcode_Code128::SetOnChangeForComposite(TNotifyEvent ClearHandler, TNotifyEvent ChangeHandler) {
-  composite_.Clear = std::move(ClearHandler);
-  composite_.Change = std::move(ChangeHandler);
-}
-
-void TBarcode_Code128::DoClearForComposite() {
-  composite_.NotifyClear(this);
-  TBarcode::DoClearForComposite();
-}
-
-void TBarcode_Code128::DoChangeForComposite() {
-  TBarcode::DoChangeForComposite();
-  composite_.NotifyChange(this);
+void TBarcode_Code128::GetCompositeExtents(const TBarcodeParameters& Parameters, int& LeftExtent, int& RightExtent) {
+  LeftExtent = Parameters.LeftZoneWidth + Parameters.LeftOffset;
+  RightExtent = Parameters.TotalWidth - Parameters.SymbolWidth - LeftExtent;
 }
 
 // ---- published properties ----

@@ -12,7 +12,6 @@
 #include <utility>
 #include <vector>
 
-#include "components/pBarcode.h"
 #include "components/pComposite.h"
 
 namespace tessel {
@@ -65,10 +64,10 @@ struct TCode128Scanned {
   std::vector<bool> Carried;  // per character of Text; missing entries are false
 };
 
-class TBarcode_Code128 : public TBarcode, public ICompositeLinear {
+class TBarcode_Code128 : public TCompositeLinearBarcode {
   TESSEL_CLASS_INFO
  public:
-  using TBarcode::TBarcode;
+  using TCompositeLinearBarcode::TCompositeLinearBarcode;
 
   TCode128SubSet InitialSubSet() const { return initialSubSet_; }
   void SetInitialSubSet(TCode128SubSet Value);
@@ -100,21 +99,14 @@ class TBarcode_Code128 : public TBarcode, public ICompositeLinear {
   // Values including the start character, without check and stop.
   int SymbolCharCount() const { return symbolCharCount_; }
 
-  // ---- composite hooks ----
-  int GetSymbolWidth(TCanvas* Canvas, int Module, int& SymbolModules, int& LeftExtent, int& RightExtent) override;
-  int DrawToComposite(TCanvas& Canvas, int Module, int Left, int Top, int Angle, TColor BarColor, TColor SpaceColor,
-                      const TCustomRotation* Rotation, bool Reserved, int Height) override;
-  void SetOnChangeForComposite(TNotifyEvent ClearHandler, TNotifyEvent ChangeHandler) override;
-
  protected:
-  void DoClearForComposite() override;
-  void DoChangeForComposite() override;
+  // The quiet zones and the text beyond the lines.
+  void GetCompositeExtents(const TBarcodeParameters& Parameters, int& LeftExtent, int& RightExtent) override;
   void SetCheckSum(std::int64_t Value) { checkSum_ = Value; }
 
  private:
   TCode128SubSet initialSubSet_ = cssSubAuto;
   TCode128SubSet startSubSet_ = cssSubAuto;
-  TCompositeHandlers composite_;
   std::int64_t checkSum_ = 0;
   int symbolCharCount_ = 0;
   TCode128SubSet finalSubSet_ = cssSubAuto;

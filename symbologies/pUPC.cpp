@@ -8,7 +8,7 @@
 
 namespace tessel {
 
-TBarcode_UPC::TBarcode_UPC(TComponent* AOwner) : TBarcode(AOwner) {}
+TBarcode_UPC::TBarcode_UPC(TComponent* AOwner) : TCompositeLinearBarcode(AOwner) {}
 
 void TBarcode_UPC::SetShowQuietZoneMark(bool Value) { SetComposite(showQuietZoneMark_, Value, false); }
 void TBarcode_UPC::SetLeftQuietZoneSpacing(int Value) { SetComposite(leftQuietZoneSpacing_, Value, false); }
@@ -157,45 +157,10 @@ void TBarcode_UPC::DoCustomDrawText(TCanvas& Canvas, TDrawTextStep Step, TBarcod
 
 // ---- composite hooks ---------------------------------------------------------------
 
-// The partner draws the linear part at the standard ratio (DrawToComposite),
-// so it is measured at that ratio too.
-constexpr double CompositeRatio = 2.0;
-
-int TBarcode_UPC::GetSymbolWidth(TCanvas* Canvas, int Module, int& SymbolModules, int& LeftExtent, int& RightExtent) {
-  SymbolModules = LeftExtent = RightExtent = 0;
-  TBarcodeDefineExtra define = BuildBarcodeDefineExtra(false, 0);
-  define.Module = Module;
-  define.Ratio = CompositeRatio;
-  TBarcodeParameters p;
-  const int error = BuildBarcodeParameters(Canvas, Barcode(), define, p, 0, 0, 0, 1, 1, nullptr);
-  if (error != ecValid) return error;
-  SymbolModules = Module > 0 ? p.LinesWidth / Module : 0;
+void TBarcode_UPC::GetCompositeExtents(const TBarcodeParameters& Parameters, int& LeftExtent, int& RightExtent) {
+  const TBarcodeParameters& p = Parameters;
   LeftExtent = p.LeftZoneWidth + p.LeftOffset - p.LeftSpacing;
   RightExtent = p.TotalWidth - p.LinesWidth - LeftExtent - p.LeftSpacing - p.RightSpacing;
-  return ecValid;
-}
-
-int TBarcode_UPC::DrawToComposite(TCanvas& Canvas, int Module, int Left, int Top, int Angle, TColor BarColor,
-                                  TColor SpaceColor, const TCustomRotation* Rotation, bool, int Height) {
-  TBarcodeDefineExtra define = BuildBarcodeDefineExtra(true, Angle);
-  define.Module = Module;
-  define.Ratio = CompositeRatio;
-  return DrawBarcode(Canvas, Barcode(), Left, Top, Height, BarColor, SpaceColor, SpaceColor, define, 1, 1, Rotation);
-}
-
-void TBarcode_UPC::SetOnChangeForComposite(TNotifyEvent ClearHandler, TNotifyEvent ChangeHandler) {
-  composite_.Clear = std::move(ClearHandler);
-  composite_.Change = std::move(ChangeHandler);
-}
-
-void TBarcode_UPC::DoClearForComposite() {
-  composite_.NotifyClear(this);
-  TBarcode::DoClearForComposite();
-}
-
-void TBarcode_UPC::DoChangeForComposite() {
-  TBarcode::DoChangeForComposite();
-  composite_.NotifyChange(this);
 }
 
 // ---- helpers and reflection ----------------------------------------------------------

@@ -10,7 +10,6 @@
 #include <string>
 #include <string_view>
 
-#include "components/pBarcode.h"
 #include "components/pComposite.h"
 
 namespace tessel {
@@ -47,7 +46,7 @@ struct TCustomAlignmentDefine {
   int RightGuardWidth = 0;
 };
 
-class TBarcode_UPC : public TBarcode, public ICompositeLinear {
+class TBarcode_UPC : public TCompositeLinearBarcode {
   TESSEL_CLASS_INFO
  public:
   explicit TBarcode_UPC(TComponent* AOwner);
@@ -81,17 +80,12 @@ class TBarcode_UPC : public TBarcode, public ICompositeLinear {
                                         TTextAlignment Alignment, const std::string& Pattern, double Ratio, int Module,
                                         TCustomAlignmentDefine& Define);
 
-  // ---- composite hooks ----
-  int GetSymbolWidth(TCanvas* Canvas, int Module, int& SymbolModules, int& LeftExtent, int& RightExtent) override;
-  int DrawToComposite(TCanvas& Canvas, int Module, int Left, int Top, int Angle, TColor BarColor, TColor SpaceColor,
-                      const TCustomRotation* Rotation, bool Reserved, int Height) override;
-  void SetOnChangeForComposite(TNotifyEvent ClearHandler, TNotifyEvent ChangeHandler) override;
-
  protected:
   // Mark as a quiet-zone text when ShowQuietZoneMark is set, else empty.
   std::string QuietZoneMark(char Mark) const { return std::string(showQuietZoneMark_ ? 1 : 0, Mark); }
-  void DoClearForComposite() override;
-  void DoChangeForComposite() override;
+  // The quiet-zone texts and the digits beyond the lines, without the
+  // quiet-zone spacings.
+  void GetCompositeExtents(const TBarcodeParameters& Parameters, int& LeftExtent, int& RightExtent) override;
 
  private:
   // Draws a quiet-zone text at a layout-frame point in the quiet-zone font.
@@ -105,7 +99,6 @@ class TBarcode_UPC : public TBarcode, public ICompositeLinear {
   bool showQuietZoneMark_ = false;
   int leftQuietZoneSpacing_ = 1;
   int rightQuietZoneSpacing_ = 1;
-  TCompositeHandlers composite_;
 };
 
 // The n characters of S from the 1-based position i, fewer at its end.
