@@ -54,6 +54,35 @@ bool TBarcode_UPC::GetCustomAlignmentDefine(const std::string& FullEncoded, TDis
   return !FullEncoded.empty() && Alignment == taCustom && DisplayText != dtNone;
 }
 
+std::string TBarcode_UPC::TwoHalvesPattern(std::string_view LeftDigits, std::string_view LeftParities,
+                                           std::string_view RightDigits) {
+  std::string pattern = "505";
+  for (std::size_t k = 0; k < LeftDigits.size(); ++k) {
+    const int digit = UPCDigit(LeftDigits[k]);
+    pattern += LeftParities[k] == 'A' ? Tabelle_UPC_L[digit] : Tabelle_UPC_G[digit];
+  }
+  pattern += "05050";
+  for (char c : RightDigits) pattern += Tabelle_UPC_R[UPCDigit(c)];
+  return pattern + "505";
+}
+
+void TBarcode_UPC::SetEANLayout(const std::string& FullEncoded, const std::string& Pattern, int HalfDigits,
+                                double Ratio, int Module, TCustomAlignmentDefine& Define) {
+  // A digit is four elements; the left half starts after the three of the
+  // guard, the right half after the five of the centre guard.
+  const int elements = 4 * HalfDigits + 1;
+  const int leading = NumberChars() - 2 * HalfDigits;
+  Define.AlignmentType = catDoubleZone;
+  Define.LeftGuardWidth = 3 * Module;
+  Define.LeftHalfWidth = GetLinesWidth(UPCCopy(Pattern, 4, elements), Module, Ratio);
+  Define.CenterGuardWidth = 3 * Module;
+  Define.RightHalfWidth = GetLinesWidth(UPCCopy(Pattern, 4 + elements + 3, elements), Module, Ratio);
+  Define.RightGuardWidth = 3 * Module;
+  Define.LeftDigits = UPCCopy(FullEncoded, leading + 1, HalfDigits);
+  Define.RightDigits = UPCCopy(FullEncoded, leading + HalfDigits + 1, HalfDigits);
+  Define.RightText = QuietZoneMark('>');
+}
+
 // ---- retail text layout ----------------------------------------------------------
 
 void TBarcode_UPC::GetQuietZonesWidth(TCanvas& Canvas, const std::string& FullEncoded, TDisplayText DisplayText,

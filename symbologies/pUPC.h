@@ -83,6 +83,17 @@ class TBarcode_UPC : public TCompositeLinearBarcode {
  protected:
   // Mark as a quiet-zone text when ShowQuietZoneMark is set, else empty.
   std::string QuietZoneMark(char Mark) const { return std::string(showQuietZoneMark_ ? 1 : 0, Mark); }
+  // The pattern of a symbol in two halves: the guard, the digits of
+  // LeftDigits in number set A ('A' in LeftParities) or B (any other), the
+  // centre guard, RightDigits in number set C, the guard.
+  static std::string TwoHalvesPattern(std::string_view LeftDigits, std::string_view LeftParities,
+                                      std::string_view RightDigits);
+  // The layout of EAN-13 and EAN-8 (patterns of TwoHalvesPattern): guards
+  // of three modules, two halves of HalfDigits digits after the leading
+  // ones, each half counting with one module of the centre guard, and the
+  // mark '>' in the right quiet zone.
+  void SetEANLayout(const std::string& FullEncoded, const std::string& Pattern, int HalfDigits, double Ratio,
+                    int Module, TCustomAlignmentDefine& Define);
   // The quiet-zone texts and the digits beyond the lines, without the
   // quiet-zone spacings.
   void GetCompositeExtents(const TBarcodeParameters& Parameters, int& LeftExtent, int& RightExtent) override;

@@ -8,11 +8,8 @@ int TBarcode_UPCA::NumberChars() { return 12; }
 
 std::string TBarcode_UPCA::MakeData(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded) {
   TBarcode_UPC::MakeData(Barcode, AutoCheckDigit, FullEncoded);
-  std::string pattern = "505";
-  for (int k = 0; k < 6; ++k) pattern += Tabelle_UPC_L[UPCDigit(FullEncoded[k])];
-  pattern += "05050";
-  for (int k = 6; k < 12; ++k) pattern += Tabelle_UPC_R[UPCDigit(FullEncoded[k])];
-  return pattern + "505";
+  const std::string_view s = FullEncoded;
+  return TwoHalvesPattern(s.substr(0, 6), "AAAAAA", s.substr(6, 6));
 }
 
 bool TBarcode_UPCA::GetCustomAlignmentDefine(const std::string& FullEncoded, TDisplayText DisplayText,
