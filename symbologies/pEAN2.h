@@ -2,20 +2,19 @@
 // digits stand in one group over the bars.
 #pragma once
 
-#include "symbologies/pUPC.h"
+#include "symbologies/pEANAddOn.h"
 
 namespace tessel {
 
-class TBarcode_EAN2 : public TBarcode_UPC {
+class TBarcode_EAN2 : public TEANAddOn {
   TESSEL_CLASS_INFO
  public:
-  using TBarcode_UPC::TBarcode_UPC;
+  using TEANAddOn::TEANAddOn;
   int NumberChars() override;
-  bool VerifyLength(const std::string& Barcode, bool AutoCheckDigit) override;
-  std::string MakeData(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded) override;
-  bool GetCustomAlignmentDefine(const std::string& FullEncoded, TDisplayText DisplayText, TTextAlignment Alignment,
-                                const std::string& Pattern, double Ratio, int Module,
-                                TCustomAlignmentDefine& Define) override;
+
+ protected:
+  // By the value of the two digits mod 4.
+  std::string_view Parities(const std::string& Digits) override;
 };
 
 }  // namespace tessel

@@ -2,20 +2,19 @@
 // digits stand in one group over the bars.
 #pragma once
 
-#include "symbologies/pUPC.h"
+#include "symbologies/pEANAddOn.h"
 
 namespace tessel {
 
-class TBarcode_EAN5 : public TBarcode_UPC {
+class TBarcode_EAN5 : public TEANAddOn {
   TESSEL_CLASS_INFO
  public:
-  using TBarcode_UPC::TBarcode_UPC;
+  using TEANAddOn::TEANAddOn;
   int NumberChars() override;
-  bool VerifyLength(const std::string& Barcode, bool AutoCheckDigit) override;
-  std::string MakeData(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded) override;
-  bool GetCustomAlignmentDefine(const std::string& FullEncoded, TDisplayText DisplayText, TTextAlignment Alignment,
-                                const std::string& Pattern, double Ratio, int Module,
-                                TCustomAlignmentDefine& Define) override;
+
+ protected:
+  // By the add-on's check value, carried by the parities only.
+  std::string_view Parities(const std::string& Digits) override;
 };
 
 }  // namespace tessel
