@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "RecordingCanvas.h"
+#include "SymbolTestSupport.h"
 #include "platform/Image.h"
 #include "platform/Reflection.h"
 #include "symbologies/pCodabar.h"
@@ -8,20 +9,6 @@
 
 using namespace tessel;
 using namespace tessel::testing;
-
-namespace {
-
-struct TEncoded {
-  std::string Pattern, FullEncoded;
-};
-
-TEncoded Encode(TBarcode& bc, const std::string& text, bool autoCheckDigit) {
-  TEncoded e;
-  e.Pattern = bc.MakeData(text, autoCheckDigit, e.FullEncoded);
-  return e;
-}
-
-}  // namespace
 
 TEST(Codabar, PatternsBetweenStartAndStop) {
   TBarcode_Codabar bc(nullptr);

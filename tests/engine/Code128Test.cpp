@@ -4,6 +4,7 @@
 #include <random>
 
 #include "engine/RecordingCanvas.h"
+#include "engine/SymbolTestSupport.h"
 #include "symbologies/pCode128.h"
 
 using namespace tessel;
@@ -11,29 +12,15 @@ using namespace tessel::testing;
 
 namespace {
 
-// The values of a Code 128 pattern, read back through the table.
-std::vector<int> PatternValues(const std::string& pattern) {
-  std::vector<int> values;
-  for (std::size_t i = 0; i + 6 < pattern.size(); i += 6) {
-    std::string widths;
-    for (std::size_t k = i; k < i + 6; ++k) widths += static_cast<char>(k % 2 == 0 ? pattern[k] - 4 : pattern[k] + 1);
-    int value = -1;
-    for (int v = 0; v < 107; ++v)
-      if (Tabelle_Code128[v] == widths) value = v;
-    values.push_back(value);
-  }
-  return values;
-}
-
-struct TEncoded {
+struct TSubsetEncoding {
   std::vector<int> Values;  // data values only
   TCode128SubSet Start, Final;
 };
 
-TEncoded Encode(const std::string& text, TCode128SubSet initial = cssSubAuto) {
+TSubsetEncoding EncodeValues(const std::string& text, TCode128SubSet initial = cssSubAuto) {
   const TCode128Scanned scanned = TBarcode_Code128::BarcodeScan(text, static_cast<int>(text.size()));
   std::string values;
-  TEncoded result{};
+  TSubsetEncoding result{};
   TBarcode_Code128::Encode(scanned, static_cast<int>(scanned.Text.size()), values, result.Start, result.Final, initial);
   for (char v : values) result.Values.push_back(static_cast<unsigned char>(v));
   return result;
@@ -113,7 +100,7 @@ TEST(Code128, SubsetChoices) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
-    const TEncoded e = Encode(c.text, c.initial);
+    const TSubsetEncoding e = EncodeValues(c.text, c.initial);
     EXPECT_EQ(e.Values, c.values);
     EXPECT_EQ(e.Start, c.start);
     EXPECT_EQ(e.Final, c.final);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "RecordingCanvas.h"
+#include "SymbolTestSupport.h"
 #include "platform/Image.h"
 #include "platform/Reflection.h"
 #include "symbologies/pCode32.h"
@@ -16,29 +17,8 @@ namespace {
 constexpr std::string_view Start = "515060605";  // '*'
 constexpr std::string_view PatternA = "605051506";
 
-struct TEncoded {
-  std::string Pattern, FullEncoded;
-};
-
-TEncoded Encode(TBarcode& bc, const std::string& text, bool autoCheckDigit) {
-  TEncoded e;
-  e.Pattern = bc.MakeData(text, autoCheckDigit, e.FullEncoded);
-  return e;
-}
-
 // The Code 39 pattern of characters of the data set, without check character.
-std::string PlainCode39(const std::string& text) {
-  TBarcode_Code39 plain(nullptr);
-  return Encode(plain, text, false).Pattern;
-}
-
-// The text drawn by DrawTo on a recording canvas ("" when none was drawn).
-std::string ShownText(TBarcode& bc, TDisplayText display) {
-  bc.SetDisplayText(display);
-  TRecordingCanvas canvas(800, 200);
-  EXPECT_EQ(bc.DrawTo(canvas, 1, 0, 0, 60, 0), 0);
-  return canvas.Texts.empty() ? std::string() : canvas.Texts.back().Text;
-}
+constexpr auto PlainCode39 = PlainPattern<TBarcode_Code39>;
 
 }  // namespace
 

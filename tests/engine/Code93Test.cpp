@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "RecordingCanvas.h"
+#include "SymbolTestSupport.h"
 #include "core/pCommon.h"
 #include "symbologies/pCode93.h"
 #include "symbologies/pCode93Ext.h"
@@ -12,22 +13,9 @@ namespace {
 
 constexpr std::string_view StartStop = "111141";
 
-struct TEncoded {
-  std::string Pattern, FullEncoded;
-};
-
-TEncoded Encode(TBarcode& bc, const std::string& text, bool autoCheckDigit) {
-  TEncoded e;
-  e.Pattern = bc.MakeData(text, autoCheckDigit, e.FullEncoded);
-  return e;
-}
-
 // The pattern of a text of Code 93 characters (shifts written "[]{}"), as
 // written directly in module counts.
-std::string Plain(const std::string& text) {
-  TBarcode_Code93 plain(nullptr);
-  return Encode(plain, text, false).Pattern;
-}
+constexpr auto Plain = PlainPattern<TBarcode_Code93>;
 
 }  // namespace
 

@@ -1,28 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "engine/RecordingCanvas.h"
+#include "engine/SymbolTestSupport.h"
 #include "symbologies/pEAN128.h"
 
 using namespace tessel;
 using namespace tessel::testing;
 
 namespace {
-
-// The values of a pattern (composite line kinds read as plain ones).
-std::vector<int> PatternValues(std::string pattern) {
-  for (char& c : pattern)
-    if (c >= 'a') c = static_cast<char>(c - 49);
-  std::vector<int> values;
-  for (std::size_t i = 0; i + 6 < pattern.size(); i += 6) {
-    std::string widths;
-    for (std::size_t k = i; k < i + 6; ++k) widths += static_cast<char>(k % 2 == 0 ? pattern[k] - 4 : pattern[k] + 1);
-    int value = -1;
-    for (int v = 0; v < 107; ++v)
-      if (Tabelle_Code128[v] == widths) value = v;
-    values.push_back(value);
-  }
-  return values;
-}
 
 // True when the second-last value is the modulo-103 check of the others.
 bool CheckValueHolds(const std::vector<int>& values) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/RecordingCanvas.h"
+#include "engine/SymbolTestSupport.h"
 #include "symbologies/pEAN13.h"
 #include "symbologies/pEAN2.h"
 #include "symbologies/pEAN5.h"
@@ -11,24 +12,6 @@ using namespace tessel;
 using namespace tessel::testing;
 
 namespace {
-
-const char* const SetA[] = {"0001101", "0011001", "0010011", "0111101", "0100011",
-                            "0110001", "0101111", "0111011", "0110111", "0001011"};
-const char* const SetB[] = {"0100111", "0110011", "0011011", "0100001", "0011101",
-                            "0111001", "0000101", "0010001", "0001001", "0010111"};
-
-std::string Modules(const std::string& pattern) {
-  std::string bits;
-  for (char c : pattern) {
-    if (c >= '0' && c <= '3')
-      bits.append(c - '0' + 1, '0');
-    else if (c >= '5' && c <= '8')
-      bits.append(c - '5' + 1, '1');
-    else
-      bits += '?';
-  }
-  return bits;
-}
 
 // Add-on start 1011, the digits in the given parities ('A' odd, 'B' even)
 // separated by 01.

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/RecordingCanvas.h"
+#include "engine/SymbolTestSupport.h"
 #include "symbologies/pEAN13.h"
 #include "symbologies/pEAN8.h"
 #include "symbologies/pUPCA.h"
@@ -30,14 +31,6 @@ void Retail(T& bc, const std::string& text) {
 }
 
 TRect Shifted(TRect r) { return {r.Left + L, r.Top + T, r.Right + L, r.Bottom + T}; }
-
-// The last n polygons: the areas cleared behind the text.
-std::vector<TRect> LastBoxes(const TRecordingCanvas& canvas, std::size_t n) {
-  std::vector<TRect> boxes;
-  for (std::size_t i = canvas.Polygons.size() - n; i < canvas.Polygons.size(); ++i)
-    boxes.push_back(canvas.Polygons[i].Box());
-  return boxes;
-}
 
 const TTextCall* FindText(const TRecordingCanvas& canvas, const std::string& text) {
   for (const TTextCall& call : canvas.Texts)

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "engine/RecordingCanvas.h"
+#include "engine/SymbolTestSupport.h"
 #include "platform/Reflection.h"
 #include "symbologies/pCode25Int.h"
 #include "symbologies/pEAN13.h"
@@ -18,33 +19,9 @@ using namespace tessel::testing;
 
 namespace {
 
-// Number sets A, B and C as the standard prints them (1 = dark module).
-const char* const SetA[] = {"0001101", "0011001", "0010011", "0111101", "0100011",
-                            "0110001", "0101111", "0111011", "0110111", "0001011"};
-const char* const SetB[] = {"0100111", "0110011", "0011011", "0100001", "0011101",
-                            "0111001", "0000101", "0010001", "0001001", "0010111"};
-std::string SetC(int d) {
-  std::string s = SetA[d];
-  for (char& c : s) c = c == '0' ? '1' : '0';
-  return s;
-}
 // Parities of EAN-13 characters 2 to 7 by the leading digit.
 const char* const LeadingParity[] = {"AAAAAA", "AABABB", "AABBAB", "AABBBA", "ABAABB",
                                      "ABBAAB", "ABBBAA", "ABABAB", "ABABBA", "ABBABA"};
-
-// A pattern as a module string, one character per module (Ratio 2.0).
-std::string Modules(const std::string& pattern) {
-  std::string bits;
-  for (char c : pattern) {
-    if (c >= '0' && c <= '3')
-      bits.append(c - '0' + 1, '0');
-    else if (c >= '5' && c <= '8')
-      bits.append(c - '5' + 1, '1');
-    else
-      bits += '?';
-  }
-  return bits;
-}
 
 std::string Ean13Modules(const std::string& s) {
   std::string bits = "101";

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "RecordingCanvas.h"
+#include "SymbolTestSupport.h"
 #include "platform/Image.h"
 #include "platform/Reflection.h"
 #include "symbologies/pITF14.h"
@@ -15,35 +16,8 @@ using namespace tessel::testing;
 
 namespace {
 
-struct TEncoded {
-  std::string Pattern, FullEncoded;
-};
-
-TEncoded Encode(TBarcode& bc, const std::string& text, bool autoCheckDigit) {
-  TEncoded e;
-  e.Pattern = bc.MakeData(text, autoCheckDigit, e.FullEncoded);
-  return e;
-}
-
-std::string Interleaved(const std::string& digits) {
-  TBarcode_Code25Interleaved plain(nullptr);
-  return Encode(plain, digits, false).Pattern;
-}
-
-// The text DrawTo prints for the component's settings.
-std::string ShownText(TBarcode& bc, TDisplayText display) {
-  bc.SetDisplayText(display);
-  TRecordingCanvas canvas(900, 200);
-  EXPECT_EQ(bc.DrawTo(canvas, 1, 0, 0, 60, 0), 0);
-  return canvas.Texts.empty() ? std::string() : canvas.Texts.back().Text;
-}
-
-std::vector<TRect> LastBoxes(const TRecordingCanvas& canvas, std::size_t count) {
-  std::vector<TRect> boxes;
-  for (std::size_t i = canvas.Polygons.size() - count; i < canvas.Polygons.size(); ++i)
-    boxes.push_back(canvas.Polygons[i].Box());
-  return boxes;
-}
+// The pattern of plain Interleaved 2 of 5 for the digits.
+constexpr auto Interleaved = PlainPattern<TBarcode_Code25Interleaved>;
 
 }  // namespace
 

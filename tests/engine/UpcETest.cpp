@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/RecordingCanvas.h"
+#include "engine/SymbolTestSupport.h"
 #include "symbologies/pUPCE.h"
 #include "symbologies/pUPCE0.h"
 #include "symbologies/pUPCE1.h"
@@ -12,25 +13,6 @@ using namespace tessel;
 using namespace tessel::testing;
 
 namespace {
-
-// Number sets A (odd parity) and B (even parity) as the standard prints them.
-const char* const SetA[] = {"0001101", "0011001", "0010011", "0111101", "0100011",
-                            "0110001", "0101111", "0111011", "0110111", "0001011"};
-const char* const SetB[] = {"0100111", "0110011", "0011011", "0100001", "0011101",
-                            "0111001", "0000101", "0010001", "0001001", "0010111"};
-
-std::string Modules(const std::string& pattern) {
-  std::string bits;
-  for (char c : pattern) {
-    if (c >= '0' && c <= '3')
-      bits.append(c - '0' + 1, '0');
-    else if (c >= '5' && c <= '8')
-      bits.append(c - '5' + 1, '1');
-    else
-      bits += '?';
-  }
-  return bits;
-}
 
 // Data digits 2 to 7 of the full text in the given parities ('A' or 'B').
 std::string UpcEModules(const std::string& full, const std::string& parities) {
