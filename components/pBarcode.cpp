@@ -34,7 +34,7 @@ void TBarcode::SetImage(TComponent* Value) {
 }
 
 void TBarcode::SetModule(int Value) {
-  if (Value <= 0) return;
+  if (Value <= 0 || Value > MaxModule) return;
   SetErasing(module_, Value);
 }
 
@@ -42,17 +42,18 @@ void TBarcode::SetBarColor(TColor Value) { SetPlain(barColor_, Value); }
 void TBarcode::SetSpaceColor(TColor Value) { SetPlain(spaceColor_, Value); }
 void TBarcode::SetOrientation(TBarcodeOrientation Value) { SetErasing(orientation_, Value); }
 void TBarcode::SetStretchWidth(bool Value) { SetErasing(stretchWidth_, Value); }
-void TBarcode::SetLeftMargin(int Value) { SetErasing(leftMargin_, Value); }
-void TBarcode::SetTopMargin(int Value) { SetErasing(topMargin_, Value); }
+void TBarcode::SetLeftMargin(int Value) { SetErasing(leftMargin_, ClampExtent(Value)); }
+void TBarcode::SetTopMargin(int Value) { SetErasing(topMargin_, ClampExtent(Value)); }
 
 void TBarcode::SetBarcodeWidth(int Value) {
+  Value = ClampExtent(Value);
   if (!stretchWidth_)
     barcodeWidth_ = Value;  // takes effect when StretchWidth is set
   else
     SetErasing(barcodeWidth_, Value);
 }
 
-void TBarcode::SetBarcodeHeight(int Value) { SetComposite(barcodeHeight_, Value, false); }
+void TBarcode::SetBarcodeHeight(int Value) { SetComposite(barcodeHeight_, ClampExtent(Value), false); }
 void TBarcode::SetDisplayText(TDisplayText Value) { SetComposite(displayText_, Value, false); }
 void TBarcode::SetTextPosition(TTextPosition Value) { SetComposite(textPosition_, Value, false); }
 void TBarcode::SetTextAlignment(TTextAlignment Value) { SetComposite(textAlignment_, Value, false); }

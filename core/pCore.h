@@ -54,6 +54,17 @@ inline constexpr int ecInvalidLength = -1;
 inline constexpr int ecNoPrinter = -2;
 inline constexpr int ecModuleTooSmall = -3;
 
+// Bounds that keep all layout arithmetic inside 32-bit integers: a module
+// (and any line width) of at most MaxModule pixels, and positions, heights
+// and margins within +-MaxExtent pixels. Larger values are clamped.
+inline constexpr int MaxModule = 1 << 16;
+inline constexpr int MaxExtent = 1 << 24;
+constexpr int ClampExtent(long long Value) {
+  return static_cast<int>(Value < -MaxExtent ? -MaxExtent : Value > MaxExtent ? MaxExtent : Value);
+}
+// A count of modules in pixels, within the bounds.
+constexpr int ModulesToPixels(int Modules, int Module) { return ClampExtent(static_cast<long long>(Modules) * Module); }
+
 // A symbol's drawing definition.
 struct TBarcodeDefine {
   int Module = 1;

@@ -1,4 +1,5 @@
 // Pattern decoding, symbol layout and justified text spacing.
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cmath>
@@ -70,8 +71,9 @@ int Round(double x) {
 }
 
 TLineWidths LineWidths(int Module, double Ratio) {
-  const int w = Round(Module * Ratio);
-  return {Module, w, (3 * w) / 2, 2 * w};
+  const int m = std::clamp(Module, 0, MaxModule);
+  const int w = std::clamp(Round(m * Ratio), 0, MaxModule);
+  return {m, w, (3 * w) / 2, 2 * w};
 }
 
 bool DecodeLine(char C, const TLineWidths& Widths, TLineType& LineType, int& Width) {
@@ -83,9 +85,9 @@ bool DecodeLine(char C, const TLineWidths& Widths, TLineType& LineType, int& Wid
 
 int GetLinesWidth(std::string_view Pattern, int Module, double Ratio) {
   const TLineWidths widths = LineWidths(Module, Ratio);
-  int total = 0;
+  long long total = 0;
   for (char c : Pattern) total += ClassWidth(lineCodes[static_cast<unsigned char>(c)].Width, widths);
-  return total;
+  return static_cast<int>(std::min<long long>(total, MaxExtent));
 }
 
 int VerifyBarcode(const std::string& Barcode, const TBarcodeDefineExtra& Define) {
@@ -117,6 +119,10 @@ int BuildBarcodeParameters(TCanvas* Canvas, const std::string& Barcode, TBarcode
 
   TBarcodeParameters& p = Parameters;
   p = TBarcodeParameters{};
+  Left = ClampExtent(Left);
+  Top = ClampExtent(Top);
+  Height = ClampExtent(Height);
+  Define.Module = std::clamp(Define.Module, 0, MaxModule);
   p.Left = Left;
   p.Top = Top;
 
@@ -158,8 +164,8 @@ int BuildBarcodeParameters(TCanvas* Canvas, const std::string& Barcode, TBarcode
   }
   p.LeftHeight = Round(p.LeftHeight * p.AspectRatio);
   p.RightHeight = Round(p.RightHeight * p.AspectRatio);
-  p.LeftSpacing *= Define.Module;
-  p.RightSpacing *= Define.Module;
+  p.LeftSpacing = ModulesToPixels(p.LeftSpacing, Define.Module);
+  p.RightSpacing = ModulesToPixels(p.RightSpacing, Define.Module);
   p.LeftZoneWidth = leftTextWidth + p.LeftSpacing;
   p.RightZoneWidth = rightTextWidth + p.RightSpacing;
   p.SymbolWidth = p.TotalWidth = p.LinesWidth + p.LeftZoneWidth + p.RightZoneWidth;

@@ -81,7 +81,7 @@ void DrawBarcodeText(TCanvas& Canvas, TBarcodeDefineExtra& Define, TBarcodeParam
     leftTop.X = 0;
     rightBottom.X = P.TotalWidth - 1;
   } else {
-    const int pad = Define.TextHSpacing * Define.Module;
+    const int pad = ModulesToPixels(Define.TextHSpacing, Define.Module);
     switch (Define.TextAlignment) {
       case taLeft:
       case taLeftQuietZone:
@@ -109,7 +109,7 @@ void DrawBarcodeText(TCanvas& Canvas, TBarcodeDefineExtra& Define, TBarcodeParam
       case taCustom: break;
     }
   }
-  const int gap = Define.TextVSpacing * Define.Module;
+  const int gap = ModulesToPixels(Define.TextVSpacing, Define.Module);
   if (IsTop(Define.TextPosition)) {
     leftTop.Y = 0;
     rightBottom.Y = std::min(gap + P.TextHeight, P.TotalHeight) - 1;
@@ -234,7 +234,7 @@ int DrawBarcode(TCanvas& Canvas, const std::string& Barcode, int Left, int Top, 
   int linesHeight = p.LinesHeight, linesTop = 0;
   if (define.MultiState && !p.Text.empty()) {
     // Height-modulated codes keep their bars clear of the text.
-    const int reserved = define.TextVSpacing * define.Module + p.TextHeight;
+    const int reserved = ModulesToPixels(define.TextVSpacing, define.Module) + p.TextHeight;
     linesHeight = std::max(0, linesHeight - reserved - 1);
     if (IsTop(define.TextPosition)) linesTop = reserved;
   }
