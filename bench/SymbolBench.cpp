@@ -57,8 +57,10 @@ constexpr TBenchSymbol Symbols[] = {
     {"TBarcode_EAN2", "12"},
     {"TBarcode_EAN5", "52495"},
     {"TBarcode_Code128", "Tessel 128: mixed text 0123456789 and MORE 42.0!"},  // 48 characters
-    {"TBarcode_Code128", Code128Long},                                          // 480 characters
-    {"TBarcode_EAN128", "0101234567890128\\1" "10ABC123"},
+    {"TBarcode_Code128", Code128Long},                                         // 480 characters
+    {"TBarcode_EAN128",
+     "0101234567890128\\1"
+     "10ABC123"},
 };
 
 std::unique_ptr<tessel::TBarcode> Create(const TBenchSymbol& symbol) {

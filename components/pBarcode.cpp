@@ -221,8 +221,7 @@ void TBarcode::GetQuietZonesWidth(TCanvas&, const std::string&, TDisplayText, TT
 
 bool TBarcode::IsMultiState() { return false; }
 
-TBarcodeCustomParameters TBarcode::BuildCustomParameters(const TBarcodeDefine& Define,
-                                                         const TBarcodeParameters& P) {
+TBarcodeCustomParameters TBarcode::BuildCustomParameters(const TBarcodeDefine& Define, const TBarcodeParameters& P) {
   TBarcodeCustomParameters c;
   c.Angle = P.Angle;
   c.Origin = P.Origin;
@@ -252,8 +251,8 @@ TBarcodeCustomParameters TBarcode::BuildCustomParameters(const TBarcodeDefine& D
 }
 
 void TBarcode::DoCustomDrawText(TCanvas& Canvas, TDrawTextStep Step, TBarcodeDefine& Define,
-                                TBarcodeParameters& Parameters, bool& Continue, TPoint& LeftTop,
-                                TPoint& RightBottom, std::span<const int>& PDx) {
+                                TBarcodeParameters& Parameters, bool& Continue, TPoint& LeftTop, TPoint& RightBottom,
+                                std::span<const int>& PDx) {
   if (!OnDrawText) return;
   TBarcodeCustomParameters custom = BuildCustomParameters(Define, Parameters);
   OnDrawText(this, Canvas, Step, custom, Continue, LeftTop, RightBottom, PDx);
@@ -268,8 +267,7 @@ void TBarcode::DoCustomDrawText(TCanvas& Canvas, TDrawTextStep Step, TBarcodeDef
 
 void TBarcode::DoDrawLine(int, TLineType, TColor&, int&, int&, int&, int&) {}
 
-void TBarcode::DoAfterDrawBarcode(TCanvas& Canvas, const TBarcodeDefine& Define,
-                                  const TBarcodeParameters& Parameters) {
+void TBarcode::DoAfterDrawBarcode(TCanvas& Canvas, const TBarcodeDefine& Define, const TBarcodeParameters& Parameters) {
   if (OnDrawBarcode) OnDrawBarcode(this, Canvas, BuildCustomParameters(Define, Parameters));
 }
 
@@ -319,30 +317,29 @@ namespace {
 
 constexpr std::string_view displayTextNames[] = {"dtNone", "dtBarcode", "dtFullEncoded"};
 constexpr std::string_view textPositionNames[] = {"tpTopIn", "tpTopOut", "tpBottomIn", "tpBottomOut"};
-constexpr std::string_view textAlignmentNames[] = {
-    "taLeft",           "taCenter",          "taRight",           "taJustify", "taLeftQuietZone",
-    "taCenterQuietZone", "taRightQuietZone", "taJustifyQuietZone", "taCustom"};
+constexpr std::string_view textAlignmentNames[] = {"taLeft",           "taCenter",           "taRight",
+                                                   "taJustify",        "taLeftQuietZone",    "taCenterQuietZone",
+                                                   "taRightQuietZone", "taJustifyQuietZone", "taCustom"};
 constexpr std::string_view orientationNames[] = {"boLeftRight", "boRightLeft", "boTopBottom", "boBottomTop"};
 constexpr std::string_view fontStyleNames[] = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
 
 // The image is published as a reference to a component of the same owner,
 // written as its name.
 TPropInfo ImageProperty() {
-  return TPropInfo{
-      "Image", TTypeKind::tkClass, nullptr,
-      [](const TPersistent& o) {
-        const TComponent* image = static_cast<const TBarcode&>(o).Image();
-        return image ? image->Name() : std::string();
-      },
-      [](TPersistent& o, std::string_view text) {
-        auto& barcode = static_cast<TBarcode&>(o);
-        TComponent* image = nullptr;
-        if (!text.empty()) {
-          image = barcode.Owner() ? barcode.Owner()->FindComponent(text) : nullptr;
-          if (!image) throw EConvertError("no component named '" + std::string(text) + "'");
-        }
-        barcode.SetImage(image);
-      }};
+  return TPropInfo{"Image", TTypeKind::tkClass, nullptr,
+                   [](const TPersistent& o) {
+                     const TComponent* image = static_cast<const TBarcode&>(o).Image();
+                     return image ? image->Name() : std::string();
+                   },
+                   [](TPersistent& o, std::string_view text) {
+                     auto& barcode = static_cast<TBarcode&>(o);
+                     TComponent* image = nullptr;
+                     if (!text.empty()) {
+                       image = barcode.Owner() ? barcode.Owner()->FindComponent(text) : nullptr;
+                       if (!image) throw EConvertError("no component named '" + std::string(text) + "'");
+                     }
+                     barcode.SetImage(image);
+                   }};
 }
 
 const TPropInfo barcodeProperties[] = {
@@ -359,8 +356,7 @@ const TPropInfo barcodeProperties[] = {
     Published<&TBarcode::DisplayText, &TBarcode::SetDisplayText>("DisplayText"),
     Published<&TBarcode::TextPosition, &TBarcode::SetTextPosition>("TextPosition"),
     Published<&TBarcode::TextAlignment, &TBarcode::SetTextAlignment>("TextAlignment"),
-    Published<static_cast<const TFont& (TBarcode::*)() const>(&TBarcode::TextFont), &TBarcode::SetTextFont>(
-        "TextFont"),
+    Published<static_cast<const TFont& (TBarcode::*)() const>(&TBarcode::TextFont), &TBarcode::SetTextFont>("TextFont"),
     Published<&TBarcode::TextVSpacing, &TBarcode::SetTextVSpacing>("TextVSpacing"),
     Published<&TBarcode::Locked, &TBarcode::SetLocked>("Locked"),
 };

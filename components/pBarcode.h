@@ -37,9 +37,9 @@ struct TBarcodeCustomParameters {
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 using TOnInvalidChar = std::function<void(TObject* Sender, int Index, char BarcodeChar)>;
 using TOnInvalidLength = std::function<void(TObject* Sender, const std::string& Barcode)>;
-using TOnDrawText =
-    std::function<void(TObject* Sender, TCanvas& Canvas, TDrawTextStep Step, TBarcodeCustomParameters& BarcodeParameters,
-                       bool& Continue, TPoint& LeftTop, TPoint& RightBottom, std::span<const int>& PDx)>;
+using TOnDrawText = std::function<void(TObject* Sender, TCanvas& Canvas, TDrawTextStep Step,
+                                       TBarcodeCustomParameters& BarcodeParameters, bool& Continue, TPoint& LeftTop,
+                                       TPoint& RightBottom, std::span<const int>& PDx)>;
 using TOnDrawBarcode =
     std::function<void(TObject* Sender, TCanvas& Canvas, const TBarcodeCustomParameters& Parameters)>;
 
@@ -118,16 +118,14 @@ class TBarcode : public TComponent {
   virtual std::string AppendCheckDigit(const std::string& Barcode);
   virtual std::string MakeData(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded);
   virtual void GetQuietZonesWidth(TCanvas& Canvas, const std::string& FullEncoded, TDisplayText DisplayText,
-                                  TTextAlignment Alignment, int& LeftTextWidth, int& RightTextWidth,
-                                  int& LeftSpacing, int& RightSpacing, int& LeftHeight, int& RightHeight);
+                                  TTextAlignment Alignment, int& LeftTextWidth, int& RightTextWidth, int& LeftSpacing,
+                                  int& RightSpacing, int& LeftHeight, int& RightHeight);
   virtual bool IsMultiState();
   virtual void DoCustomDrawText(TCanvas& Canvas, TDrawTextStep Step, TBarcodeDefine& Define,
-                                TBarcodeParameters& Parameters, bool& Continue, TPoint& LeftTop,
-                                TPoint& RightBottom, std::span<const int>& PDx);
-  virtual void DoDrawLine(int Index, TLineType LineType, TColor& Color, int& Left, int& Top, int& Width,
-                          int& Height);
-  virtual void DoAfterDrawBarcode(TCanvas& Canvas, const TBarcodeDefine& Define,
-                                  const TBarcodeParameters& Parameters);
+                                TBarcodeParameters& Parameters, bool& Continue, TPoint& LeftTop, TPoint& RightBottom,
+                                std::span<const int>& PDx);
+  virtual void DoDrawLine(int Index, TLineType LineType, TColor& Color, int& Left, int& Top, int& Width, int& Height);
+  virtual void DoAfterDrawBarcode(TCanvas& Canvas, const TBarcodeDefine& Define, const TBarcodeParameters& Parameters);
   virtual TBarcodeCustomParameters BuildCustomParameters(const TBarcodeDefine& Define,
                                                          const TBarcodeParameters& Parameters);
 
@@ -145,8 +143,8 @@ class TBarcode : public TComponent {
                      int ExtraFontSize);
   virtual int DefaultDisplayWidth(int Module, int Angle);
   virtual int DefaultDisplayWidth(TCanvas* Canvas, const std::string& Barcode, bool AutoCheckDigit, double Ratio,
-                                  int Module, TDisplayText DisplayText, TTextAlignment TextAlignment,
-                                  int& ErrorCode, const TFont* Font, int Angle, int ExtraFontSize);
+                                  int Module, TDisplayText DisplayText, TTextAlignment TextAlignment, int& ErrorCode,
+                                  const TFont* Font, int Angle, int ExtraFontSize);
   virtual int DrawToSize(int& Width, int& Height, int Module, int BarHeight, int Angle);
   virtual int DrawToSize(int& Width, int& Height, const std::string& Barcode, bool AutoCheckDigit, double Ratio,
                          int Module, int BarHeight, TDisplayText DisplayText, TTextAlignment TextAlignment,
@@ -159,14 +157,13 @@ class TBarcode : public TComponent {
   virtual double ActualPrintWidth(double ModuleMM, int Angle, double TargetWidthMM, int Resolution);
   virtual double ActualPrintWidth(const std::string& Barcode, bool AutoCheckDigit, double Ratio, double ModuleMM,
                                   TDisplayText DisplayText, TTextAlignment TextAlignment, const TFont* Font,
-                                  int& ErrorCode, int Angle, double TargetWidthMM, int Resolution,
-                                  int ExtraFontSize);
+                                  int& ErrorCode, int Angle, double TargetWidthMM, int Resolution, int ExtraFontSize);
   virtual int PrintSize(double& Width, double& Height, double ModuleMM, double BarHeightMM, int Angle,
                         double TargetWidthMM, int ResolutionX, int ResolutionY);
-  virtual int PrintSize(double& Width, double& Height, const std::string& Barcode, bool AutoCheckDigit,
-                        double Ratio, double ModuleMM, TDisplayText DisplayText, TTextAlignment TextAlignment,
-                        const TFont* Font, double BarHeightMM, int Angle, double TargetWidthMM, int ResolutionX,
-                        int ResolutionY, int ExtraFontSize);
+  virtual int PrintSize(double& Width, double& Height, const std::string& Barcode, bool AutoCheckDigit, double Ratio,
+                        double ModuleMM, TDisplayText DisplayText, TTextAlignment TextAlignment, const TFont* Font,
+                        double BarHeightMM, int Angle, double TargetWidthMM, int ResolutionX, int ResolutionY,
+                        int ExtraFontSize);
 
   // The canvas of the attached image control, or null.
   TCanvas* GetCanvas();

@@ -31,8 +31,7 @@ TCanvas* TBarcode::GetCanvas() {
   }
   if (cls == "TQRImage") {
     const TPropInfo* picture = FindProperty(image_->ClassType(), "Picture");
-    if (!picture || picture->Kind != TTypeKind::tkClass || picture->ObjectClass != "TPicture" ||
-        !picture->GetObject)
+    if (!picture || picture->Kind != TTypeKind::tkClass || picture->ObjectClass != "TPicture" || !picture->GetObject)
       return nullptr;
     return PictureCanvas(*static_cast<TPicture*>(picture->GetObject(*image_)), control);
   }
@@ -93,8 +92,8 @@ int TBarcode::InternalClear(bool Silent, const TFont* Font, bool UseSpaceColor, 
       TBarcodeDefineExtra define = BuildBarcodeDefineExtra(false, 0);
       if (Font) define.TextFont = Font;
       if (ExtraFontSize != -1) define.ExtraFontSize = ExtraFontSize;
-      error = ClearBarcode(*canvas, barcode_, leftMargin_, topMargin_, linesHeight, spaceColor_, define, 0,
-                           UseSpaceColor);
+      error =
+          ClearBarcode(*canvas, barcode_, leftMargin_, topMargin_, linesHeight, spaceColor_, define, 0, UseSpaceColor);
     }
     NotifyImageChanged();
   }
@@ -154,7 +153,8 @@ int TBarcode::DrawTo(TCanvas& Canvas, const std::string& Barcode, bool AutoCheck
                      int Left, int Top, int Height, TColor BarColor, TColor SpaceColor, TDisplayText DisplayText,
                      TTextPosition TextPosition, TTextAlignment TextAlignment, const TFont* Font, int Angle,
                      int ExtraFontSize) {
-  TBarcodeDefineExtra define = FullDefine(AutoCheckDigit, Ratio, DisplayText, TextAlignment, Font, Angle, ExtraFontSize);
+  TBarcodeDefineExtra define =
+      FullDefine(AutoCheckDigit, Ratio, DisplayText, TextAlignment, Font, Angle, ExtraFontSize);
   define.Module = Module;
   define.TextPosition = TextPosition;
   return DrawBarcode(Canvas, Barcode, Left, Top, Height, BarColor, SpaceColor, SpaceColor, define, 1, 1, nullptr);
@@ -170,9 +170,10 @@ int TBarcode::DefaultDisplayWidth(int Module, int Angle) {
 }
 
 int TBarcode::DefaultDisplayWidth(TCanvas* Canvas, const std::string& Barcode, bool AutoCheckDigit, double Ratio,
-                                  int Module, TDisplayText DisplayText, TTextAlignment TextAlignment,
-                                  int& ErrorCode, const TFont* Font, int Angle, int ExtraFontSize) {
-  TBarcodeDefineExtra define = FullDefine(AutoCheckDigit, Ratio, DisplayText, TextAlignment, Font, Angle, ExtraFontSize);
+                                  int Module, TDisplayText DisplayText, TTextAlignment TextAlignment, int& ErrorCode,
+                                  const TFont* Font, int Angle, int ExtraFontSize) {
+  TBarcodeDefineExtra define =
+      FullDefine(AutoCheckDigit, Ratio, DisplayText, TextAlignment, Font, Angle, ExtraFontSize);
   define.Module = Module;
   define.TextPosition = tpBottomOut;
   TBarcodeParameters p;
@@ -181,14 +182,15 @@ int TBarcode::DefaultDisplayWidth(TCanvas* Canvas, const std::string& Barcode, b
 }
 
 int TBarcode::DrawToSize(int& Width, int& Height, int Module, int BarHeight, int Angle) {
-  return DrawToSize(Width, Height, barcode_, autoCheckDigit_, ratio_, Module, BarHeight, displayText_,
-                    textAlignment_, &textFont_, Angle == -1 ? GetAngle() : Angle, extraFontSize_);
+  return DrawToSize(Width, Height, barcode_, autoCheckDigit_, ratio_, Module, BarHeight, displayText_, textAlignment_,
+                    &textFont_, Angle == -1 ? GetAngle() : Angle, extraFontSize_);
 }
 
 int TBarcode::DrawToSize(int& Width, int& Height, const std::string& Barcode, bool AutoCheckDigit, double Ratio,
                          int Module, int BarHeight, TDisplayText DisplayText, TTextAlignment TextAlignment,
                          const TFont* Font, int Angle, int ExtraFontSize) {
-  TBarcodeDefineExtra define = FullDefine(AutoCheckDigit, Ratio, DisplayText, TextAlignment, Font, Angle, ExtraFontSize);
+  TBarcodeDefineExtra define =
+      FullDefine(AutoCheckDigit, Ratio, DisplayText, TextAlignment, Font, Angle, ExtraFontSize);
   define.Module = Module;
   Height = BarHeight;
   return DrawSize(Barcode, define, Width, Height);
@@ -204,21 +206,21 @@ int TBarcode::Print(const std::string& Barcode, bool AutoCheckDigit, double Rati
                     double TopMM, double HeightMM, TColor BarColor, TColor SpaceColor, TDisplayText DisplayText,
                     TTextPosition TextPosition, TTextAlignment TextAlignment, const TFont* Font, int Angle,
                     double WidthMM, int ExtraFontSize) {
-  TBarcodeDefineExtra define = FullDefine(AutoCheckDigit, Ratio, DisplayText, TextAlignment, Font, Angle, ExtraFontSize);
+  TBarcodeDefineExtra define =
+      FullDefine(AutoCheckDigit, Ratio, DisplayText, TextAlignment, Font, Angle, ExtraFontSize);
   define.TextPosition = TextPosition;
   return PrintBarcode(Barcode, ModuleMM, LeftMM, TopMM, HeightMM, BarColor, SpaceColor, SpaceColor, define, WidthMM);
 }
 
 double TBarcode::ActualPrintWidth(double ModuleMM, int Angle, double TargetWidthMM, int Resolution) {
   int error = ecValid;
-  return ActualPrintWidth(barcode_, autoCheckDigit_, ratio_, ModuleMM, displayText_, textAlignment_, &textFont_,
-                          error, Angle == -1 ? GetAngle() : Angle, TargetWidthMM, Resolution, extraFontSize_);
+  return ActualPrintWidth(barcode_, autoCheckDigit_, ratio_, ModuleMM, displayText_, textAlignment_, &textFont_, error,
+                          Angle == -1 ? GetAngle() : Angle, TargetWidthMM, Resolution, extraFontSize_);
 }
 
 double TBarcode::ActualPrintWidth(const std::string& Barcode, bool AutoCheckDigit, double Ratio, double ModuleMM,
                                   TDisplayText DisplayText, TTextAlignment TextAlignment, const TFont* Font,
-                                  int& ErrorCode, int Angle, double TargetWidthMM, int Resolution,
-                                  int ExtraFontSize) {
+                                  int& ErrorCode, int Angle, double TargetWidthMM, int Resolution, int ExtraFontSize) {
   const TBarcodeDefineExtra define =
       FullDefine(AutoCheckDigit, Ratio, DisplayText, TextAlignment, Font, Angle, ExtraFontSize);
   int module = 0;
@@ -227,15 +229,15 @@ double TBarcode::ActualPrintWidth(const std::string& Barcode, bool AutoCheckDigi
 
 int TBarcode::PrintSize(double& Width, double& Height, double ModuleMM, double BarHeightMM, int Angle,
                         double TargetWidthMM, int ResolutionX, int ResolutionY) {
-  return PrintSize(Width, Height, barcode_, autoCheckDigit_, ratio_, ModuleMM, displayText_, textAlignment_,
-                   &textFont_, BarHeightMM, Angle == -1 ? GetAngle() : Angle, TargetWidthMM, ResolutionX,
-                   ResolutionY, extraFontSize_);
+  return PrintSize(Width, Height, barcode_, autoCheckDigit_, ratio_, ModuleMM, displayText_, textAlignment_, &textFont_,
+                   BarHeightMM, Angle == -1 ? GetAngle() : Angle, TargetWidthMM, ResolutionX, ResolutionY,
+                   extraFontSize_);
 }
 
-int TBarcode::PrintSize(double& Width, double& Height, const std::string& Barcode, bool AutoCheckDigit,
-                        double Ratio, double ModuleMM, TDisplayText DisplayText, TTextAlignment TextAlignment,
-                        const TFont* Font, double BarHeightMM, int Angle, double TargetWidthMM, int ResolutionX,
-                        int ResolutionY, int ExtraFontSize) {
+int TBarcode::PrintSize(double& Width, double& Height, const std::string& Barcode, bool AutoCheckDigit, double Ratio,
+                        double ModuleMM, TDisplayText DisplayText, TTextAlignment TextAlignment, const TFont* Font,
+                        double BarHeightMM, int Angle, double TargetWidthMM, int ResolutionX, int ResolutionY,
+                        int ExtraFontSize) {
   const TBarcodeDefineExtra define =
       FullDefine(AutoCheckDigit, Ratio, DisplayText, TextAlignment, Font, Angle, ExtraFontSize);
   int module = 0;

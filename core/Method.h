@@ -20,9 +20,8 @@ class TMethod<R(Args...)> {
   // Binds member function Fn of class C to `object`.
   template <auto Fn, class C>
   static TMethod Bind(C* object) {
-    return TMethod(object, [](void* o, Args... args) -> R {
-      return (static_cast<C*>(o)->*Fn)(std::forward<Args>(args)...);
-    });
+    return TMethod(object,
+                   [](void* o, Args... args) -> R { return (static_cast<C*>(o)->*Fn)(std::forward<Args>(args)...); });
   }
 
   explicit operator bool() const { return thunk_ != nullptr; }

@@ -72,8 +72,8 @@ struct TBarcodeDefine {
   int Angle = 0;  // degrees, counter-clockwise
   bool AutoCheckDigit = true;
   TDisplayText DisplayText = dtNone;
-  int TextHSpacing = 0;  // modules
-  int TextVSpacing = 0;  // modules
+  int TextHSpacing = 0;             // modules
+  int TextVSpacing = 0;             // modules
   const TFont* TextFont = nullptr;  // not owned; null: the canvas's font
   TTextPosition TextPosition = tpBottomOut;
   TTextAlignment TextAlignment = taCenter;
@@ -122,10 +122,9 @@ struct TCustomRotation {
 };
 
 using TMakeData = TMethod<std::string(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded)>;
-using TGetQuietZonesWidth =
-    TMethod<void(TCanvas& Canvas, const std::string& FullEncoded, TDisplayText DisplayText, TTextAlignment Alignment,
-                 int& LeftTextWidth, int& RightTextWidth, int& LeftSpacing, int& RightSpacing, int& LeftHeight,
-                 int& RightHeight)>;
+using TGetQuietZonesWidth = TMethod<void(TCanvas& Canvas, const std::string& FullEncoded, TDisplayText DisplayText,
+                                         TTextAlignment Alignment, int& LeftTextWidth, int& RightTextWidth,
+                                         int& LeftSpacing, int& RightSpacing, int& LeftHeight, int& RightHeight)>;
 // PDx: the per-character advances of the text output (empty: none); a hook
 // may point it at an array of its own that outlives the call.
 using TCustomDrawText =

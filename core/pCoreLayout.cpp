@@ -196,7 +196,8 @@ int BuildBarcodeParameters(TCanvas* Canvas, const std::string& Barcode, TBarcode
           case taCustom: p.TextLeft = 0; break;
         }
         p.TextHeight = Round(Canvas->TextHeight(p.Text) * p.AspectRatio);
-        p.TextTop = Define.TextPosition == tpTopIn || Define.TextPosition == tpTopOut ? 0 : p.LinesHeight - p.TextHeight;
+        p.TextTop =
+            Define.TextPosition == tpTopIn || Define.TextPosition == tpTopOut ? 0 : p.LinesHeight - p.TextHeight;
       }
     }
     p.TopOffset = std::max(0, -p.TextTop);

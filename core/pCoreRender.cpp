@@ -22,12 +22,24 @@ void UseSolidColor(TCanvas& Canvas, TColor Color) {
 // The line's rows inside a bar area of height H starting at Top.
 void ShapeLine(TLineType type, int H, int& Top, int& Height) {
   switch (type) {
-    case ltBlackHalf: Top += 3 * H / 5; Height = H - 3 * H / 5; break;
+    case ltBlackHalf:
+      Top += 3 * H / 5;
+      Height = H - 3 * H / 5;
+      break;
     case ltAscender: Height = 2 * H / 3; break;
-    case ltTracker: Top += H / 3; Height = H / 3; break;
-    case ltDescender: Top += H / 3; Height = H - H / 3; break;
+    case ltTracker:
+      Top += H / 3;
+      Height = H / 3;
+      break;
+    case ltDescender:
+      Top += H / 3;
+      Height = H - H / 3;
+      break;
     case ltUpper: Height = H / 2; break;
-    case ltLower: Top += H / 2; Height = H - H / 2; break;
+    case ltLower:
+      Top += H / 2;
+      Height = H - H / 2;
+      break;
     default: Height = H; break;
   }
 }

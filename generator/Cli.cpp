@@ -32,10 +32,11 @@ struct TOptions {
                               "Sets a published property from text, as the generator's grid does (repeatable).",
                               "name=value"};
   QCommandLineOption Encode{"encode", "Prints the escaped full-encoded text, a TAB and the pattern."};
-  QCommandLineOption Output{{"o", "output"}, "Writes the symbol to this file (PNG, BMP, SVG or PDF by extension), "
-                                             "or with --batch into this folder.", "path"};
-  QCommandLineOption Dpi{"dpi", "Resolution recorded in PNG/BMP files and the PDF page scale (default 96).", "n",
-                         "96"};
+  QCommandLineOption Output{{"o", "output"},
+                            "Writes the symbol to this file (PNG, BMP, SVG or PDF by extension), "
+                            "or with --batch into this folder.",
+                            "path"};
+  QCommandLineOption Dpi{"dpi", "Resolution recorded in PNG/BMP files and the PDF page scale (default 96).", "n", "96"};
   QCommandLineOption Batch{"batch", "Writes one symbol per line of this file (numbered 000001.png ...).", "file"};
   QCommandLineOption Format{"format", "File format of --batch output: png, bmp, svg or pdf (default png).", "format",
                             "png"};
@@ -60,7 +61,8 @@ std::string ToLatin1(const QString& text, const QString& what) {
 
 // The generator's messages for an invalid text.
 QString InvalidTextMessage(const std::string& barcode, int error) {
-  if (error == ecInvalidLength) return QString::asprintf("Inavlid barcode length: %d", static_cast<int>(barcode.size()));
+  if (error == ecInvalidLength)
+    return QString::asprintf("Inavlid barcode length: %d", static_cast<int>(barcode.size()));
   const bool inText = error >= 1 && error <= static_cast<int>(barcode.size());
   const std::string character = EscapeText(std::string(1, inText ? barcode[error - 1] : ' '));
   return QString::asprintf("Inavlid character(%d): %s", inText ? error : -error, character.c_str());
@@ -165,7 +167,8 @@ int Run(const QStringList& arguments) {
   bool dpiOk = false;
   const int dpi = parser.value(options.Dpi).toInt(&dpiOk);
   if (!dpiOk || dpi < 1 || dpi > 100000)
-    throw TExit{ExitUsage, QString("--dpi needs a whole number from 1 to 100000, not '%1'").arg(parser.value(options.Dpi))};
+    throw TExit{ExitUsage,
+                QString("--dpi needs a whole number from 1 to 100000, not '%1'").arg(parser.value(options.Dpi))};
   if (parser.isSet(options.Samples)) return WriteSamples(parser.value(options.Samples)) ? ExitOk : ExitFile;
 
   if (!parser.isSet(options.Class)) throw TExit{ExitUsage, "no symbology class given (use -c CLASS; see --classes)"};
@@ -189,7 +192,8 @@ int Run(const QStringList& arguments) {
   if (parser.isSet(options.Output)) {
     const QString path = parser.value(options.Output);
     const auto format = FormatFromName(path);
-    if (!format) throw TExit{ExitUsage, QString("unknown file format of '%1' (use .png, .bmp, .svg or .pdf)").arg(path)};
+    if (!format)
+      throw TExit{ExitUsage, QString("unknown file format of '%1' (use .png, .bmp, .svg or .pdf)").arg(path)};
     Write(*barcode, path, *format, dpi);
   }
   return ExitOk;

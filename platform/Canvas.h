@@ -53,8 +53,8 @@ class TCanvas {
   TPen Pen;
   TBrush Brush;
   TLogFont Font;
-  int CharExtra = 0;          // extra pixels after every character of a text
-  bool Transparent = false;   // text drawn without filling its cell
+  int CharExtra = 0;         // extra pixels after every character of a text
+  bool Transparent = false;  // text drawn without filling its cell
   TColor TextColor = clBlack;
 
   // Fills the quadrilateral with the brush and outlines it with the pen.

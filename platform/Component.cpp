@@ -44,16 +44,12 @@ void TComponent::EndLoading() {
 
 void TComponent::FreeNotification(TComponent* component) {
   if (!component || component == this) return;
-  if (std::find(notified_.begin(), notified_.end(), component) == notified_.end())
-    notified_.push_back(component);
-  if (std::find(component->notified_.begin(), component->notified_.end(), this) ==
-      component->notified_.end())
+  if (std::find(notified_.begin(), notified_.end(), component) == notified_.end()) notified_.push_back(component);
+  if (std::find(component->notified_.begin(), component->notified_.end(), this) == component->notified_.end())
     component->notified_.push_back(this);
 }
 
-void TComponent::RemoveFreeNotification(TComponent* component) {
-  std::erase(notified_, component);
-}
+void TComponent::RemoveFreeNotification(TComponent* component) { std::erase(notified_, component); }
 
 void TComponent::Notification(TComponent*, TOperation) {}
 

@@ -3,11 +3,7 @@
 namespace tessel {
 
 TFont::TFont(const TFont& other)
-    : name_(other.name_),
-      size_(other.size_),
-      color_(other.color_),
-      style_(other.style_),
-      charset_(other.charset_) {}
+    : name_(other.name_), size_(other.size_), color_(other.color_), style_(other.style_), charset_(other.charset_) {}
 
 void TFont::Changed() {
   if (OnChange) OnChange();
@@ -44,8 +40,8 @@ void TFont::SetCharset(int value) {
 }
 
 bool TFont::SameAs(const TFont& other) const {
-  return name_ == other.name_ && size_ == other.size_ && color_ == other.color_ &&
-         style_ == other.style_ && charset_ == other.charset_;
+  return name_ == other.name_ && size_ == other.size_ && color_ == other.color_ && style_ == other.style_ &&
+         charset_ == other.charset_;
 }
 
 void TFont::Assign(const TFont& source) {

@@ -55,7 +55,7 @@ struct TPropInfo {
 struct TClassInfo {
   std::string_view Name;
   const TClassInfo* Parent;
-  std::span<const TPropInfo> Properties;  // published by this class itself
+  std::span<const TPropInfo> Properties;     // published by this class itself
   TComponent* (*Create)(TComponent* owner);  // null for abstract classes
 };
 
@@ -110,7 +110,7 @@ struct TPropertyType<TColor> {
 };
 
 template <class E>
-  requires std::is_enum_v<E>
+requires std::is_enum_v<E>
 struct TPropertyType<E> {
   static constexpr TTypeKind Kind = TTypeKind::tkEnumeration;
   static std::string ToText(E v) {
@@ -182,8 +182,8 @@ TComponent* NewComponent(TComponent* owner) {
 }
 
 // Declares the class information of a class inside its body.
-#define TESSEL_CLASS_INFO                 \
- public:                                  \
+#define TESSEL_CLASS_INFO                      \
+ public:                                       \
   static const ::tessel::TClassInfo ClassInfo; \
   const ::tessel::TClassInfo& ClassType() const override { return ClassInfo; }
 

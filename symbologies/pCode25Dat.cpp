@@ -9,8 +9,8 @@ std::string TBarcode_Code25Datalogic::MakeData(const std::string& Barcode, bool 
   return matrix.substr(2, matrix.size() - 7) + "605";
 }
 
-const TClassInfo TBarcode_Code25Datalogic::ClassInfo{"TBarcode_Code25Datalogic", &TBarcode_Code25Matrix::ClassInfo, {},
-                                                     &NewComponent<TBarcode_Code25Datalogic>};
+const TClassInfo TBarcode_Code25Datalogic::ClassInfo{
+    "TBarcode_Code25Datalogic", &TBarcode_Code25Matrix::ClassInfo, {}, &NewComponent<TBarcode_Code25Datalogic>};
 TESSEL_REGISTER(TBarcode_Code25Datalogic);
 
 }  // namespace tessel

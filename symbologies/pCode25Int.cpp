@@ -52,12 +52,11 @@ const TEnumInfo& EnumInfo<TCode25InterleavedPadding>() {
   return info;
 }
 
-const TClassInfo TBarcode_Code25InterleavedCustom::ClassInfo{"TBarcode_Code25InterleavedCustom",
-                                                             &TBarcode_Code25::ClassInfo, {}, nullptr};
-const TClassInfo TBarcode_Code25Interleaved::ClassInfo{"TBarcode_Code25Interleaved",
-                                                       &TBarcode_Code25InterleavedCustom::ClassInfo,
-                                                       interleavedProperties,
-                                                       &NewComponent<TBarcode_Code25Interleaved>};
+const TClassInfo TBarcode_Code25InterleavedCustom::ClassInfo{
+    "TBarcode_Code25InterleavedCustom", &TBarcode_Code25::ClassInfo, {}, nullptr};
+const TClassInfo TBarcode_Code25Interleaved::ClassInfo{
+    "TBarcode_Code25Interleaved", &TBarcode_Code25InterleavedCustom::ClassInfo, interleavedProperties,
+    &NewComponent<TBarcode_Code25Interleaved>};
 TESSEL_REGISTER(TBarcode_Code25Interleaved);
 
 }  // namespace tessel

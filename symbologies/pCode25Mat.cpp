@@ -2,8 +2,7 @@
 
 namespace tessel {
 
-std::string TBarcode_Code25Matrix::MakeData(const std::string& Barcode, bool AutoCheckDigit,
-                                            std::string& FullEncoded) {
+std::string TBarcode_Code25Matrix::MakeData(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded) {
   TBarcode_Code25::MakeData(Barcode, AutoCheckDigit, FullEncoded);
   std::string pattern = "705050";
   pattern.reserve(pattern.size() + FullEncoded.size() * 6 + 5);

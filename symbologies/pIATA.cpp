@@ -8,8 +8,8 @@ std::string TBarcode_IATA::MakeData(const std::string& Barcode, bool AutoCheckDi
   return "5050" + industrial.substr(6, industrial.size() - 11) + "605";
 }
 
-const TClassInfo TBarcode_IATA::ClassInfo{"TBarcode_IATA", &TBarcode_Code25Industrial::ClassInfo, {},
-                                          &NewComponent<TBarcode_IATA>};
+const TClassInfo TBarcode_IATA::ClassInfo{
+    "TBarcode_IATA", &TBarcode_Code25Industrial::ClassInfo, {}, &NewComponent<TBarcode_IATA>};
 TESSEL_REGISTER(TBarcode_IATA);
 
 }  // namespace tessel

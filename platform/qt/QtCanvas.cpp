@@ -136,8 +136,7 @@ void TQtCanvas::TextOut(TPoint at, std::string_view text, std::span<const int> a
   painter->translate(at.X, at.Y);
   painter->rotate(-Font.Escapement / 10.0);
   const QFontMetrics metrics(font, device_);
-  if (!Transparent)
-    painter->fillRect(0, 0, metrics.horizontalAdvance(string), metrics.height(), ToQColor(Brush.Color));
+  if (!Transparent) painter->fillRect(0, 0, metrics.horizontalAdvance(string), metrics.height(), ToQColor(Brush.Color));
   painter->setPen(ToQColor(TextColor));
   if (advances.empty()) {
     painter->drawText(QPoint(0, metrics.ascent()), string);

@@ -30,17 +30,17 @@ TEST(Cli, ListsTheRegisteredClasses) {
   const TRun run = Stripemaker({"--classes"});
   ASSERT_EQ(run.Status, 0);
   const QStringList classes = run.Out.split('\n', Qt::SkipEmptyParts);
-  for (const char* name : {"TBarcode_Code25Industrial", "TBarcode_Code25Invert", "TBarcode_IATA",
-                           "TBarcode_Code25Interleaved", "TBarcode_Code25Matrix", "TBarcode_Code25Datalogic",
-                           "TBarcode_Coop25"})
+  for (const char* name :
+       {"TBarcode_Code25Industrial", "TBarcode_Code25Invert", "TBarcode_IATA", "TBarcode_Code25Interleaved",
+        "TBarcode_Code25Matrix", "TBarcode_Code25Datalogic", "TBarcode_Coop25"})
     EXPECT_TRUE(classes.contains(name)) << name;
   EXPECT_FALSE(classes.contains("TBarcode_Code25"));  // an abstract base
   EXPECT_FALSE(classes.contains("TBarcode"));
 }
 
 TEST(Cli, EncodePrintsTheEscapedTextAndThePattern) {
-  TRun run = Stripemaker({"-c", "TBarcode_Code25Industrial", "-p", "AutoCheckDigit=False", "-p", "Barcode=1",
-                          "--encode"});
+  TRun run =
+      Stripemaker({"-c", "TBarcode_Code25Industrial", "-p", "AutoCheckDigit=False", "-p", "Barcode=1", "--encode"});
   EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
   EXPECT_EQ(run.Out, "1\t606050605050506060506\n");
 
@@ -51,8 +51,8 @@ TEST(Cli, EncodePrintsTheEscapedTextAndThePattern) {
 
 TEST(Cli, PropertyValuesFollowTheGridRules) {
   // Text is unescaped (%31 is "1"), other values trimmed; an empty value changes nothing.
-  const TRun run = Stripemaker({"-c", "TBarcode_Code25Industrial", "-p", "Barcode=%31", "-p",
-                                "AutoCheckDigit=  false ", "-p", "Module=", "--encode"});
+  const TRun run = Stripemaker({"-c", "TBarcode_Code25Industrial", "-p", "Barcode=%31", "-p", "AutoCheckDigit=  false ",
+                                "-p", "Module=", "--encode"});
   EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
   EXPECT_TRUE(run.Out.startsWith("1\t")) << run.Out.toStdString();
 }
@@ -62,14 +62,17 @@ TEST(Cli, WritesEveryFormat) {
   for (const char* name : {"itf.png", "itf.bmp", "itf.svg", "itf.pdf"}) {
     const QString path = dir.filePath(name);
     const TRun run = Stripemaker({"-c", "TBarcode_Code25Interleaved", "-p", "Barcode=1234567890", "-p", "Module=2",
-                                  "-p", "DisplayText=dtFullEncoded", "-p", "LeftMargin=10", "-p", "TopMargin=5",
-                                  "-o", path, "--dpi", "300"});
+                                  "-p", "DisplayText=dtFullEncoded", "-p", "LeftMargin=10", "-p", "TopMargin=5", "-o",
+                                  path, "--dpi", "300"});
     ASSERT_EQ(run.Status, 0) << name << ": " << run.Err.toStdString();
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
     const QByteArray contents = file.readAll();
     const QString suffix = QString(name).section('.', -1);
-    const QByteArray expected = suffix == "png" ? "\x89PNG" : suffix == "bmp" ? "BM" : suffix == "svg" ? "<svg" : "%PDF";
+    const QByteArray expected = suffix == "png"   ? "\x89PNG"
+                                : suffix == "bmp" ? "BM"
+                                : suffix == "svg" ? "<svg"
+                                                  : "%PDF";
     EXPECT_TRUE(suffix == "svg" ? contents.contains(expected) : contents.startsWith(expected)) << name;
   }
   // The raster is the symbol's box plus the margins, at the requested resolution.
@@ -139,8 +142,8 @@ TEST(Cli, BatchWritesOneNumberedFilePerLine) {
   texts.write("123\r\n45A\n6789\n");
   texts.close();
   const QString out = dir.filePath("out");
-  const TRun run = Stripemaker({"-c", "TBarcode_Code25Interleaved", "-p", "Module=2", "--batch",
-                                dir.filePath("texts.txt"), "-o", out});
+  const TRun run = Stripemaker(
+      {"-c", "TBarcode_Code25Interleaved", "-p", "Module=2", "--batch", dir.filePath("texts.txt"), "-o", out});
   EXPECT_EQ(run.Status, 1);  // line 2 is invalid
   EXPECT_TRUE(run.Err.contains("line 2")) << run.Err.toStdString();
   EXPECT_EQ(FilesIn(out), (QStringList{"000001.png", "000003.png"}));

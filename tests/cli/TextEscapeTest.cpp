@@ -14,9 +14,9 @@ TEST(TextEscape, EscapesPercentControlAndHighBytes) {
 TEST(TextEscape, UnescapesAsTheGridDoes) {
   EXPECT_EQ(UnescapeText("A%41B"), "AAB");
   EXPECT_EQ(UnescapeText("50%%"), "50%");
-  EXPECT_EQ(UnescapeText("50%"), "50%");      // a trailing percent stays
-  EXPECT_EQ(UnescapeText("5%x"), "5%x");      // one character after it
-  EXPECT_EQ(UnescapeText("%zz1"), "%zz1");    // not hexadecimal: kept, scanning goes on after both
+  EXPECT_EQ(UnescapeText("50%"), "50%");    // a trailing percent stays
+  EXPECT_EQ(UnescapeText("5%x"), "5%x");    // one character after it
+  EXPECT_EQ(UnescapeText("%zz1"), "%zz1");  // not hexadecimal: kept, scanning goes on after both
   EXPECT_EQ(UnescapeText("%e9%FF"), "\xE9\xFF");
 }
 

@@ -62,7 +62,9 @@ TEST(Code128Reader, RandomTextsOverAllCharacters) {
   // Every character can come up; half of them are drawn from those that
   // steer the encoder: digits plain and with the top bit, backslashes plain
   // and with the top bit, control and lower-case characters.
-  const std::string steering = "0123456789\xB0\xB1\xB2\xB3\xB4\xB5\xB6\xB7\xB8\xB9\\\xDC\t\x81" "a\xE1";
+  const std::string steering =
+      "0123456789\xB0\xB1\xB2\xB3\xB4\xB5\xB6\xB7\xB8\xB9\\\xDC\t\x81"
+      "a\xE1";
   std::mt19937 random(20240128);
   for (int round = 0; round < 80; ++round) {
     std::string raw;

@@ -120,8 +120,8 @@ TEST(QtPrinter, PrintedWidthMatchesActualPrintWidth) {
   platform.UseSystemPrinter();
 
   QProcess pdftoppm;
-  pdftoppm.start("pdftoppm", {"-r", "600", "-gray", "-png", "-singlefile", "-x", "0", "-y", "0", "-W", "2000", "-H", "800",
-                              pdf, dir.filePath("page")});
+  pdftoppm.start("pdftoppm", {"-r", "600", "-gray", "-png", "-singlefile", "-x", "0", "-y", "0", "-W", "2000", "-H",
+                              "800", pdf, dir.filePath("page")});
   ASSERT_TRUE(pdftoppm.waitForFinished(60000));
   const QImage page(dir.filePath("page.png"));
   ASSERT_FALSE(page.isNull());
@@ -129,7 +129,7 @@ TEST(QtPrinter, PrintedWidthMatchesActualPrintWidth) {
   const auto runs = Runs(page, row);
   int printed = 0;
   for (int r : runs) printed += r;
-  EXPECT_NEAR(printed * 25.4 / 600, reported, 25.4 / 600);  // within one printer pixel
+  EXPECT_NEAR(printed * 25.4 / 600, reported, 25.4 / 600);         // within one printer pixel
   EXPECT_NEAR(reported, (4 + 6 * 14 + 4) * 6 * 25.4 / 600, 1e-9);  // 6 pixels a module
   int left = 0;
   while (left < page.width() && qGray(page.pixel(left, row)) >= 128) ++left;
