@@ -150,14 +150,20 @@ void TQtCanvas::TextOut(TPoint at, std::string_view text, std::span<const int> a
   painter->restore();
 }
 
+// A device that reports no resolution (an empty image, such as a scratch
+// bitmap before it is sized) measures as a screen bitmap does.
+constexpr int ScreenDpi = 96;
+
 int TQtCanvas::PixelsPerInchX() const {
   if (pixelsPerInch_ > 0) return pixelsPerInch_;
-  return device_ ? device_->logicalDpiX() : 96;
+  const int dpi = device_ ? device_->logicalDpiX() : 0;
+  return dpi > 0 ? dpi : ScreenDpi;
 }
 
 int TQtCanvas::PixelsPerInchY() const {
   if (pixelsPerInch_ > 0) return pixelsPerInch_;
-  return device_ ? device_->logicalDpiY() : 96;
+  const int dpi = device_ ? device_->logicalDpiY() : 0;
+  return dpi > 0 ? dpi : ScreenDpi;
 }
 
 void TQtCanvas::StretchDraw(const TRect& dest, const TBitmap& source) {

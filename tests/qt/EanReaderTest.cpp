@@ -41,13 +41,20 @@ class EanReader : public ::testing::TestWithParam<TReadCase> {};
 // of the same height.
 QImage RenderWithAddOn(TBarcode& main, TBarcode& addOn, int module, int gap) {
   const int margin = 20, height = 80;
-  int mainWidth = 0, mainHeight = height, addOnWidth = 0, addOnHeight = height;
-  main.DrawToSize(mainWidth, mainHeight, module, height, 0);
-  addOn.DrawToSize(addOnWidth, addOnHeight, module, height, 0);
   TQtBitmap bitmap;
-  bitmap.SetSize(2 * margin + mainWidth + gap * module + addOnWidth, 2 * margin + std::max(mainHeight, addOnHeight));
+  bitmap.SetSize(1, 1);
+  // The add-on starts `gap` modules after the main symbol's last bar (its
+  // quiet-zone text, if any, stands in that gap).
+  TBarcodeDefineExtra define = main.BuildBarcodeDefineExtra(true, 0);
+  define.Module = module;
+  TBarcodeParameters layout;
+  BuildBarcodeParameters(&bitmap.Canvas(), main.Barcode(), define, layout, 0, 0, height, 1, 1, nullptr);
+  const int addOnLeft = margin + layout.LeftOffset + layout.LeftZoneWidth + layout.LinesWidth + gap * module;
+  int addOnWidth = 0, addOnHeight = height;
+  addOn.DrawToSize(addOnWidth, addOnHeight, module, height, 0);
+  bitmap.SetSize(addOnLeft + addOnWidth + margin, 2 * margin + std::max(layout.TotalHeight, addOnHeight));
   main.DrawTo(bitmap.Canvas(), module, margin, margin, height, 0);
-  addOn.DrawTo(bitmap.Canvas(), module, margin + mainWidth + gap * module, margin, height, 0);
+  addOn.DrawTo(bitmap.Canvas(), module, addOnLeft, margin, height, 0);
   return bitmap.Image().copy();
 }
 

@@ -12,6 +12,7 @@
 #include "platform/qt/QtPrinter.h"
 #include "qt/QtTestSupport.h"
 #include "symbologies/pCode25Int.h"
+#include "symbologies/pEAN13.h"
 
 using namespace tessel;
 using namespace tessel::testing;
@@ -134,6 +135,40 @@ TEST(QtPrinter, PrintedWidthMatchesActualPrintWidth) {
   int left = 0;
   while (left < page.width() && qGray(page.pixel(left, row)) >= 128) ++left;
   EXPECT_NEAR(left, qRound(600 * 10 / 25.4), 1);
+}
+
+}  // namespace
+
+namespace {
+
+// The box of the dark pixels of an image.
+QRect DarkBox(const QImage& image) {
+  QRect box;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qGray(image.pixel(x, y)) < 128) box |= QRect(x, y, 1, 1);
+  return box;
+}
+
+TEST(QtPlatform, MeasuredSizeHoldsEverythingDrawn) {
+  // Quiet-zone texts are measured on a scratch bitmap that has no size yet:
+  // it must measure as the bitmap drawn on does.
+  TBarcode_EAN13 bc(nullptr);
+  bc.SetBarcode("400638133393");
+  bc.SetDisplayText(dtFullEncoded);
+  bc.SetTextAlignment(taCustom);
+  bc.SetShowQuietZoneMark(true);
+  for (int angle : {0, 90}) {
+    int width = 0, height = 0;
+    ASSERT_EQ(bc.DrawToSize(width, height, 2, 60, angle), 0);
+    const QImage image = Render(bc, 2, 60, angle, 10);
+    const QRect drawn = DarkBox(image);
+    EXPECT_TRUE(QRect(10, 10, width, height).contains(drawn)) << angle;
+    // The ">" mark stands right of the bars, inside the measured box.
+    if (angle == 0) {
+      EXPECT_GT(drawn.right(), 10 + 2 + 95 * 2 + 2 * 2);
+    }
+  }
 }
 
 }  // namespace
