@@ -123,6 +123,8 @@ int PrintBarcode(const std::string& Barcode, double ModuleMM, double LeftMM, dou
     ActualPrintWidth(Barcode, 0, Define, module, error, WidthMM, 0);
     if (error != ecValid) return error;
   } else {
+    // An invalid text reports its own error whatever the module.
+    if (const int error = VerifyBarcode(Barcode, Define); error != ecValid) return error;
     module = MillimetresToPixelsX(0, ModuleMM);
   }
   // Nothing printable at less than one printer pixel per module.

@@ -180,6 +180,7 @@ TEST_F(Print, PrintBarcodeFailures) {
   symbol.InvalidChar = 1;
   EXPECT_EQ(PrintBarcode("x", 0.254, 0, 0, 10, clBlack, clWhite, clWhite, d, 0), 1);
   EXPECT_EQ(PrintBarcode("x", 0, 0, 0, 10, clBlack, clWhite, clWhite, d, 40), 1);
+  EXPECT_EQ(PrintBarcode("x", 0.01, 0, 0, 10, clBlack, clWhite, clWhite, d, 0), 1);  // the text's error comes first
   EXPECT_TRUE(Paper().Polygons.empty());
   // No default printer.
   symbol.InvalidChar = 0;
