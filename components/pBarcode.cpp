@@ -402,7 +402,7 @@ std::string TPropertyType<TFont>::ToText(const TFont& Font) {
   std::string text = Font.Name() + "," + std::to_string(Font.Size()) + "," + std::to_string(Font.Color()) + "," +
                      std::to_string(Font.Charset());
   for (int i = 0; i < 4; ++i)
-    if (Font.Style().Contains(static_cast<TFontStyle>(i))) text += "," + std::string(fontStyleNames[i]);
+    if (Font.Style().Contains(static_cast<TFontStyle>(i))) text.append(",").append(fontStyleNames[i]);
   return text;
 }
 

@@ -58,7 +58,7 @@ std::string TBarcode_Code32::MakeData(const std::string& Barcode, bool AutoCheck
 void TBarcode_Code32::DoCustomDrawText(TCanvas& Canvas, TDrawTextStep Step, TBarcodeDefine& Define,
                                        TBarcodeParameters& Parameters, bool& Continue, TPoint& LeftTop,
                                        TPoint& RightBottom, std::span<const int>& PDx) {
-  if (Step == dtsPrepare) Parameters.Text = "A" + SetBarcodeLength(9, Parameters.Text, '0');
+  if (Step == dtsPrepare) Parameters.Text = std::string("A").append(SetBarcodeLength(9, Parameters.Text, '0'));
   TBarcode_Code39::DoCustomDrawText(Canvas, Step, Define, Parameters, Continue, LeftTop, RightBottom, PDx);
 }
 

@@ -25,7 +25,8 @@ bool TBarcode_PZN::VerifyChar(const std::string& Barcode, int Index, bool) {
 }
 
 std::string TBarcode_PZN::MakeData(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded) {
-  FullEncoded = "-" + AppendSubCheckDigit(Barcode, AutoCheckDigit);
+  FullEncoded = AppendSubCheckDigit(Barcode, AutoCheckDigit);
+  FullEncoded.insert(FullEncoded.begin(), '-');
   return Code39Pattern(FullEncoded);
 }
 
