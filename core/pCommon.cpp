@@ -19,6 +19,16 @@ std::string SetBarcodeLength(int Length, std::string_view S, char PadChar) {
   return result;
 }
 
+std::string ExpandByTable(std::string_view S, std::span<const std::string_view> Table) {
+  std::string expanded;
+  expanded.reserve(S.size() * 2);
+  for (char c : S) {
+    const auto code = static_cast<unsigned char>(c);
+    if (code < Table.size()) expanded += Table[code];
+  }
+  return expanded;
+}
+
 bool IsDigits(std::string_view S) {
   return std::all_of(S.begin(), S.end(), [](char c) { return c >= '0' && c <= '9'; });
 }

@@ -1,6 +1,7 @@
 // Text routines symbologies use to build patterns and fixed-length texts.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,12 @@ std::string ConvertToInternalFormat(std::string_view S);
 // S padded on the left with PadChar to Length characters, or cut to its
 // first Length characters.
 std::string SetBarcodeLength(int Length, std::string_view S, char PadChar);
+
+// S with every character replaced by its entry in Table (a character's code
+// indexes it); characters beyond the table are dropped. Used for the
+// full-ASCII forms, which spell each character with one or two data
+// characters.
+std::string ExpandByTable(std::string_view S, std::span<const std::string_view> Table);
 
 // True when every character of S is a decimal digit.
 bool IsDigits(std::string_view S);

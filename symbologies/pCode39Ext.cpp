@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/pCommon.h"
+
 namespace tessel {
 namespace {
 
@@ -33,12 +35,7 @@ bool TBarcode_Code39Ext::VerifyChar(const std::string& Barcode, int Index, bool)
 }
 
 std::string TBarcode_Code39Ext::MakeData(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded) {
-  std::string expanded;
-  expanded.reserve(Barcode.size() * 2);
-  for (char c : Barcode) {
-    const auto code = static_cast<unsigned char>(c);
-    if (code < Tabelle_Code39Ext.size()) expanded += Tabelle_Code39Ext[code];
-  }
+  const std::string expanded = ExpandByTable(Barcode, Tabelle_Code39Ext);
   std::string encoded;
   std::string pattern = TBarcode_Code39::MakeData(expanded, AutoCheckDigit, encoded);
   FullEncoded = Barcode;

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/pCommon.h"
+
 namespace tessel {
 namespace {
 
@@ -33,12 +35,7 @@ bool TBarcode_Code93Ext::VerifyChar(const std::string& Barcode, int Index, bool)
 }
 
 std::string TBarcode_Code93Ext::MakeData(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded) {
-  std::string expanded;
-  expanded.reserve(Barcode.size() * 2);
-  for (char c : Barcode) {
-    const auto code = static_cast<unsigned char>(c);
-    if (code < Tabelle_Code93Ext.size()) expanded += Tabelle_Code93Ext[code];
-  }
+  const std::string expanded = ExpandByTable(Barcode, Tabelle_Code93Ext);
   std::string encoded;
   std::string pattern = TBarcode_Code93::MakeData(expanded, AutoCheckDigit, encoded);
   FullEncoded = Barcode;
