@@ -11,7 +11,7 @@ foreach(dir platform core check components symbologies)
 endforeach()
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/include/tessel/tessel.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tessel)
 
-install(EXPORT tesselkitTargets NAMESPACE tessel:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/tesselkit)
+install(EXPORT tesselkitTargets NAMESPACE tesselkit:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/tesselkit)
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/tesselkitConfig.cmake.in
   ${CMAKE_CURRENT_BINARY_DIR}/tesselkitConfig.cmake INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/tesselkit)
 write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/tesselkitConfigVersion.cmake
@@ -24,3 +24,16 @@ file(RELATIVE_PATH PC_RELATIVE_PREFIX /${CMAKE_INSTALL_LIBDIR}/pkgconfig /)
 string(REGEX REPLACE "/$" "" PC_RELATIVE_PREFIX "${PC_RELATIVE_PREFIX}")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/tesselkit.pc.in ${CMAKE_CURRENT_BINARY_DIR}/tesselkit.pc @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/tesselkit.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+
+# A library installed into a system folder is found by the loader only once
+# its cache knows it: refresh the cache when installing there as root.
+install(CODE [[
+  if(CMAKE_INSTALL_PREFIX MATCHES "^/usr(/local)?/?$" AND NOT DEFINED ENV{DESTDIR})
+    execute_process(COMMAND id -u OUTPUT_VARIABLE uid OUTPUT_STRIP_TRAILING_WHITESPACE)
+    find_program(LDCONFIG ldconfig PATHS /sbin /usr/sbin)
+    if(uid STREQUAL "0" AND LDCONFIG)
+      message(STATUS "Refreshing the loader cache")
+      execute_process(COMMAND ${LDCONFIG})
+    endif()
+  endif()
+]])
