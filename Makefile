@@ -9,7 +9,7 @@ CMAKE_FLAGS ?=
 
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: all deps build run test test-fast test-asan bench format install clean
+.PHONY: all deps build run test test-fast test-asan bench format format-check install clean
 
 all: build
 
@@ -26,8 +26,8 @@ build: deps $(BUILD)/CMakeCache.txt
 run: build
 	./$(BUILD)/stripemaker
 
-# Every test, then every test again under AddressSanitizer and UBSan.
-test: test-fast test-asan
+# The format check, every test, then every test again under AddressSanitizer and UBSan.
+test: format-check test-fast test-asan
 
 test-fast: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
@@ -46,6 +46,10 @@ bench: deps
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails when clang-format would change a tracked source file.
+format-check: deps
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 install: build
 	cmake --install $(BUILD)
