@@ -97,6 +97,98 @@ int ValueIn(int Low, TCode128SubSet SubSet) {
   return Low - 32;
 }
 
+// Whether a character (low seven bits) has a value of its own in subset A or B.
+bool FitsIn(int Low, TCode128SubSet SubSet) { return SubSet == cssSubSetA ? Low < 96 : Low >= 32; }
+
+// Writes the symbol values of a text one step at a time, keeping the current
+// subset. Each step encodes what starts at a position and returns the next
+// position; an invalid or trailing escape ends the text.
+class TValueWriter {
+ public:
+  TValueWriter(const TLookAhead& Text, std::string& Values, TCode128SubSet Start)
+      : text_(Text), values_(Values), current_(Start) {}
+
+  TCode128SubSet SubSet() const { return current_; }
+
+  std::size_t Step(std::size_t i) {
+    if (text_.At(i) == '\\') return Escape(i);
+    if (current_ != cssSubSetC && text_.CRun(i) >= 4) return EnterC(i);
+    return current_ == cssSubSetC ? InC(i) : InAOrB(i);
+  }
+
+ private:
+  void Emit(int Value) { values_.push_back(static_cast<char>(Value)); }
+
+  void SwitchTo(TCode128SubSet SubSet) {
+    if (current_ == SubSet) return;
+    Emit(SubSet == cssSubSetA ? code128::CodeA : SubSet == cssSubSetB ? code128::CodeB : code128::CodeC);
+    current_ = SubSet;
+  }
+
+  // Away from subset C, to the subset the text ahead of i asks for.
+  void LeaveC(std::size_t i) { SwitchTo(text_.NextMode(i, false) == cssSubSetA ? cssSubSetA : cssSubSetB); }
+
+  // A backslash escape: a function character, a subset change or a backslash.
+  std::size_t Escape(std::size_t i) {
+    if (i + 1 >= text_.Size() || !IsEscapeChar(text_.At(i + 1))) return text_.Size();
+    const char e = text_.At(i + 1);
+    if (current_ == cssSubSetC && std::string_view("234\\").find(e) != std::string_view::npos) LeaveC(i);
+    switch (e) {
+      case '1': Emit(code128::FNC1); break;
+      case '2': Emit(code128::FNC2); break;
+      case '3': Emit(code128::FNC3); break;
+      case '4': Emit(current_ == cssSubSetA ? code128::CodeA : code128::CodeB); break;  // FNC4 of the subset
+      case 'a': SwitchTo(cssSubSetA); break;
+      case 'b': SwitchTo(cssSubSetB); break;
+      case 'c': SwitchTo(cssSubSetC); break;
+      case 's':
+        if (current_ != cssSubSetC) Emit(code128::Shift);
+        break;
+      default: Emit(ValueIn('\\', current_)); break;  // "\\"
+    }
+    return i + 2;
+  }
+
+  // A digit run worth subset C: an odd leading digit stays in A or B.
+  std::size_t EnterC(std::size_t i) {
+    if (text_.RawRun(i) % 2 != 0) Emit(ValueIn(text_.Low(i++), current_));
+    SwitchTo(cssSubSetC);
+    return i;
+  }
+
+  // A digit pair, or the first character after the run.
+  std::size_t InC(std::size_t i) {
+    if (text_.IsDigit(i) && text_.IsDigit(i + 1)) {
+      Emit((text_.At(i) - '0') * 10 + (text_.At(i + 1) - '0'));
+      return i + 2;
+    }
+    LeaveC(i);
+    Emit(ValueIn(text_.Low(i), current_));
+    return i + 1;
+  }
+
+  // A character in A or B; one of the other subset alone is shifted, more switch.
+  std::size_t InAOrB(std::size_t i) {
+    const int low = text_.Low(i);
+    if (!FitsIn(low, current_)) {
+      const TCode128SubSet other = current_ == cssSubSetA ? cssSubSetB : cssSubSetA;
+      const int aheadInOther = other == cssSubSetA ? text_.AOnly(i) : text_.BOnly(i);
+      if (aheadInOther == 1) {
+        Emit(code128::Shift);
+        Emit(ValueIn(low, other));
+        return i + 1;
+      }
+      SwitchTo(other);
+    }
+    Emit(ValueIn(low, current_));
+    return i + 1;
+  }
+
+  const TLookAhead& text_;
+  std::string& values_;
+  TCode128SubSet current_;
+};
+
 }  // namespace
 
 void TBarcode_Code128::SetInitialSubSet(TCode128SubSet Value) { SetComposite(initialSubSet_, Value, false); }
@@ -177,96 +269,13 @@ TCode128SubSet TBarcode_Code128::GetNextMode(const TCode128Scanned& Text, int Le
 
 void TBarcode_Code128::Encode(const TCode128Scanned& Text, int Length, std::string& Values, TCode128SubSet& StartSubSet,
                               TCode128SubSet& FinalSubSet, TCode128SubSet InitialSubSet) {
-  using namespace code128;
   const TLookAhead text(Text, Length);
-  const std::size_t n = text.Size();
   Values.clear();
-  Values.reserve(n + 8);
-  auto emit = [&Values](int value) { Values.push_back(static_cast<char>(value)); };
-  // Away from subset C, to the subset the text ahead of i asks for.
-  auto leaveC = [&](std::size_t i) {
-    const TCode128SubSet m = text.NextMode(i, false) == cssSubSetA ? cssSubSetA : cssSubSetB;
-    emit(m == cssSubSetA ? CodeA : CodeB);
-    return m;
-  };
-
-  TCode128SubSet current = InitialSubSet == cssSubAuto ? text.NextMode(0, true) : InitialSubSet;
-  StartSubSet = current;
-  std::size_t i = 0;
-  while (i < n) {
-    const char c = text.At(i);
-    if (c == '\\') {
-      if (i + 1 >= n) break;
-      const char e = text.At(i + 1);
-      if (!IsEscapeChar(e)) break;
-      if (current == cssSubSetC && (e == '2' || e == '3' || e == '4' || e == '\\')) current = leaveC(i);
-      switch (e) {
-        case '1': emit(FNC1); break;
-        case '2': emit(FNC2); break;
-        case '3': emit(FNC3); break;
-        case '4': emit(current == cssSubSetA ? CodeA : CodeB); break;
-        case 'a':
-          if (current != cssSubSetA) emit(CodeA), current = cssSubSetA;
-          break;
-        case 'b':
-          if (current != cssSubSetB) emit(CodeB), current = cssSubSetB;
-          break;
-        case 'c':
-          if (current != cssSubSetC) emit(CodeC), current = cssSubSetC;
-          break;
-        case 's':
-          if (current != cssSubSetC) emit(Shift);
-          break;
-        default: emit(ValueIn('\\', current)); break;  // "\\"
-      }
-      i += 2;
-      continue;
-    }
-    if (current != cssSubSetC && text.CRun(i) >= 4) {
-      if (text.RawRun(i) % 2 != 0) emit(ValueIn(text.Low(i++), current));
-      emit(CodeC);
-      current = cssSubSetC;
-      continue;
-    }
-    const int low = text.Low(i);
-    switch (current) {
-      case cssSubSetC:
-        if (text.IsDigit(i) && text.IsDigit(i + 1)) {
-          emit((c - '0') * 10 + (text.At(i + 1) - '0'));
-          ++i;
-        } else {
-          current = leaveC(i);
-          emit(ValueIn(low, current));
-        }
-        break;
-      case cssSubSetA:
-        if (low < 96) {
-          emit(ValueIn(low, cssSubSetA));
-        } else if (text.BOnly(i) == 1) {
-          emit(Shift);
-          emit(ValueIn(low, cssSubSetB));
-        } else {
-          emit(CodeB);
-          current = cssSubSetB;
-          emit(ValueIn(low, cssSubSetB));
-        }
-        break;
-      default:  // subset B
-        if (low >= 32) {
-          emit(ValueIn(low, cssSubSetB));
-        } else if (text.AOnly(i) == 1) {
-          emit(Shift);
-          emit(ValueIn(low, cssSubSetA));
-        } else {
-          emit(CodeA);
-          current = cssSubSetA;
-          emit(ValueIn(low, cssSubSetA));
-        }
-        break;
-    }
-    ++i;
-  }
-  FinalSubSet = current;
+  Values.reserve(text.Size() + 8);
+  TValueWriter writer(text, Values, InitialSubSet == cssSubAuto ? text.NextMode(0, true) : InitialSubSet);
+  StartSubSet = writer.SubSet();
+  for (std::size_t i = 0; i < text.Size();) i = writer.Step(i);
+  FinalSubSet = writer.SubSet();
 }
 
 std::string TBarcode_Code128::GetCheckSumChar(int Value, TCode128SubSet SubSet) {
@@ -295,7 +304,7 @@ std::string TBarcode_Code128::MakeData(const std::string& Barcode, bool AutoChec
   std::string values;
   Encode(scanned, static_cast<int>(scanned.Text.size()), values, startSubSet_, finalSubSet_, initialSubSet_);
 
-  const int start = 102 + startSubSet_;
+  const int start = code128::StartA + (startSubSet_ - cssSubSetA);
   std::int64_t sum = start;
   for (std::size_t k = 0; k < values.size(); ++k)
     sum += static_cast<std::int64_t>(k + 1) * static_cast<unsigned char>(values[k]);
