@@ -131,57 +131,63 @@ void TBarcode_UPC::DoCustomDrawText(TCanvas& Canvas, TDrawTextStep Step, TBarcod
   TCustomAlignmentDefine d;
   GetCustomAlignmentDefine(p.FullEncoded, Define.DisplayText, Define.TextAlignment, p.Pattern, Define.Ratio,
                            Define.Module, d);
-  const bool doubleZone = d.AlignmentType == catDoubleZone;
   switch (Step) {
     case dtsPrepare:
       // Every digit is shown, check digit included; main symbols put their
       // digits below the bars.
       p.Text = p.FullEncoded;
-      if (doubleZone) Define.TextPosition = tpBottomOut;
+      if (d.AlignmentType == catDoubleZone) Define.TextPosition = tpBottomOut;
       break;
-
-    case dtsClear: {
-      if (!doubleZone) break;
-      // Cut the data bars of each half above the digits; the core then clears
-      // its own band only from the middle of the digits down, so the guard
-      // bars run down between the groups.
-      const int top = std::max(p.TextTop - Define.TextVSpacing * Define.Module, 0);
-      const int bottom = std::min(p.TextTop + p.TextHeight, p.TotalHeight) - 1;
-      const int a = p.LeftOffset + p.LeftZoneWidth + d.LeftGuardWidth;
-      FillFrameRect(Canvas, p, a + 1, top, a + d.LeftHalfWidth - 2, bottom);
-      if (d.RightHalfWidth != 0) {
-        const int b = a + d.LeftHalfWidth + d.CenterGuardWidth;
-        FillFrameRect(Canvas, p, b + 1, top, b + d.RightHalfWidth - 2, bottom);
-      }
-      LeftTop.Y = p.TextTop + p.TextHeight / 2;
-      RightBottom.Y = bottom;
+    case dtsClear:
+      if (d.AlignmentType == catDoubleZone) ClearRetailTextBand(Canvas, Define, p, d, LeftTop, RightBottom);
       break;
-    }
-
-    case dtsPrint: {
-      if (doubleZone) {
-        if (!d.LeftText.empty())
-          DrawQuietZoneText(Canvas, Define, p, {p.LeftOffset, p.TextTop + p.TextHeight - p.LeftHeight}, d.LeftText);
-        const int inset = Define.TextHSpacing * Define.Module;
-        const int leftHalf = p.LeftOffset + p.LeftZoneWidth + d.LeftGuardWidth;
-        if (!d.LeftDigits.empty())
-          DrawDigitGroup(Canvas, p, d.LeftDigits, leftHalf + inset, d.LeftHalfWidth - 2 * inset, jomAround);
-        if (!d.RightDigits.empty())
-          DrawDigitGroup(Canvas, p, d.RightDigits, leftHalf + d.LeftHalfWidth + d.CenterGuardWidth + inset,
-                         d.RightHalfWidth - 2 * inset, jomAround);
-      } else if (!d.LeftDigits.empty()) {
-        DrawDigitGroup(Canvas, p, d.LeftDigits, p.LeftOffset + p.LeftZoneWidth + d.LeftGuardWidth + 1,
-                       p.SymbolWidth - p.RightZoneWidth - d.LeftGuardWidth, jomLeft);
-      }
-      if (!d.RightText.empty())
-        DrawQuietZoneText(
-            Canvas, Define, p,
-            {p.LeftOffset + p.LeftZoneWidth + p.LinesWidth + p.RightSpacing, p.TextTop + p.TextHeight - p.RightHeight},
-            d.RightText);
+    case dtsPrint:
+      PrintRetailText(Canvas, Define, p, d);
       Continue = false;  // the whole text is drawn
       break;
-    }
   }
+}
+
+void TBarcode_UPC::ClearRetailTextBand(TCanvas& Canvas, const TBarcodeDefine& Define,
+                                       const TBarcodeParameters& Parameters, const TCustomAlignmentDefine& Layout,
+                                       TPoint& LeftTop, TPoint& RightBottom) {
+  const TBarcodeParameters& p = Parameters;
+  const TCustomAlignmentDefine& d = Layout;
+  const int top = std::max(p.TextTop - Define.TextVSpacing * Define.Module, 0);
+  const int bottom = std::min(p.TextTop + p.TextHeight, p.TotalHeight) - 1;
+  const int a = p.LeftOffset + p.LeftZoneWidth + d.LeftGuardWidth;
+  FillFrameRect(Canvas, p, a + 1, top, a + d.LeftHalfWidth - 2, bottom);
+  if (d.RightHalfWidth != 0) {
+    const int b = a + d.LeftHalfWidth + d.CenterGuardWidth;
+    FillFrameRect(Canvas, p, b + 1, top, b + d.RightHalfWidth - 2, bottom);
+  }
+  LeftTop.Y = p.TextTop + p.TextHeight / 2;
+  RightBottom.Y = bottom;
+}
+
+void TBarcode_UPC::PrintRetailText(TCanvas& Canvas, const TBarcodeDefine& Define, const TBarcodeParameters& Parameters,
+                                   const TCustomAlignmentDefine& Layout) {
+  const TBarcodeParameters& p = Parameters;
+  const TCustomAlignmentDefine& d = Layout;
+  if (d.AlignmentType == catDoubleZone) {
+    if (!d.LeftText.empty())
+      DrawQuietZoneText(Canvas, Define, p, {p.LeftOffset, p.TextTop + p.TextHeight - p.LeftHeight}, d.LeftText);
+    const int inset = Define.TextHSpacing * Define.Module;
+    const int leftHalf = p.LeftOffset + p.LeftZoneWidth + d.LeftGuardWidth;
+    if (!d.LeftDigits.empty())
+      DrawDigitGroup(Canvas, p, d.LeftDigits, leftHalf + inset, d.LeftHalfWidth - 2 * inset, jomAround);
+    if (!d.RightDigits.empty())
+      DrawDigitGroup(Canvas, p, d.RightDigits, leftHalf + d.LeftHalfWidth + d.CenterGuardWidth + inset,
+                     d.RightHalfWidth - 2 * inset, jomAround);
+  } else if (!d.LeftDigits.empty()) {
+    DrawDigitGroup(Canvas, p, d.LeftDigits, p.LeftOffset + p.LeftZoneWidth + d.LeftGuardWidth + 1,
+                   p.SymbolWidth - p.RightZoneWidth - d.LeftGuardWidth, jomLeft);
+  }
+  if (!d.RightText.empty())
+    DrawQuietZoneText(
+        Canvas, Define, p,
+        {p.LeftOffset + p.LeftZoneWidth + p.LinesWidth + p.RightSpacing, p.TextTop + p.TextHeight - p.RightHeight},
+        d.RightText);
 }
 
 // ---- composite hooks ---------------------------------------------------------------

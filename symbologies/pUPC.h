@@ -106,6 +106,13 @@ class TBarcode_UPC : public TCompositeLinearBarcode {
   // text line in the canvas's current font.
   static void DrawDigitGroup(TCanvas& Canvas, const TBarcodeParameters& Parameters, const std::string& Digits, int Left,
                              int Width, TJustifyOffsetMode Mode);
+  // Cuts the data bars above the digits of each half and leaves the core the
+  // lower part of the text band to clear, so the guard bars run down between.
+  static void ClearRetailTextBand(TCanvas& Canvas, const TBarcodeDefine& Define, const TBarcodeParameters& Parameters,
+                                  const TCustomAlignmentDefine& Layout, TPoint& LeftTop, TPoint& RightBottom);
+  // Draws the digit groups and the quiet-zone texts of the retail layout.
+  static void PrintRetailText(TCanvas& Canvas, const TBarcodeDefine& Define, const TBarcodeParameters& Parameters,
+                              const TCustomAlignmentDefine& Layout);
 
   bool showQuietZoneMark_ = false;
   int leftQuietZoneSpacing_ = 1;
