@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 #include <memory>
+#include <numbers>
 
 #include "core/pCore.h"
 #include "platform/Platform.h"
@@ -145,7 +146,7 @@ int BuildBarcodeParameters(TCanvas* Canvas, const std::string& Barcode, TBarcode
 
   p.SymbolWidth = p.TotalWidth = p.LinesWidth;
   p.LinesHeight = p.TotalHeight = Height;
-  p.Angle = Define.Angle * M_PI / 180.0;
+  p.Angle = Define.Angle * std::numbers::pi / 180.0;
 
   // Quiet zones and the texts a symbology prints in them. Without a canvas
   // they are measured on a scratch bitmap when the platform has one.

@@ -1,6 +1,7 @@
 // Drawing a laid-out symbol onto a canvas at any angle, and clearing its box.
 #include <climits>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 #include "core/pCore.h"
@@ -194,7 +195,7 @@ TPoint TranslateQuad2D(TPoint LeftTop, TPoint Size, double Aspect, double Angle)
   }
   TPoint r{LeftTop.X + dx, LeftTop.Y + dy};
   // Rounding in Rotate2D puts a turned box one pixel past its corner.
-  const int degrees = ((Round(Angle * 180 / M_PI) % 360) + 360) % 360;
+  const int degrees = ((Round(Angle * 180 / std::numbers::pi) % 360) + 360) % 360;
   if (degrees >= 45 && degrees <= 135) {
     r.Y -= 1;
   } else if (degrees >= 136 && degrees <= 225) {
