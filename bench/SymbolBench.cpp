@@ -61,6 +61,12 @@ constexpr TBenchSymbol Symbols[] = {
     {"TBarcode_EAN128",
      "0101234567890128\\1"
      "10ABC123"},
+    {"TBarcode_PharmacodeOneTrack", "131070"},
+    {"TBarcode_PharmacodeTwoTrack", "64570080"},
+    {"TBarcode_Flattermarken", "12345678901234567890"},
+    {"TBarcode_BC309", "12345678901234567890"},
+    {"TBarcode_BC412", "BC412ABCDEFGHIJ0123456789"},
+    {"TBarcode_Clocked35", "12345678901234567890"},
 };
 
 std::unique_ptr<tessel::TBarcode> Create(const TBenchSymbol& symbol) {

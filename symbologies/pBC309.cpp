@@ -1,0 +1,43 @@
+#include "symbologies/pBC309.h"
+
+#include <array>
+
+#include "check/pCheck.h"
+#include "symbologies/pBCFramed.h"
+
+namespace tessel {
+namespace {
+
+// The 0-based position of a digit is its value.
+constexpr std::string_view CharSet_BC309 = "0123456789";
+
+// Two of the six narrow elements after the opening bar are bars.
+constexpr std::array<std::string_view, 10> Tabelle_BC309 = {"505000", "500500", "500050", "500005", "050500",
+                                                            "050050", "050005", "005050", "005005", "000505"};
+
+}  // namespace
+
+bool TBarcode_BC309::VerifyChar(const std::string& Barcode, int Index, bool) {
+  return CharSet_BC309.find(Barcode[static_cast<std::size_t>(Index - 1)]) != std::string_view::npos;
+}
+
+std::string TBarcode_BC309::AppendCheckDigit(const std::string& Barcode) { return Barcode + Mod10Com_Check(Barcode); }
+
+std::string TBarcode_BC309::MakeData(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded) {
+  TBarcode::MakeData(Barcode, AutoCheckDigit, FullEncoded);
+  return MakeBCFramedPattern(FullEncoded, CharSet_BC309, Tabelle_BC309);
+}
+
+namespace {
+const TPropInfo properties[] = {
+    BarcodeProperty(),
+    AutoCheckDigitProperty(),
+    TextHSpacingProperty(),
+};
+}  // namespace
+
+const TClassInfo TBarcode_BC309::ClassInfo{"TBarcode_BC309", &TBarcode::ClassInfo, properties,
+                                           &NewComponent<TBarcode_BC309>};
+TESSEL_REGISTER(TBarcode_BC309);
+
+}  // namespace tessel
