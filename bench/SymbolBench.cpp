@@ -61,6 +61,12 @@ constexpr TBenchSymbol Symbols[] = {
     {"TBarcode_EAN128",
      "0101234567890128\\1"
      "10ABC123"},
+    {"TBarcode_PostNet", "12345678901"},
+    {"TBarcode_PLANET", "12345678901"},
+    {"TBarcode_FIM", "A"},
+    {"TBarcode_KIX4S", "2500GG30250"},
+    {"TBarcode_RM4SCC", "SN34RD1A"},
+    {"TBarcode_OneCode", "20704987654321654321123456789"},  // tracking and a 9-digit routing code
 };
 
 std::unique_ptr<tessel::TBarcode> Create(const TBenchSymbol& symbol) {
