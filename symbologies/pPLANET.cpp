@@ -1,7 +1,6 @@
 #include "symbologies/pPLANET.h"
 
 #include "check/pCheck.h"
-#include "core/pCommon.h"
 
 namespace tessel {
 namespace {
@@ -13,7 +12,8 @@ constexpr TPostNetDigitTable Tabelle_PLANET = {"A1A1515151", "515151A1A1", "5151
 }  // namespace
 
 bool TBarcode_PLANET::VerifyChar(const std::string& Barcode, int Index, bool) {
-  return IsDigits(std::string_view(Barcode).substr(static_cast<std::size_t>(Index - 1), 1));
+  const char c = Barcode[static_cast<std::size_t>(Index - 1)];
+  return c >= '0' && c <= '9';
 }
 
 std::string TBarcode_PLANET::AppendCheckDigit(const std::string& Barcode) { return Barcode + Mod10Com_Check(Barcode); }

@@ -1,7 +1,6 @@
 #include "symbologies/pPostNet.h"
 
 #include "check/pCheck.h"
-#include "core/pCommon.h"
 
 namespace tessel {
 namespace {
@@ -28,7 +27,8 @@ std::string MakePostNetPattern(std::string_view FullEncoded, const TPostNetDigit
 }
 
 bool TBarcode_PostNet::VerifyChar(const std::string& Barcode, int Index, bool) {
-  return IsDigits(std::string_view(Barcode).substr(static_cast<std::size_t>(Index - 1), 1));
+  const char c = Barcode[static_cast<std::size_t>(Index - 1)];
+  return c >= '0' && c <= '9';
 }
 
 std::string TBarcode_PostNet::AppendCheckDigit(const std::string& Barcode) { return Barcode + Mod10Com_Check(Barcode); }
