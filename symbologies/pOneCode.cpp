@@ -1,6 +1,8 @@
 #include "symbologies/pOneCode.h"
 
 #include <algorithm>
+#include <bit>
+#include <iterator>
 
 #include "symbologies/pITFGroups.h"
 

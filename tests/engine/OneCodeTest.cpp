@@ -3,6 +3,7 @@
 // views of the text and its grouping.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cstdio>
 #include <set>
 #include <thread>
