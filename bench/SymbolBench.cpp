@@ -67,6 +67,12 @@ constexpr TBenchSymbol Symbols[] = {
     {"TBarcode_BC309", "12345678901234567890"},
     {"TBarcode_BC412", "BC412ABCDEFGHIJ0123456789"},
     {"TBarcode_Clocked35", "12345678901234567890"},
+    {"TBarcode_PostNet", "12345678901"},
+    {"TBarcode_PLANET", "12345678901"},
+    {"TBarcode_FIM", "A"},
+    {"TBarcode_KIX4S", "2500GG30250"},
+    {"TBarcode_RM4SCC", "SN34RD1A"},
+    {"TBarcode_OneCode", "20704987654321654321123456789"},  // tracking and a 9-digit routing code
 };
 
 std::unique_ptr<tessel::TBarcode> Create(const TBenchSymbol& symbol) {

@@ -1,0 +1,58 @@
+#include "symbologies/pKIX4S.h"
+
+#include <array>
+
+namespace tessel {
+namespace {
+
+// Position p (0-based) stands in row p div 6 and column p mod 6 of the
+// six by six arrangement of the four-state customer codes.
+constexpr std::string_view CharSet_KIX4S = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+
+// The RM4SCC character table: four bars, each followed by a one-module
+// space. The row gives the ascenders, the column the descenders; a bar with
+// both is full ('I'), with neither a tracker ('H').
+constexpr std::array<std::string_view, 36> Tabelle_KIX4S = {
+    "H0H0I0I0", "H0L0T0I0", "H0L0I0T0", "L0H0T0I0", "L0H0I0T0", "L0L0T0T0",  // 0-5
+    "H0T0L0I0", "H0I0H0I0", "H0I0L0T0", "L0T0H0I0", "L0T0L0T0", "L0I0H0T0",  // 6-B
+    "H0T0I0L0", "H0I0T0L0", "H0I0I0H0", "L0T0T0L0", "L0T0I0H0", "L0I0T0H0",  // C-H
+    "T0H0L0I0", "T0L0H0I0", "T0L0L0T0", "I0H0H0I0", "I0H0L0T0", "I0L0H0T0",  // I-N
+    "T0H0I0L0", "T0L0T0L0", "T0L0I0H0", "I0H0T0L0", "I0H0I0H0", "I0L0T0H0",  // O-T
+    "T0T0L0L0", "T0I0H0L0", "T0I0L0H0", "I0T0H0L0", "I0T0L0H0", "I0I0H0H0",  // U-Z
+};
+static_assert(CharSet_KIX4S.size() == Tabelle_KIX4S.size());
+
+}  // namespace
+
+std::size_t TBarcode_KIX4S::CharValue(char C) { return CharSet_KIX4S.find(C); }
+
+char TBarcode_KIX4S::CharAt(std::size_t Value) { return CharSet_KIX4S[Value]; }
+
+void TBarcode_KIX4S::AppendCharPatterns(std::string_view FullEncoded, std::string& Pattern) {
+  for (const char c : FullEncoded) {
+    const std::size_t value = CharValue(c);
+    if (value != std::string_view::npos) Pattern += Tabelle_KIX4S[value];  // validation rejects others
+  }
+}
+
+bool TBarcode_KIX4S::VerifyChar(const std::string& Barcode, int Index, bool) {
+  return CharValue(Barcode[static_cast<std::size_t>(Index - 1)]) != std::string_view::npos;
+}
+
+std::string TBarcode_KIX4S::MakeData(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded) {
+  TBarcode::MakeData(Barcode, AutoCheckDigit, FullEncoded);
+  std::string pattern;
+  pattern.reserve(FullEncoded.size() * CharPatternLength);
+  AppendCharPatterns(FullEncoded, pattern);
+  return pattern;
+}
+
+namespace {
+const TPropInfo properties[] = {BarcodeProperty()};
+}  // namespace
+
+const TClassInfo TBarcode_KIX4S::ClassInfo{"TBarcode_KIX4S", &TBarcode::ClassInfo, properties,
+                                           &NewComponent<TBarcode_KIX4S>};
+TESSEL_REGISTER(TBarcode_KIX4S);
+
+}  // namespace tessel
