@@ -118,8 +118,9 @@ class TTelepenEncoder {
   }
 
   void PutASCII(char c, bool TextSwitch) {
-    // The text's own switch to ASCII: the reader was switched already, before
-    // an odd last digit or an ESC; a second DLE would reach it as data.
+    // A DLE of the text asking for the switch to ASCII that was made already
+    // (before an odd last digit or an ESC) is not sent again: the reader,
+    // which switches once, would take it as data.
     if (TextSwitch && switched_) return;
     Send(c);
     if (Code(c) == DLE && mode_ == tmASCII && !switched_) {
@@ -139,8 +140,9 @@ class TTelepenEncoder {
       switched_ = true;
       return;
     }
-    // Other characters have no byte in numeric mode; validation rejects them.
-    if (IsNumericControl(code) || code == ESC) Send(c);
+    // Other characters have no byte of their own in numeric mode; validation
+    // rejects them.
+    if (IsNumericControl(code)) Send(c);
   }
 
   void FlushDigits() {
@@ -191,8 +193,7 @@ std::string TBarcode_Telepen::EncodeChar(char Value) {
 
   const std::string_view stream(bits, BitsPerByte);
   auto next = [&stream](std::size_t at, std::string_view group) { return stream.substr(at, group.size()) == group; };
-  std::string lines;
-  lines.reserve(MaxCharLines);
+  std::string lines;   // short enough to stay in the string itself
   bool inRun = false;  // a "01" opened a run that the next "10" closes
   for (std::size_t at = 0; at < stream.size();) {
     if (next(at, "010")) {
