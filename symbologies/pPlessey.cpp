@@ -34,6 +34,7 @@ constexpr std::string_view UKTermination = "63344";
 
 // x^8 + x^7 + x^6 + x^5 + x^3 + 1 without its x^8 term.
 constexpr unsigned CrcPolynomial = 0xE9;
+constexpr int CrcBits = 8;
 
 void AppendSymbols(std::string& Pattern, std::string_view Symbols) {
   for (char symbol : Symbols) Pattern += Tabelle_Plessey[static_cast<std::size_t>(symbol - '0')];
@@ -54,7 +55,7 @@ std::uint8_t PlesseyCrc(std::string_view Barcode) {
     if (value == std::string_view::npos) continue;  // validation rejects these beforehand
     for (int bit = 0; bit < BitsPerDigit; ++bit) shiftIn((value >> bit) & 1);
   }
-  for (int bit = 0; bit < 8; ++bit) shiftIn(0);
+  for (int bit = 0; bit < CrcBits; ++bit) shiftIn(0);
   return static_cast<std::uint8_t>(reg);
 }
 

@@ -153,24 +153,31 @@ TEST(MSI, CheckSettingsChangeTheSymbolOnlyWhenTheyApply) {
   EXPECT_EQ(GetPropValue(bc, "CheckMethod"), "cmMod10");
   EXPECT_EQ(GetPropValue(bc, "Mod11Weighting"), "mwIBM");
   bc.SetBarcode("1234567");
-  int changes = 0;
+  TImage image(nullptr);
+  bc.SetImage(&image);
+  int changes = 0, draws = 0;
   bc.OnChange = [&](TObject*) { ++changes; };
+  image.OnChange = [&] { ++draws; };
 
   bc.SetMod11Weighting(mwNCR);  // modulo 10 uses no weighting: stored only
   EXPECT_EQ(bc.Mod11Weighting(), mwNCR);
   EXPECT_EQ(changes, 0);
+  EXPECT_EQ(draws, 0);
   SetPropValue(bc, "CheckMethod", "cmMod1110");
   EXPECT_EQ(changes, 1);
+  EXPECT_GT(draws, 0);
   bc.SetMod11Weighting(mwIBM);
   EXPECT_EQ(changes, 2);
   EXPECT_EQ(bc.GetFullEncoded(), "123456741");
 
   bc.SetAutoCheckDigit(false);
-  changes = 0;
+  changes = draws = 0;
   bc.SetCheckMethod(cmMod10);
   bc.SetMod11Weighting(mwNCR);
   EXPECT_EQ(changes, 0);
+  EXPECT_EQ(draws, 0);
   EXPECT_EQ(bc.CheckMethod(), cmMod10);
+  bc.SetImage(nullptr);
 
   TBarcode_MSI copy(nullptr);
   copy.Assign(&bc);
