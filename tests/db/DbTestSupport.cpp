@@ -2,12 +2,17 @@
 
 #include <gtest/gtest.h>
 #include <pwd.h>
+#include <signal.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 #include <QUrl>
 #include <QUuid>
 #include <cstdlib>
@@ -18,6 +23,7 @@ namespace {
 // Any port names the socket file; the server listens on no TCP address.
 constexpr int SocketPort = 54329;
 constexpr int ToolTimeoutMs = 120000;
+constexpr int ReadyPollMs = 100;
 
 std::unique_ptr<TPostgresServer> server;
 QString serverFailure;
@@ -34,21 +40,43 @@ QString ServerBinaries() {
 
 // Runs a server tool, as the "postgres" user when the tests run as root
 // (the server refuses root). Returns the tool's output on failure.
+// The child also gets SIGQUIT (the server's immediate shutdown) when the
+// test process dies, so a crashed or timed-out run leaves no server behind.
+void RunAs(QProcess& process, const passwd* user) {
+  const bool switchUser = user != nullptr;
+  const uid_t uid = user ? user->pw_uid : 0;
+  const gid_t gid = user ? user->pw_gid : 0;
+  process.setChildProcessModifier([switchUser, uid, gid] {
+    if (switchUser && (setgid(gid) != 0 || setuid(uid) != 0)) _exit(127);
+    prctl(PR_SET_PDEATHSIG, SIGQUIT);
+  });
+}
+
 bool RunTool(const QString& program, const QStringList& arguments, const passwd* user, QString& output) {
   QProcess process;
   process.setProcessChannelMode(QProcess::MergedChannels);
-  if (user) {
-    const uid_t uid = user->pw_uid;
-    const gid_t gid = user->pw_gid;
-    process.setChildProcessModifier([uid, gid] {
-      if (setgid(gid) != 0 || setuid(uid) != 0) _exit(127);
-    });
-  }
+  RunAs(process, user);
   process.start(program, arguments);
   const bool finished = process.waitForFinished(ToolTimeoutMs);
   output = QString::fromLocal8Bit(process.readAll());
   if (!finished) process.kill();
   return finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+// Removes the folders of servers that an earlier, killed run left behind:
+// older than a few minutes and without a running server.
+void RemoveStaleServerFolders() {
+  constexpr qint64 StaleAfterSeconds = 600;
+  const QDir temp = QDir::temp();
+  for (const QFileInfo& folder : temp.entryInfoList({"tessel-pg-*"}, QDir::Dirs | QDir::NoDotAndDotDot)) {
+    if (folder.lastModified().secsTo(QDateTime::currentDateTime()) < StaleAfterSeconds) continue;
+    QFile pidFile(folder.filePath() + "/data/postmaster.pid");
+    if (pidFile.open(QIODevice::ReadOnly)) {
+      const pid_t pid = static_cast<pid_t>(pidFile.readLine().trimmed().toInt());
+      if (pid > 0 && ::kill(pid, 0) == 0) continue;
+    }
+    QDir(folder.filePath()).removeRecursively();
+  }
 }
 
 const passwd* ServerUser(QString& why) {
@@ -86,6 +114,7 @@ TPostgresServer* TPostgresServer::Get(QString& Why) {
     Why = serverFailure;
     return nullptr;
   }
+  RemoveStaleServerFolders();
   auto started = std::make_unique<TPostgresServer>();
   QByteArray root = QDir::temp().filePath("tessel-pg-XXXXXX").toLocal8Bit();
   if (!mkdtemp(root.data())) {
@@ -109,25 +138,46 @@ TPostgresServer* TPostgresServer::Get(QString& Why) {
     Stop();
     return nullptr;
   }
-  const QString options =
-      QString("-k %1 -p %2 -c listen_addresses='' -F").arg(server->socketFolder_).arg(server->port_);
-  if (!RunTool(bin + "pg_ctl", {"-D", data, "-l", server->root_ + "/log", "-w", "-t", "60", "-o", options, "start"},
-               user, output)) {
-    Why = serverFailure = "the server did not start: " + output.trimmed();
+  // The server runs as a child of the tests (not through pg_ctl), so it
+  // ends with them whatever happens.
+  server->process_ = std::make_unique<QProcess>();
+  QProcess& postgres = *server->process_;
+  postgres.setStandardOutputFile(server->root_ + "/log");
+  postgres.setStandardErrorFile(server->root_ + "/log");
+  RunAs(postgres, user);
+  postgres.start(bin + "postgres", {"-D", data, "-k", server->socketFolder_, "-p", QString::number(server->port_), "-c",
+                                    "listen_addresses=", "-F"});
+  if (!WaitUntilReady(bin, *server)) {
+    QFile log(server->root_ + "/log");
+    log.open(QIODevice::ReadOnly);
+    Why = serverFailure = "the server did not start: " + QString::fromLocal8Bit(log.readAll()).trimmed();
     Stop();
     return nullptr;
   }
   return server.get();
 }
 
+bool TPostgresServer::WaitUntilReady(const QString& bin, const TPostgresServer& pg) {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < ToolTimeoutMs) {
+    if (pg.process_->state() == QProcess::NotRunning) return false;
+    QString ignored;
+    if (RunTool(bin + "pg_isready", {"-q", "-h", pg.socketFolder_, "-p", QString::number(pg.port_)}, nullptr, ignored))
+      return true;
+    QThread::msleep(ReadyPollMs);
+  }
+  return false;
+}
+
 void TPostgresServer::Stop() {
   if (!server) return;
-  QString ignored;
-  const QString data = server->root_ + "/data";
-  if (QFile::exists(data + "/postmaster.pid")) {
-    QString why;
-    RunTool(ServerBinaries() + "pg_ctl", {"-D", data, "-m", "immediate", "-w", "stop"}, ServerUser(why), ignored);
+  if (server->process_ && server->process_->state() != QProcess::NotRunning) {
+    ::kill(static_cast<pid_t>(server->process_->processId()), SIGINT);  // fast shutdown
+    if (!server->process_->waitForFinished(ToolTimeoutMs)) server->process_->kill();
+    server->process_->waitForFinished(ToolTimeoutMs);
   }
+  server->process_.reset();
   QDir(server->root_).removeRecursively();
   server.reset();
 }

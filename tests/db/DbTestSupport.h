@@ -2,6 +2,7 @@
 // started for the test run on a Unix socket in a private folder.
 #pragma once
 
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QString>
 #include <QTemporaryDir>
@@ -14,7 +15,7 @@ enum class TBackend { SqliteMemory, SqliteFile, Postgres };
 const char* BackendName(TBackend backend);
 
 // The PostgreSQL server of this test run, started at first use and stopped
-// (its folder removed) by StopPostgres or at exit.
+// (its folder removed) by Stop, at exit, or when the test process dies.
 class TPostgresServer {
  public:
   // The running server, or null with the reason in Why.
@@ -27,6 +28,9 @@ class TPostgresServer {
   QString Url() const;
 
  private:
+  static bool WaitUntilReady(const QString& bin, const TPostgresServer& pg);
+
+  std::unique_ptr<QProcess> process_;
   QString root_;
   QString socketFolder_;
   int port_ = 0;
