@@ -46,7 +46,8 @@ std::optional<TDatabaseUrl> ParsePostgres(QStringView rest, QString& error) {
     bool ok = false;
     url.Port = host.mid(portColon + 1).toInt(&ok);
     if (!ok || url.Port < 1 || url.Port > MaxPort)
-      return bad(QString("the port '%1' is not a number from 1 to %2").arg(host.mid(portColon + 1)).arg(MaxPort));
+      return bad(
+          QString("the port '%1' is not a number from 1 to %2").arg(host.mid(portColon + 1), QString::number(MaxPort)));
     host = host.left(portColon);
   }
   if (host.startsWith(u'[') && host.endsWith(u']')) host = host.mid(1, host.size() - 2);
@@ -381,9 +382,7 @@ void TQtSqlCursor::Fetch() {
   }
   if (query_.lastError().isValid())
     Fail(QString("reading table '%1' failed after record %2: %3")
-             .arg(table_)
-             .arg(recNo_)
-             .arg(query_.lastError().text().trimmed()));
+             .arg(table_, QString::number(recNo_), query_.lastError().text().trimmed()));
 }
 
 TField* TQtSqlCursor::FindField(const std::string& Name) const { return FindByName(fields_, Name); }
