@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QStringList>
+#include <string>
 
 namespace tessel::generator {
 
@@ -14,6 +15,9 @@ inline constexpr int ExitFile = 3;            // an input or output file could n
 
 // True when the arguments ask for command-line work rather than the window.
 bool WantsCommandLine(const QStringList& Arguments);
+
+// The generator's message for an invalid text and its error code.
+QString InvalidTextMessage(const std::string& Barcode, int Error);
 
 // Runs the command line; returns the exit status. Messages go to stderr,
 // results to stdout.
