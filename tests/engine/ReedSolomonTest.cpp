@@ -1,11 +1,19 @@
-// Reed-Solomon parity over GF(64).
+// Reed-Solomon parity over GF(64), and the symbologies that share the tables
+// encoding from several threads at once.
 #include <gtest/gtest.h>
 
+#include <latch>
+#include <thread>
 #include <vector>
 
+#include "FourStateBars.h"
+#include "SymbolTestSupport.h"
 #include "check/pReedSolomon.h"
+#include "symbologies/pAP4SC.h"
+#include "symbologies/pPostBar.h"
 
 using namespace tessel;
+using namespace tessel::testing;
 
 namespace {
 
@@ -79,4 +87,30 @@ TEST(ReedSolomon, RefusesWhatTheTablesOrStorageCannotHold) {
   TRSTables many;
   RS_Initialise(RS_MaxParity + 5, many);
   EXPECT_EQ(many.Initialised, RS_MaxParity);
+}
+
+// The postal codes build their tables at the first encoding; threads that
+// encode at once must all find them complete (run under the sanitizers too).
+TEST(ReedSolomon, SymbologiesEncodeFromSeveralThreadsAtOnce) {
+  constexpr int threads = 8;
+  const std::string apBars = "1301011030302221120200330212131030213";
+  const std::string postBarBars =
+      "13001110010021120202300301302310003102130133330"
+      "13";
+  std::latch start(threads);
+  std::vector<std::string> results(threads);
+  std::vector<std::thread> workers;
+  for (int i = 0; i < threads; ++i)
+    workers.emplace_back([&, i] {
+      TBarcode_AP4SC ap(nullptr);
+      TBarcode_PostBar postBar(nullptr);
+      start.arrive_and_wait();
+      for (int round = 0; round < 20; ++round) {
+        results[i] = i % 2 ? FourStateBars(Encode(ap, "1139987520", true).Pattern)
+                           : FourStateBars(Encode(postBar, "BK1A4S21234", true).Pattern);
+        if (results[i] != (i % 2 ? apBars : postBarBars)) break;
+      }
+    });
+  for (std::thread& worker : workers) worker.join();
+  for (int i = 0; i < threads; ++i) EXPECT_EQ(results[i], i % 2 ? apBars : postBarBars) << i;
 }
