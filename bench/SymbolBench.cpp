@@ -61,6 +61,9 @@ constexpr TBenchSymbol Symbols[] = {
     {"TBarcode_EAN128",
      "0101234567890128\\1"
      "10ABC123"},
+    {"TBarcode_AP4SC", "62123456781234567890"},
+    {"TBarcode_CPCBin", "K1A0B1"},
+    {"TBarcode_PostBar", "2123ABCDEFGHIJKLMNOPQR"},
 };
 
 std::unique_ptr<tessel::TBarcode> Create(const TBenchSymbol& symbol) {

@@ -11,8 +11,8 @@ namespace tessel::generator {
 namespace {
 
 // Texts tried in turn until one suits the symbology.
-constexpr const char* SampleTexts[] = {"1234567890", "123456789012", "12345678901", "1234567", "0123456",
-                                       "123456",     "12345",        "12",          "A12345B", "TESSEL-1"};
+constexpr const char* SampleTexts[] = {"1234567890", "123456789012", "12345678901", "1234567",  "0123456",    "123456",
+                                       "12345",      "12",           "A12345B",     "TESSEL-1", "1139987520", "K1A0B1"};
 
 bool ChooseSampleText(TBarcode& barcode) {
   for (const char* text : SampleTexts) {
