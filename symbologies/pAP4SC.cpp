@@ -96,12 +96,12 @@ bool AppendCharacters(std::string& Bars, std::string_view Text) {
 // The display text in groups: FCC, DPID, the rest; a full-encoded text shows
 // its last eight digits (the parity) as four pairs.
 std::string SplitDisplayText(std::string_view Text, TDisplayText Display) {
+  constexpr int fccEnd = FccLength, dpidEnd = SortingDigits, infoStart = dpidEnd + 1;
   const int length = static_cast<int>(Text.size());
   std::string split;
-  split.append(TextRange(Text, 1, 2)).append(" ").append(TextRange(Text, 3, 10)).append(" ");
-  if (Display == dtBarcode) return split.append(TextRange(Text, 11, length));
-  if (length > static_cast<int>(SortingDigits) + ParityDigits)
-    split.append(TextRange(Text, 11, length - ParityDigits)).append(" ");
+  split.append(TextRange(Text, 1, fccEnd)).append(" ").append(TextRange(Text, fccEnd + 1, dpidEnd)).append(" ");
+  if (Display == dtBarcode) return split.append(TextRange(Text, infoStart, length));
+  if (length > dpidEnd + ParityDigits) split.append(TextRange(Text, infoStart, length - ParityDigits)).append(" ");
   const int parityStart = std::max(length - ParityDigits + 1, 1);
   for (int pair = 0; pair < ParitySymbols; ++pair) {
     if (pair > 0) split += ' ';
