@@ -23,4 +23,10 @@ inline std::string FourStateBars(const std::string& pattern) {
   return bars;
 }
 
+// Bars written in groups separated by spaces, without the spaces.
+inline std::string Bars(std::string grouped) {
+  std::erase(grouped, ' ');
+  return grouped;
+}
+
 }  // namespace tessel::testing

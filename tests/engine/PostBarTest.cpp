@@ -14,86 +14,35 @@ namespace {
 
 int ErrorOf(TBarcode& bc, const std::string& text) { return VerifyBarcode(text, bc.BuildBarcodeDefineExtra(false, 0)); }
 
-// The bars of the codes: the format character and field characters three
-// bars each (space 003, A 000 ... 9 322), postal-code letters three (A 002,
-// K 110, S 202), digits two (1 01, 2 02, 3 10, 4 11).
+// The format character and field characters give three bars each (space 003,
+// A 000 ... 9 322), postal-code letters three (A 002, K 110, S 202), digits
+// two (1 01, 2 02, 3 10, 4 11).
 struct TPostBarCase {
   const char* text;
-  const char* data;    // format character, prefix and fields
-  const char* check;   // the check symbols, the last first
-  const char* number;  // format Z: the number's four bars
+  const char* data;   // format character, prefix and fields
+  const char* check;  // the check symbols, the last first; for Z then the number's four bars
   const char* full;
 };
 const TPostBarCase formats[] = {
-    {"1123ABCDEFGH",
-     "300"
-     "010210"
-     "000001002010011012020021",
-     "323331221010", "", "1123ABCDEFGH59614104"},
+    {"1123ABCDEFGH", "300 010210 000001002010011012020021", "323331221010", "1123ABCDEFGH59614104"},
     // A short field is filled with spaces.
-    {"1123AB",
-     "300"
-     "010210"
-     "000001003003003003003003",
-     "303211013111", "", "1123AB51370721"},
+    {"1123AB", "300 010210 000001003003003003003003", "303211013111", "1123AB51370721"},
     // A "-" ends the first field early; the second field follows it.
-    {"2123ABC-DEFG",
-     "301"
-     "010210"
-     "000001002003003003003003"
-     "010011012020003003003003003003",
-     "311031311201", "", "2123ABC-DEFG53135333"},
-    {"2123ABCDEFGHIJKLMNOPQR",
-     "301"
-     "010210"
-     "000001002010011012020021"
-     "022100101102110111112120121122",
-     "333222022222", "", "2123ABCDEFGHIJKLMNOPQR63421042"},
-    {"AK1A4S2",
-     "000"
-     "110"
-     "01"
-     "002"
-     "11"
-     "202"
-     "02",
-     "102031322033", "", "AK1A4S218135815"},
+    {"2123ABC-DEFG", "301 010210 000001002003003003003003 010011012020003003003003003003", "311031311201",
+     "2123ABC-DEFG53135333"},
+    {"2123ABCDEFGHIJKLMNOPQR", "301 010210 000001002010011012020021 022100101102110111112120121122", "333222022222",
+     "2123ABCDEFGHIJKLMNOPQR63421042"},
+    {"AK1A4S2", "000 110 01 002 11 202 02", "102031322033", "AK1A4S218135815"},
     // The generator's sample: 11 data and 4 check symbols, 49 bars.
-    {"BK1A4S21234",
-     "001"
-     "110010021120202"
-     "300301302310"
-     "003",
-     "102130133330", "", "BK1A4S2123418283160"},
-    {"CK1A4S2AB-CDEFGHIJKLM",
-     "002"
-     "110010021120202"
-     "000001003003"
-     "002010011012020021022100101102110",
-     "120332231133", "", "CK1A4S2AB-CDEFGHIJKLM24624531"},
-    {"SXABC",
-     "200"
-     "212"
-     "000001002"
-     "003003003003003003003003003003003003003003003003",
-     "012023112023", "", "SXABC06112211"},
-    {"TABCDEFGHIJ",
-     "201"
-     "000001002010011012020021022100",
-     "011310102231", "", "TABCDEFGHIJ05521845"},
-    {"T",
-     "201"
-     "003003003003003003003003003003",
-     "223012100201", "", "T43061633"},
-    {"UAB",
-     "202"
-     "000001003003003",
-     "001333002001", "", "UAB01630201"},
-    // Ten check symbols, then the number 123 in four bars.
-    {"ZK1A4S2123",
-     "221"
-     "110010021120202",
-     "303113213122210100032010122312", "1323", "ZK1A4S251233926361614042654123"},
+    {"BK1A4S21234", "001 110010021120202 300301302310 003", "102130133330", "BK1A4S2123418283160"},
+    {"CK1A4S2AB-CDEFGHIJKLM", "002 110010021120202 000001003003 002010011012020021022100101102110", "120332231133",
+     "CK1A4S2AB-CDEFGHIJKLM24624531"},
+    {"SXABC", "200 212 000001002 003003003003003003003003003003003003003003003003", "012023112023", "SXABC06112211"},
+    {"TABCDEFGHIJ", "201 000001002010011012020021022100", "011310102231", "TABCDEFGHIJ05521845"},
+    {"T", "201 003003003003003003003003003003", "223012100201", "T43061633"},
+    {"UAB", "202 000001003003003", "001333002001", "UAB01630201"},
+    // Ten check symbols, then the number 123.
+    {"ZK1A4S2123", "221 110010021120202", "303113213122210100032010122312 1323", "ZK1A4S251233926361614042654123"},
 };
 
 }  // namespace
@@ -105,7 +54,7 @@ TEST(PostBar, EveryFormat) {
     SCOPED_TRACE(c.text);
     ASSERT_EQ(ErrorOf(bc, c.text), ecValid);
     const TEncoded e = Encode(bc, c.text, false);
-    EXPECT_EQ(FourStateBars(e.Pattern), std::string("13") + c.data + c.check + c.number + "13");
+    EXPECT_EQ(FourStateBars(e.Pattern), "13" + Bars(c.data) + Bars(c.check) + "13");
     EXPECT_EQ(e.FullEncoded, c.full);
   }
   EXPECT_EQ(Encode(bc, "BK1A4S21234", true).Pattern.size(), 97u);
@@ -138,11 +87,9 @@ TEST(PostBar, ReadZField) {
     const char* field;
     int next;
   } cases[] = {
-      {"2123AB--CD", 5, 8, "000001003003003003003003", 9},  // separators skipped
-      {"2123ABCDEFGHIJ", 5, 8, "000001002010011012020021", 13},
+      {"2123AB--CD", 5, 8, "000001003003003003003003", 9},  // "-" ends the field; separators are skipped
       {"2123ABCDEFGH-IJ", 5, 8, "000001002010011012020021", 14},
       {"2123", 5, 3, "003003003", 6},     // past the end: spaces
-      {"2123-AB", 5, 3, "003003003", 6},  // an empty field
       {"1123A#B", 5, 3, "000003003", 7},  // any other character ends the field too
   };
   for (const auto& c : cases) {
@@ -159,42 +106,38 @@ TEST(PostBar, Validation) {
     const char* text;
     int error;
   } cases[] = {
+      // Lengths; for 2 and C the second field's start counts.
       {"", ecInvalidLength},
       {"X123", ecInvalidLength},
-      {"1123", ecValid},
       {"112", ecInvalidLength},
       {"1123ABCDEFGHI", ecInvalidLength},
-      {"11A3", 3},
-      {"1123AB-C", 7},
-      {"1123ab", 5},
-      {"2123ABC-DEFG", ecValid},
       {"2123A-BCDEFGHIJK", ecValid},
-      {"2123A-BCDEFGHIJKL", ecInvalidLength},  // the second field holds ten characters
-      {"2123ABCDEFGH-IJKLMNOPQR", ecInvalidLength},
-      {"2123ABC#DEFG", 8},
-      {"2123AB-CD-EF", 10},     // a second "-" would end the second field and lose "EF"
-      {"2123ABCDEFGH#IJ", 13},  // only "-" separates the fields
-      {"AK1A4S2", ecValid},
-      {"AK1A4SX", 7},
-      {"A11A4S2", 2},
+      {"2123A-BCDEFGHIJKL", ecInvalidLength},
       {"AK1A4S21", ecInvalidLength},
-      {"BK1A4S21234", ecValid},
-      {"BK1A4S2-234", 8},
       {"CK1A4S2AB-CDEFGHIJKLM", ecValid},
       {"CK1A4S2AB-CDEFGHIJKLMN", ecInvalidLength},
-      {"CK1A4S2A-B-CDEF", 11},
       {"S", ecInvalidLength},
-      {"S-", 2},
-      {"S1ABCDEFGHIJKLMNOPQRS", ecValid},
       {"T", ecValid},
       {"TABCDEFGHIJK", ecInvalidLength},
-      {"Ta", 2},
-      {"UABCDE", ecValid},
       {"UABCDEF", ecInvalidLength},
-      {"ZK1A4S2", ecValid},
-      {"ZK1A4S2255", ecValid},
-      {"ZK1A4S2300", 10},  // the symbol holds eight bits of the number
+      // Digits, postal-code letters and field characters where they belong.
+      {"11A3", 3},
+      {"1123AB-C", 7},
+      {"2123ABC#DEFG", 8},
+      {"AK1A4SX", 7},
+      {"A11A4S2", 2},
+      {"BK1A4S2-234", 8},
+      {"S-", 2},
+      {"Ta", 2},
       {"ZK1A4S21A", 9},
+      // A second "-" would end the second field and lose the rest; only "-"
+      // separates the fields.
+      {"2123AB-CD-EF", 10},
+      {"CK1A4S2A-B-CDEF", 11},
+      {"2123ABCDEFGH#IJ", 13},
+      // Format Z holds eight bits of its number.
+      {"ZK1A4S2255", ecValid},
+      {"ZK1A4S2300", 10},
   };
   TBarcode_PostBar bc(nullptr);
   for (const auto& c : cases) EXPECT_EQ(ErrorOf(bc, c.text), c.error) << c.text;
