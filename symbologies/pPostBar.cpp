@@ -34,6 +34,9 @@ constexpr std::array<std::string_view, 10> Tabelle_PostBar_Digits = {"00", "01",
 
 // What follows the format character before the fields.
 enum TPrefix { pxNone, pxDigits, pxPostalCode, pxCharacter };
+// What ends the symbol's data: a space after the fields' bars, or a number
+// after the check symbols.
+enum TSuffix { sxNone, sxSpace, sxNumber };
 // The last position of each prefix.
 constexpr int DigitsEnd = 4, PostalCodeEnd = 7, CharacterEnd = 2;
 
@@ -50,9 +53,8 @@ struct TPostBarFormat {
   int FieldStart, FieldLength;  // the first alphanumeric field (length 0: none)
   // A second field after the first; the first may then end early at a "-".
   int SecondFieldLength;
-  bool PadField;  // a space after the field
+  TSuffix Suffix;
   int CheckSymbols;
-  bool Number;
   // The last position of each group of the shown text after the format
   // character (0: unused), and for "Z" with its check digits shown.
   std::array<int, 3> Groups;
@@ -60,16 +62,16 @@ struct TPostBarFormat {
 };
 
 constexpr TPostBarFormat Formats[] = {
-    // code, length, prefix, first field, second field, pad, check symbols, number, groups
-    {'1', 4, 12, pxDigits, 5, 8, 0, false, 4, false, {4, 12}, {}},
-    {'2', 4, 22, pxDigits, 5, 8, 10, false, 4, false, {4, 12, 22}, {}},
-    {'A', 7, 7, pxPostalCode, 0, 0, 0, false, 4, false, {7}, {}},
-    {'B', 7, 11, pxPostalCode, 8, 4, 0, true, 4, false, {7, 11}, {}},
-    {'C', 7, 22, pxPostalCode, 8, 4, 11, false, 4, false, {7, 11, 22}, {}},
-    {'S', 2, 21, pxCharacter, 3, 19, 0, false, 4, false, {2, 21}, {}},
-    {'T', 1, 11, pxNone, 2, 10, 0, false, 4, false, {11}, {}},
-    {'U', 1, 6, pxNone, 2, 5, 0, false, 4, false, {6}, {}},
-    {'Z', 7, 10, pxPostalCode, 0, 0, 0, false, 10, true, {7, 10}, {7, 27, 30}},
+    // code, length, prefix, first field, second field, suffix, check symbols, groups
+    {'1', 4, 12, pxDigits, 5, 8, 0, sxNone, 4, {4, 12}, {}},
+    {'2', 4, 22, pxDigits, 5, 8, 10, sxNone, 4, {4, 12, 22}, {}},
+    {'A', 7, 7, pxPostalCode, 0, 0, 0, sxNone, 4, {7}, {}},
+    {'B', 7, 11, pxPostalCode, 8, 4, 0, sxSpace, 4, {7, 11}, {}},
+    {'C', 7, 22, pxPostalCode, 8, 4, 11, sxNone, 4, {7, 11, 22}, {}},
+    {'S', 2, 21, pxCharacter, 3, 19, 0, sxNone, 4, {2, 21}, {}},
+    {'T', 1, 11, pxNone, 2, 10, 0, sxNone, 4, {11}, {}},
+    {'U', 1, 6, pxNone, 2, 5, 0, sxNone, 4, {6}, {}},
+    {'Z', 7, 10, pxPostalCode, 0, 0, 0, sxNumber, 10, {7, 10}, {7, 27, 30}},
 };
 constexpr int MaxCheckSymbols = 10;
 // The most data symbols a format has (formats "2", "C" and "S").
@@ -225,7 +227,7 @@ bool TBarcode_PostBar::VerifyChar(const std::string& Barcode, int Index, bool) {
   if (Index == 1) return format != nullptr;
   if (!format) return true;  // reported at the format character
   if (!VerifyPrefixChar(c, Index, format->Prefix)) return false;
-  if (format->Number && Index >= NumberStart && Index <= NumberEnd)
+  if (format->Suffix == sxNumber && Index >= NumberStart && Index <= NumberEnd)
     return IsDigit(c) && (Index < NumberEnd || NumberValue(Barcode) <= MaxNumber);
   const int fieldEnd = format->FieldStart + format->FieldLength - 1;
   if (format->FieldLength == 0 || Index < format->FieldStart) return true;
@@ -249,15 +251,15 @@ std::string TBarcode_PostBar::MakeData(const std::string& Barcode, bool, std::st
     int next = 0;
     ReadZField(Barcode, format->FieldStart, format->FieldLength, bars, next);
     if (format->SecondFieldLength > 0) ReadZField(Barcode, next, format->SecondFieldLength, bars, next);
-    if (format->PadField) bars += SpaceCode;
+    if (format->Suffix == sxSpace) bars += SpaceCode;
   }
 
   const TRSParity check = FourStateParity(bars, format->CheckSymbols, ReedSolomonTables());
   if (check.Count != format->CheckSymbols) return {};
   AppendParityBars(bars, check);
-  FullEncoded = format->Number ? Barcode.substr(0, PostalCodeEnd) : Barcode;
+  FullEncoded = format->Suffix == sxNumber ? Barcode.substr(0, PostalCodeEnd) : Barcode;
   if (!hideCheckDigitsText_) AppendParityDigits(FullEncoded, check);
-  if (format->Number) {
+  if (format->Suffix == sxNumber) {
     // Only the low eight bits are drawn; the length and character checks
     // keep the number within them.
     const int number = NumberValue(Barcode) & 0xFF;
@@ -275,14 +277,15 @@ std::string TBarcode_PostBar::GroupedText(std::string_view Text, TDisplayText Di
   // The check digits follow the groups as one more group, except for "Z",
   // whose groups include them.
   std::string_view checkDigits;
-  if (checkDigitsShown && !format->Number) {
+  if (checkDigitsShown && format->Suffix != sxNumber) {
     const std::size_t count = std::min<std::size_t>(2 * format->CheckSymbols, Text.size());
     checkDigits = Text.substr(Text.size() - count);
     Text.remove_suffix(count);
   }
   std::string grouped(1, Text[0]);
   int previous = 1;
-  for (const int end : checkDigitsShown && format->Number ? format->GroupsWithCheckDigits : format->Groups) {
+  for (const int end :
+       checkDigitsShown && format->Suffix == sxNumber ? format->GroupsWithCheckDigits : format->Groups) {
     if (end == 0) break;
     grouped.append(" ").append(TextRange(Text, previous + 1, end));
     previous = end;
