@@ -76,6 +76,9 @@ constexpr TBenchSymbol Symbols[] = {
     {"TBarcode_KIX4S", "2500GG30250"},
     {"TBarcode_RM4SCC", "SN34RD1A"},
     {"TBarcode_OneCode", "20704987654321654321123456789"},  // tracking and a 9-digit routing code
+    {"TBarcode_AP4SC", "62123456781234567890"},
+    {"TBarcode_CPCBin", "K1A0B1"},
+    {"TBarcode_PostBar", "2123ABCDEFGHIJKLMNOPQR"},
 };
 
 std::unique_ptr<tessel::TBarcode> Create(const TBenchSymbol& symbol) {
