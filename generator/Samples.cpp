@@ -10,22 +10,13 @@
 namespace tessel::generator {
 namespace {
 
-// Texts tried in turn until one suits the symbology.
-constexpr const char* SampleTexts[] = {
-    "1234567890",
-    "123456789012",
-    "12345678901",
-    "1234567",
-    "0123456",
-    "123456",
-    "12345",
-    "12",
-    "A12345B",
-    "TESSEL-1",
-    "1139987520",                     // Australia Post: format control code and delivery point
-    "K1A0B1",                         // CPC Binary: a postal code
-    "20704987654321654321123456789",  // OneCode: tracking code and routing code
-};
+// Texts tried in turn until one suits the symbology. The postal ones: an
+// Australia Post format control code with delivery point, a Canadian postal
+// code, and a OneCode tracking code with routing code.
+constexpr const char* OneCodeSample = "20704987654321654321123456789";
+constexpr const char* SampleTexts[] = {"1234567890", "123456789012", "12345678901", "1234567", "0123456",
+                                       "123456",     "12345",        "12",          "A12345B", "TESSEL-1",
+                                       "1139987520", "K1A0B1",       OneCodeSample};
 
 bool ChooseSampleText(TBarcode& barcode) {
   for (const char* text : SampleTexts) {
