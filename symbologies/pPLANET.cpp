@@ -1,7 +1,5 @@
 #include "symbologies/pPLANET.h"
 
-#include "check/pCheck.h"
-
 namespace tessel {
 namespace {
 
@@ -11,17 +9,7 @@ constexpr TPostNetDigitTable Tabelle_PLANET = {"A1A1515151", "515151A1A1", "5151
 
 }  // namespace
 
-bool TBarcode_PLANET::VerifyChar(const std::string& Barcode, int Index, bool) {
-  const char c = Barcode[static_cast<std::size_t>(Index - 1)];
-  return c >= '0' && c <= '9';
-}
-
-std::string TBarcode_PLANET::AppendCheckDigit(const std::string& Barcode) { return Barcode + Mod10Com_Check(Barcode); }
-
-std::string TBarcode_PLANET::MakeData(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded) {
-  TBarcode::MakeData(Barcode, AutoCheckDigit, FullEncoded);
-  return MakePostNetPattern(FullEncoded, Tabelle_PLANET);
-}
+TBarcode_PLANET::TBarcode_PLANET(TComponent* AOwner) : TPostNetFamily(AOwner, Tabelle_PLANET) {}
 
 namespace {
 const TPropInfo properties[] = {

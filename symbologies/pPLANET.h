@@ -6,15 +6,10 @@
 
 namespace tessel {
 
-class TBarcode_PLANET : public TBarcode {
+class TBarcode_PLANET : public TPostNetFamily {
   TESSEL_CLASS_INFO
  public:
-  using TBarcode::TBarcode;
-
-  bool VerifyChar(const std::string& Barcode, int Index, bool AutoCheckDigit) override;
-  std::string AppendCheckDigit(const std::string& Barcode) override;
-  std::string MakeData(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded) override;
-  bool IsMultiState() override { return true; }
+  explicit TBarcode_PLANET(TComponent* AOwner);
 };
 
 }  // namespace tessel

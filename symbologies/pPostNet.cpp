@@ -26,17 +26,19 @@ std::string MakePostNetPattern(std::string_view FullEncoded, const TPostNetDigit
   return pattern;
 }
 
-bool TBarcode_PostNet::VerifyChar(const std::string& Barcode, int Index, bool) {
+bool TPostNetFamily::VerifyChar(const std::string& Barcode, int Index, bool) {
   const char c = Barcode[static_cast<std::size_t>(Index - 1)];
   return c >= '0' && c <= '9';
 }
 
-std::string TBarcode_PostNet::AppendCheckDigit(const std::string& Barcode) { return Barcode + Mod10Com_Check(Barcode); }
+std::string TPostNetFamily::AppendCheckDigit(const std::string& Barcode) { return Barcode + Mod10Com_Check(Barcode); }
 
-std::string TBarcode_PostNet::MakeData(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded) {
+std::string TPostNetFamily::MakeData(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded) {
   TBarcode::MakeData(Barcode, AutoCheckDigit, FullEncoded);
-  return MakePostNetPattern(FullEncoded, Tabelle_PostNet);
+  return MakePostNetPattern(FullEncoded, digits_);
 }
+
+TBarcode_PostNet::TBarcode_PostNet(TComponent* AOwner) : TPostNetFamily(AOwner, Tabelle_PostNet) {}
 
 namespace {
 const TPropInfo properties[] = {

@@ -17,15 +17,27 @@ using TPostNetDigitTable = std::array<std::string_view, 10>;
 // order, and the closing frame bar.
 std::string MakePostNetPattern(std::string_view FullEncoded, const TPostNetDigitTable& Digits);
 
-class TBarcode_PostNet : public TBarcode {
-  TESSEL_CLASS_INFO
+// What POSTNET and PLANET share: digits, the modulo-10 check digit and the
+// frame; each gives its digit table. An unregistered base, not a class of its
+// own to users: its descendants publish their properties from TBarcode.
+class TPostNetFamily : public TBarcode {
  public:
-  using TBarcode::TBarcode;
-
   bool VerifyChar(const std::string& Barcode, int Index, bool AutoCheckDigit) override;
   std::string AppendCheckDigit(const std::string& Barcode) override;
   std::string MakeData(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded) override;
   bool IsMultiState() override { return true; }
+
+ protected:
+  TPostNetFamily(TComponent* AOwner, const TPostNetDigitTable& Digits) : TBarcode(AOwner), digits_(Digits) {}
+
+ private:
+  const TPostNetDigitTable& digits_;
+};
+
+class TBarcode_PostNet : public TPostNetFamily {
+  TESSEL_CLASS_INFO
+ public:
+  explicit TBarcode_PostNet(TComponent* AOwner);
 };
 
 }  // namespace tessel
