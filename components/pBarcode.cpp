@@ -315,13 +315,8 @@ TBarcodeDefineExtra TBarcode::BuildBarcodeDefineExtra(bool UseAngle, int Angle) 
 
 namespace {
 
-constexpr std::string_view displayTextNames[] = {"dtNone", "dtBarcode", "dtFullEncoded"};
-constexpr std::string_view textPositionNames[] = {"tpTopIn", "tpTopOut", "tpBottomIn", "tpBottomOut"};
-constexpr std::string_view textAlignmentNames[] = {"taLeft",           "taCenter",           "taRight",
-                                                   "taJustify",        "taLeftQuietZone",    "taCenterQuietZone",
-                                                   "taRightQuietZone", "taJustifyQuietZone", "taCustom"};
-constexpr std::string_view orientationNames[] = {"boLeftRight", "boRightLeft", "boTopBottom", "boBottomTop"};
 constexpr std::string_view fontStyleNames[] = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
+static_assert(std::size(fontStyleNames) == static_cast<std::size_t>(TFontStyle::fsStrikeOut) + 1);
 
 // The image is published as a reference to a component of the same owner,
 // written as its name.
@@ -376,27 +371,6 @@ TPropInfo ExtraFontSizeProperty() {
 }
 
 const TClassInfo TBarcode::ClassInfo{"TBarcode", nullptr, barcodeProperties, nullptr};
-
-template <>
-const TEnumInfo& EnumInfo<TDisplayText>() {
-  static constexpr TEnumInfo info{"TDisplayText", displayTextNames};
-  return info;
-}
-template <>
-const TEnumInfo& EnumInfo<TTextPosition>() {
-  static constexpr TEnumInfo info{"TTextPosition", textPositionNames};
-  return info;
-}
-template <>
-const TEnumInfo& EnumInfo<TTextAlignment>() {
-  static constexpr TEnumInfo info{"TTextAlignment", textAlignmentNames};
-  return info;
-}
-template <>
-const TEnumInfo& EnumInfo<TBarcodeOrientation>() {
-  static constexpr TEnumInfo info{"TBarcodeOrientation", orientationNames};
-  return info;
-}
 
 std::string TPropertyType<TFont>::ToText(const TFont& Font) {
   std::string text = Font.Name() + "," + std::to_string(Font.Size()) + "," + std::to_string(Font.Color()) + "," +

@@ -15,7 +15,7 @@
 
 namespace tessel {
 
-enum TBarcodeOrientation { boLeftRight, boRightLeft, boTopBottom, boBottomTop };
+TESSEL_PUBLISHED_ENUM(TBarcodeOrientation, boLeftRight, boRightLeft, boTopBottom, boBottomTop)
 
 // The view of a drawing given to the OnDrawText and OnDrawBarcode handlers.
 struct TBarcodeCustomParameters {
@@ -253,15 +253,6 @@ TPropInfo RatioProperty();
 TPropInfo AutoCheckDigitProperty();
 TPropInfo TextHSpacingProperty();
 TPropInfo ExtraFontSizeProperty();
-
-template <>
-const TEnumInfo& EnumInfo<TDisplayText>();
-template <>
-const TEnumInfo& EnumInfo<TTextPosition>();
-template <>
-const TEnumInfo& EnumInfo<TTextAlignment>();
-template <>
-const TEnumInfo& EnumInfo<TBarcodeOrientation>();
 
 template <>
 struct TPropertyType<TFont> {

@@ -13,6 +13,7 @@
 #include "platform/Canvas.h"
 #include "platform/Font.h"
 #include "platform/Printer.h"
+#include "platform/PublishedEnum.h"
 
 namespace tessel {
 
@@ -29,19 +30,10 @@ enum TLineType {
   ltBlack2D
 };
 
-enum TDisplayText { dtNone, dtBarcode, dtFullEncoded };
-enum TTextPosition { tpTopIn, tpTopOut, tpBottomIn, tpBottomOut };
-enum TTextAlignment {
-  taLeft,
-  taCenter,
-  taRight,
-  taJustify,
-  taLeftQuietZone,
-  taCenterQuietZone,
-  taRightQuietZone,
-  taJustifyQuietZone,
-  taCustom
-};
+TESSEL_PUBLISHED_ENUM(TDisplayText, dtNone, dtBarcode, dtFullEncoded)
+TESSEL_PUBLISHED_ENUM(TTextPosition, tpTopIn, tpTopOut, tpBottomIn, tpBottomOut)
+TESSEL_PUBLISHED_ENUM(TTextAlignment, taLeft, taCenter, taRight, taJustify, taLeftQuietZone, taCenterQuietZone,
+                      taRightQuietZone, taJustifyQuietZone, taCustom)
 enum TDrawTextStep { dtsPrepare, dtsClear, dtsPrint };
 enum TJustifyOffsetMode { jomInsert, jomAround, jomLeft, jomRight };
 

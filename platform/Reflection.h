@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/Component.h"
+#include "platform/PublishedEnum.h"
 #include "platform/Types.h"
 
 namespace tessel {
@@ -30,16 +31,6 @@ class EPropertyError : public std::runtime_error {
 };
 
 enum class TTypeKind { tkInteger, tkFloat, tkString, tkChar, tkBoolean, tkEnumeration, tkColor, tkClass };
-
-// The value names of an enumeration, in ordinal order.
-struct TEnumInfo {
-  std::string_view TypeName;
-  std::span<const std::string_view> Names;
-};
-
-// Specialised next to each published enumeration type.
-template <class E>
-const TEnumInfo& EnumInfo();
 
 struct TPropInfo {
   std::string_view Name;

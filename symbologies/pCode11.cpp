@@ -52,7 +52,6 @@ void TBarcode_Code11::Assign(const TPersistent* Source) {
 }
 
 namespace {
-constexpr std::string_view numberCheckDigitNames[] = {"ncdAuto", "ncdOne", "ncdTwo"};
 const TPropInfo properties[] = {
     Published<&TBarcode_Code11::NumberCheckDigit, &TBarcode_Code11::SetNumberCheckDigit>("NumberCheckDigit"),
     BarcodeProperty(),
@@ -61,12 +60,6 @@ const TPropInfo properties[] = {
     TextHSpacingProperty(),
 };
 }  // namespace
-
-template <>
-const TEnumInfo& EnumInfo<TNumberCheckDigit>() {
-  static constexpr TEnumInfo info{"TNumberCheckDigit", numberCheckDigitNames};
-  return info;
-}
 
 const TClassInfo TBarcode_Code11::ClassInfo{"TBarcode_Code11", &TBarcode::ClassInfo, properties,
                                             &NewComponent<TBarcode_Code11>};

@@ -10,10 +10,7 @@ namespace tessel {
 
 // How many check characters Code 11 appends: ncdAuto gives two from ten
 // characters of text on, one below.
-enum TNumberCheckDigit : std::uint8_t { ncdAuto, ncdOne, ncdTwo };
-
-template <>
-const TEnumInfo& EnumInfo<TNumberCheckDigit>();
+TESSEL_PUBLISHED_ENUM(TNumberCheckDigit, ncdAuto, ncdOne, ncdTwo)
 
 class TBarcode_Code11 : public TBarcode {
   TESSEL_CLASS_INFO

@@ -332,7 +332,6 @@ void TBarcode_Code128::GetCompositeExtents(const TBarcodeParameters& Parameters,
 // ---- published properties ----
 
 namespace {
-constexpr std::string_view subSetNames[] = {"cssSubAuto", "cssSubSetA", "cssSubSetB", "cssSubSetC"};
 const TPropInfo properties[] = {
     Published<&TBarcode_Code128::InitialSubSet, &TBarcode_Code128::SetInitialSubSet>("InitialSubSet"),
     BarcodeProperty(),
@@ -341,12 +340,6 @@ const TPropInfo properties[] = {
     TextHSpacingProperty(),
 };
 }  // namespace
-
-template <>
-const TEnumInfo& EnumInfo<TCode128SubSet>() {
-  static constexpr TEnumInfo info{"TCode128SubSet", subSetNames};
-  return info;
-}
 
 const TClassInfo TBarcode_Code128::ClassInfo{"TBarcode_Code128", &TBarcode::ClassInfo, properties,
                                              &NewComponent<TBarcode_Code128>};

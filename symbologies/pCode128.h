@@ -16,10 +16,7 @@
 
 namespace tessel {
 
-enum TCode128SubSet : std::uint8_t { cssSubAuto, cssSubSetA, cssSubSetB, cssSubSetC };
-
-template <>
-const TEnumInfo& EnumInfo<TCode128SubSet>();
+TESSEL_PUBLISHED_ENUM(TCode128SubSet, cssSubAuto, cssSubSetA, cssSubSetB, cssSubSetC)
 
 // The symbol characters of values 0 to 106: widths in modules of bar, space,
 // bar, space, bar, space. Entry 106 is the stop character without its final

@@ -38,19 +38,12 @@ void TBarcode_Code25InterleavedCustom::Assign(const TPersistent* Source) {
 }
 
 namespace {
-constexpr std::string_view paddingNames[] = {"cipLeft", "cipRight"};
 const TPropInfo interleavedProperties[] = {
     Published<&TBarcode_Code25InterleavedCustom::Padding, &TBarcode_Code25InterleavedCustom::SetPadding>("Padding"),
     AutoCheckDigitProperty(),
     TextHSpacingProperty(),
 };
 }  // namespace
-
-template <>
-const TEnumInfo& EnumInfo<TCode25InterleavedPadding>() {
-  static constexpr TEnumInfo info{"TCode25InterleavedPadding", paddingNames};
-  return info;
-}
 
 const TClassInfo TBarcode_Code25InterleavedCustom::ClassInfo{
     "TBarcode_Code25InterleavedCustom", &TBarcode_Code25::ClassInfo, {}, nullptr};

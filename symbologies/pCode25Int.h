@@ -9,10 +9,7 @@
 
 namespace tessel {
 
-enum TCode25InterleavedPadding : std::uint8_t { cipLeft, cipRight };
-
-template <>
-const TEnumInfo& EnumInfo<TCode25InterleavedPadding>();
+TESSEL_PUBLISHED_ENUM(TCode25InterleavedPadding, cipLeft, cipRight)
 
 // The base of the interleaved codes.
 class TBarcode_Code25InterleavedCustom : public TBarcode_Code25 {

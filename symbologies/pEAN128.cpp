@@ -69,19 +69,12 @@ std::string TBarcode_EAN128::MakeData(const std::string& Barcode, bool AutoCheck
 }
 
 namespace {
-constexpr std::string_view link2DNames[] = {"ldNone", "ldCCA", "ldCCB", "ldCCC"};
 const TPropInfo properties[] = {
     Published<&TBarcode_EAN128::CheckStart, &TBarcode_EAN128::SetCheckStart>("CheckStart"),
     Published<&TBarcode_EAN128::CheckLength, &TBarcode_EAN128::SetCheckLength>("CheckLength"),
     Published<&TBarcode_EAN128::Link2D, &TBarcode_EAN128::SetLink2D>("Link2D"),
 };
 }  // namespace
-
-template <>
-const TEnumInfo& EnumInfo<TLink2D>() {
-  static constexpr TEnumInfo info{"TLink2D", link2DNames};
-  return info;
-}
 
 const TClassInfo TBarcode_EAN128::ClassInfo{"TBarcode_EAN128", &TBarcode_Code128::ClassInfo, properties,
                                             &NewComponent<TBarcode_EAN128>};

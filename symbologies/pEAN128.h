@@ -10,10 +10,7 @@
 namespace tessel {
 
 // The composite component printed with the linear symbol, if any.
-enum TLink2D : std::uint8_t { ldNone, ldCCA, ldCCB, ldCCC };
-
-template <>
-const TEnumInfo& EnumInfo<TLink2D>();
+TESSEL_PUBLISHED_ENUM(TLink2D, ldNone, ldCCA, ldCCB, ldCCC)
 
 class TBarcode_EAN128 : public TBarcode_Code128 {
   TESSEL_CLASS_INFO

@@ -99,7 +99,6 @@ void TBarcode_ITF6::Assign(const TPersistent* Source) {
 }
 
 namespace {
-constexpr std::string_view bearerBarsNames[] = {"bbFourSides", "bbTopBottom"};
 const TPropInfo properties[] = {
     Published<&TBarcode_ITF6::BearerBars, &TBarcode_ITF6::SetBearerBars>("BearerBars"),
     Published<&TBarcode_ITF6::BearerWidth, &TBarcode_ITF6::SetBearerWidth>("BearerWidth"),
@@ -107,12 +106,6 @@ const TPropInfo properties[] = {
     Published<&TBarcode_ITF6::RightSpacing, &TBarcode_ITF6::SetRightSpacing>("RightSpacing"),
 };
 }  // namespace
-
-template <>
-const TEnumInfo& EnumInfo<TBearerBars>() {
-  static constexpr TEnumInfo info{"TBearerBars", bearerBarsNames};
-  return info;
-}
 
 const TClassInfo TBarcode_ITF6::ClassInfo{"TBarcode_ITF6", &TBarcode_Code25InterleavedCustom::ClassInfo, properties,
                                           &NewComponent<TBarcode_ITF6>};

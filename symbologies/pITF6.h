@@ -9,10 +9,7 @@
 
 namespace tessel {
 
-enum TBearerBars : std::uint8_t { bbFourSides, bbTopBottom };
-
-template <>
-const TEnumInfo& EnumInfo<TBearerBars>();
+TESSEL_PUBLISHED_ENUM(TBearerBars, bbFourSides, bbTopBottom)
 
 class TBarcode_ITF6 : public TBarcode_Code25InterleavedCustom {
   TESSEL_CLASS_INFO

@@ -100,10 +100,6 @@ void TBarcode_MSI::Assign(const TPersistent* Source) {
 }
 
 namespace {
-constexpr std::string_view checkMethodNames[] = {"cmMod10", "cmMod11", "cmMod1010", "cmMod1110"};
-constexpr std::string_view mod11WeightingNames[] = {"mwIBM", "mwNCR"};
-static_assert(std::size(checkMethodNames) == cmMod1110 + 1);
-static_assert(std::size(mod11WeightingNames) == mwNCR + 1);
 
 const TPropInfo properties[] = {
     Published<&TBarcode_MSI::CheckMethod, &TBarcode_MSI::SetCheckMethod>("CheckMethod"),
@@ -114,17 +110,6 @@ const TPropInfo properties[] = {
     TextHSpacingProperty(),
 };
 }  // namespace
-
-template <>
-const TEnumInfo& EnumInfo<TCheckMethod>() {
-  static constexpr TEnumInfo info{"TCheckMethod", checkMethodNames};
-  return info;
-}
-template <>
-const TEnumInfo& EnumInfo<TMod11Weighting>() {
-  static constexpr TEnumInfo info{"TMod11Weighting", mod11WeightingNames};
-  return info;
-}
 
 const TClassInfo TBarcode_MSI::ClassInfo{"TBarcode_MSI", &TBarcode::ClassInfo, properties, &NewComponent<TBarcode_MSI>};
 TESSEL_REGISTER(TBarcode_MSI);

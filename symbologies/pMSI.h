@@ -10,15 +10,10 @@ namespace tessel {
 
 // The check digits MSI appends: one modulo-10 or modulo-11 digit, or that
 // digit followed by a modulo-10 digit over the text and the first one.
-enum TCheckMethod : std::uint8_t { cmMod10, cmMod11, cmMod1010, cmMod1110 };
+TESSEL_PUBLISHED_ENUM(TCheckMethod, cmMod10, cmMod11, cmMod1010, cmMod1110)
 // The modulo-11 weights from the rightmost digit on: 2 to 7 (IBM) or 2 to 9
 // (NCR), repeating.
-enum TMod11Weighting : std::uint8_t { mwIBM, mwNCR };
-
-template <>
-const TEnumInfo& EnumInfo<TCheckMethod>();
-template <>
-const TEnumInfo& EnumInfo<TMod11Weighting>();
+TESSEL_PUBLISHED_ENUM(TMod11Weighting, mwIBM, mwNCR)
 
 class TBarcode_MSI : public TBarcode {
   TESSEL_CLASS_INFO

@@ -126,9 +126,6 @@ constexpr std::string_view SplitMID6SN9 = "## ### ###### ######### ###########";
 constexpr std::string_view SplitMID9SN6 = "## ### ######### ###### ###########";
 constexpr std::size_t SplitDigits = TrackingLength + RoutingMaxLength;
 
-constexpr std::string_view splitTextModeNames[] = {"stmNone", "stmMID6SN9", "stmMID9SN6"};
-static_assert(std::size(splitTextModeNames) == stmMID9SN6 + 1);
-
 }  // namespace
 
 // ---- encoding steps -----------------------------------------------------------
@@ -299,12 +296,6 @@ const TPropInfo properties[] = {
     Published<&TBarcode_OneCode::SplitText, &TBarcode_OneCode::SetSplitText>("SplitText"),
 };
 }  // namespace
-
-template <>
-const TEnumInfo& EnumInfo<TOneCodeSplitTextMode>() {
-  static constexpr TEnumInfo info{"TOneCodeSplitTextMode", splitTextModeNames};
-  return info;
-}
 
 const TClassInfo TBarcode_OneCode::ClassInfo{"TBarcode_OneCode", &TBarcode::ClassInfo, properties,
                                              &NewComponent<TBarcode_OneCode>};

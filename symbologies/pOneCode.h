@@ -17,10 +17,7 @@ namespace tessel {
 // Grouping of the human-readable text: unchanged, or barcode identifier,
 // service type, mailer identifier of 6 (or 9) digits, serial number of 9 (or
 // 6) digits and routing code.
-enum TOneCodeSplitTextMode : std::uint8_t { stmNone, stmMID6SN9, stmMID9SN6 };
-
-template <>
-const TEnumInfo& EnumInfo<TOneCodeSplitTextMode>();
+TESSEL_PUBLISHED_ENUM(TOneCodeSplitTextMode, stmNone, stmMID6SN9, stmMID9SN6)
 
 // ---- the encoding steps, in order ----
 

@@ -297,14 +297,6 @@ void TBarcode_Telepen::Assign(const TPersistent* Source) {
 }
 
 namespace {
-constexpr std::string_view modeNames[] = {"tmFullASCII", "tmASCII", "tmNumeric"};
-constexpr std::string_view guardsNames[] = {"tgAuto", "tgASCII", "tgCustom", "tgNoStop"};
-constexpr std::string_view oddEncodeNames[] = {"toeUseNULL", "toeToASCII", "toeUseZero"};
-constexpr std::string_view extraCharNames[] = {"tecNone", "tecESC", "tecSISO"};
-static_assert(std::size(modeNames) == tmNumeric + 1);
-static_assert(std::size(guardsNames) == tgNoStop + 1);
-static_assert(std::size(oddEncodeNames) == toeUseZero + 1);
-static_assert(std::size(extraCharNames) == tecSISO + 1);
 
 const TPropInfo properties[] = {
     Published<&TBarcode_Telepen::Mode, &TBarcode_Telepen::SetMode>("Mode"),
@@ -317,27 +309,6 @@ const TPropInfo properties[] = {
     TextHSpacingProperty(),
 };
 }  // namespace
-
-template <>
-const TEnumInfo& EnumInfo<TTelepenMode>() {
-  static constexpr TEnumInfo info{"TTelepenMode", modeNames};
-  return info;
-}
-template <>
-const TEnumInfo& EnumInfo<TTelepenGuards>() {
-  static constexpr TEnumInfo info{"TTelepenGuards", guardsNames};
-  return info;
-}
-template <>
-const TEnumInfo& EnumInfo<TTelepenOddEncode>() {
-  static constexpr TEnumInfo info{"TTelepenOddEncode", oddEncodeNames};
-  return info;
-}
-template <>
-const TEnumInfo& EnumInfo<TTelepenExtraChar>() {
-  static constexpr TEnumInfo info{"TTelepenExtraChar", extraCharNames};
-  return info;
-}
 
 const TClassInfo TBarcode_Telepen::ClassInfo{"TBarcode_Telepen", &TBarcode::ClassInfo, properties,
                                              &NewComponent<TBarcode_Telepen>};

@@ -12,26 +12,17 @@ namespace tessel {
 
 // The mode a text starts in. tmASCII and tmNumeric switch to the other mode
 // at the text's first DLE (code 16); tmFullASCII never switches.
-enum TTelepenMode : std::uint8_t { tmFullASCII, tmASCII, tmNumeric };
+TESSEL_PUBLISHED_ENUM(TTelepenMode, tmFullASCII, tmASCII, tmNumeric)
 // Start and stop patterns: by the mode (numeric guards for tmNumeric), always
 // the ASCII ones, custom ones, or the ASCII start without a stop.
-enum TTelepenGuards : std::uint8_t { tgAuto, tgASCII, tgCustom, tgNoStop };
+TESSEL_PUBLISHED_ENUM(TTelepenGuards, tgAuto, tgASCII, tgCustom, tgNoStop)
 // How numeric mode sends the single last digit of an odd run: as the digit's
 // one-digit value, in ASCII after a switch to ASCII, or as a pair after a
 // leading "0" added to the run.
-enum TTelepenOddEncode : std::uint8_t { toeUseNULL, toeToASCII, toeUseZero };
+TESSEL_PUBLISHED_ENUM(TTelepenOddEncode, toeUseNULL, toeToASCII, toeUseZero)
 // Control characters around the text: none, ESC before it, or SI before and
 // SO after it.
-enum TTelepenExtraChar : std::uint8_t { tecNone, tecESC, tecSISO };
-
-template <>
-const TEnumInfo& EnumInfo<TTelepenMode>();
-template <>
-const TEnumInfo& EnumInfo<TTelepenGuards>();
-template <>
-const TEnumInfo& EnumInfo<TTelepenOddEncode>();
-template <>
-const TEnumInfo& EnumInfo<TTelepenExtraChar>();
+TESSEL_PUBLISHED_ENUM(TTelepenExtraChar, tecNone, tecESC, tecSISO)
 
 class TBarcode_Telepen : public TBarcode {
   TESSEL_CLASS_INFO
