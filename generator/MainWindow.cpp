@@ -458,7 +458,7 @@ void TfrmDemo::staBarcodeDrawPanel(QPainter& Painter, int Index, const QRect& Re
 
 void TfrmDemo::btnClearClick() {
   if (FBarcode) FBarcode->Clear(false);
-  if (TBitmap* bitmap = imgBarcode.Picture().Bitmap()) FillWhite(*bitmap);
+  if (TBitmap* bitmap = imgBarcode.Picture().Bitmap(); bitmap && !bitmap->Empty()) FillWhite(*bitmap);
   imgView->update();
 }
 

@@ -188,6 +188,7 @@ TValueGrid::TValueGrid(const QString& KeyTitle, const QString& ValueTitle, int K
   horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   horizontalHeader()->setHighlightSections(false);
   verticalHeader()->hide();
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::AllEditTriggers);
