@@ -236,6 +236,7 @@ void TfrmDemo::BuildGrids() {
   prpBarcode->OnSelectCell = [this](int col, int row) { prpBarcodeSelectCell(col, row); };
   prpBarcode->OnEnter = [this] { ShowPropertyUpDown(prpBarcode->CurrentRow()); };
   prpBarcode->OnExit = [this] { updProperties->hide(); };
+  connect(prpBarcode->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { PlaceUpDowns(); });
   prpBarcode->OnDrawValue = [this](QPainter& painter, const QRect& cell, int row, const QString& value) {
     return prpBarcodeDrawValue(painter, cell, row, value);
   };
