@@ -154,6 +154,18 @@ TfrmDemo::TfrmDemo(TWindowServices Services) : services_(std::move(Services)) {
 }
 
 TfrmDemo::~TfrmDemo() {
+  // Closing the window moves the focus and may still signal; nothing may
+  // reach this half-destroyed window any more.
+  timOpenColors->stop();
+  for (TValueGrid* grid : {prpBarcode, prpPrint}) {
+    grid->GetPickList = nullptr;
+    grid->OnSetEditText = nullptr;
+    grid->OnStringsChange = nullptr;
+    grid->OnSelectCell = nullptr;
+    grid->OnEnter = grid->OnExit = nullptr;
+    grid->OnDrawValue = nullptr;
+  }
+  for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
   imgView->SetImage(nullptr);
   FBarcode.reset();
 }

@@ -200,8 +200,8 @@ TValueGrid::TValueGrid(const QString& KeyTitle, const QString& ValueTitle, int K
       setCurrentCell(row, 1);
       return;
     }
+    // The editor opens by itself: every change of the current cell starts editing.
     if (OnSelectCell) OnSelectCell(column, row + 1);
-    edit(currentIndex());
   });
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusMoved(now); });
 }
