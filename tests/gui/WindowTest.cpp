@@ -307,3 +307,21 @@ TEST_F(WindowTest, AnyTextInAnyCellIsSurvived) {
   }
   EXPECT_TRUE(window->isVisible());
 }
+
+TEST_F(WindowTest, PickListsFollowTheRowKind) {
+  struct TCase {
+    const char* Row;
+    QStringList Expected;
+  };
+  const TCase cases[] = {
+      {"StartCode", {"A", "B", "C", "D"}},
+      {"Orientation", {"boLeftRight", "boRightLeft", "boTopBottom", "boBottomTop"}},
+      {"Locked", {"True", "False"}},
+      {"Module", {}},
+      {"Barcode", {}},
+  };
+  for (const TCase& c : cases) EXPECT_EQ(window->prpBarcodeGetPickList(Row(c.Row)), c.Expected) << c.Row;
+  const QStringList colors = window->prpBarcodeGetPickList(Row("SpaceColor"));
+  ASSERT_EQ(colors.size(), 24);
+  EXPECT_EQ(colors.last(), "clWebLightPink");
+}
