@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOption>
 #include <QStyledItemDelegate>
@@ -182,13 +183,19 @@ TValueGrid::TValueGrid(const QString& KeyTitle, const QString& ValueTitle, int K
                        QWidget* parent)
     : QTableWidget(0, 2, parent) {
   setHorizontalHeaderLabels({KeyTitle, ValueTitle});
+  horizontalHeader()->setMinimumSectionSize(16);
+  horizontalHeader()->setDefaultSectionSize(ValueWidth);
   horizontalHeader()->resizeSection(0, KeyWidth);
-  horizontalHeader()->resizeSection(1, ValueWidth);
-  horizontalHeader()->setStretchLastSection(true);
+  horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
   horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   horizontalHeader()->setHighlightSections(false);
   verticalHeader()->hide();
+  // The value column takes the width that is left; the names never scroll
+  // out of sight when a cell is brought into view.
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+    if (value != 0) horizontalScrollBar()->setValue(0);
+  });
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::AllEditTriggers);
