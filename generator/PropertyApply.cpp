@@ -131,10 +131,24 @@ bool SetBarColors(TBarcode& Barcode, const std::array<TColor, BarColorCount>& Co
   bool carriesBarColors = false;
   for (std::string_view name : BarColorClasses) carriesBarColors = carriesBarColors || Barcode.ClassName() == name;
   if (!carriesBarColors || !FindProperty(Barcode.ClassType(), BarColorsProperty)) return false;
-  // The property's text is the sixteen colours as integers, separated by commas.
-  std::string text;
-  for (TColor color : Colors) text += (text.empty() ? "" : ",") + std::to_string(color);
-  SetPropValue(Barcode, BarColorsProperty, text);
+  // The property's text is the sixteen colours separated by commas, as
+  // integers; a text form that takes names only gets the colours' names.
+  std::string numbers, names;
+  for (TColor color : Colors) {
+    std::string name = std::to_string(color);
+    for (const TColorName& known : ColorNames())
+      if (known.Color == color) {
+        name = known.Name;
+        break;
+      }
+    numbers += (numbers.empty() ? "" : ",") + std::to_string(color);
+    names += (names.empty() ? "" : ",") + name;
+  }
+  try {
+    SetPropValue(Barcode, BarColorsProperty, numbers);
+  } catch (const EConvertError&) {
+    SetPropValue(Barcode, BarColorsProperty, names);
+  }
   return true;
 }
 
