@@ -171,8 +171,10 @@ TEST_F(WindowTest, BarColorsAreEditedInTwoSteps) {
   ASSERT_NE(window->Barcode(), nullptr);
   const std::vector<std::string> colors = SplitCommaText(GetPropValue(*window->Barcode(), "BarColors"));
   ASSERT_EQ(colors.size(), 16u);
-  EXPECT_EQ(IntOrDefault(Trim(colors[3]), -1), 0x0000FF);
-  EXPECT_EQ(IntOrDefault(Trim(colors[2]), -1), 0);
+  // Each entry as a colour name or number.
+  const auto color = [&](std::size_t i) { return ColorByName(colors[i], IntOrDefault(colors[i], -1)); };
+  EXPECT_EQ(color(3), 0x0000FFu);
+  EXPECT_EQ(color(2), 0u);
 }
 
 TEST_F(WindowTest, CopyAreaOfAStretchedSymbolReachesTheRightEdge) {
