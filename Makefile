@@ -22,9 +22,10 @@ $(BUILD)/CMakeCache.txt: | deps
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
-# Without a window yet, the generator writes one sample of every symbology into out/.
+# Opens the generator's window (on the desktop's display, not offscreen).
 run: build
-	./$(BUILD)/stripemaker
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then env -u QT_QPA_PLATFORM ./$(BUILD)/stripemaker; \
+	else ./$(BUILD)/stripemaker; fi
 
 # The format check, every test, then every test again under AddressSanitizer and UBSan.
 test: format-check test-fast test-asan

@@ -11,7 +11,9 @@
 #include <string>
 
 #include "components/pBarcode.h"
+#include "generator/Catalogue.h"
 #include "generator/DbBatch.h"
+#include "generator/PropertyApply.h"
 #include "generator/Samples.h"
 #include "generator/SymbolFile.h"
 #include "generator/TextEscape.h"
@@ -41,6 +43,11 @@ struct TOptions {
   QCommandLineOption Batch{"batch", "Writes one symbol per line of this file (numbered 000001.png ...).", "file"};
   QCommandLineOption Format{"format", "File format of --batch output: png, bmp, svg or pdf (default png).", "format",
                             "png"};
+  QCommandLineOption List{"list", "Lists the window's symbology names, one a line."};
+  QCommandLineOption Symbology{{"s", "symbology"},
+                               "A symbology by its name in the window's list, e.g. \"Code-128\", set up with "
+                               "the window's defaults (excludes -c).",
+                               "name"};
   QCommandLineOption Samples{"samples", "Writes one sample symbol of every class into this folder.", "folder"};
   QCommandLineOption Db{"db",
                         "Writes one symbol per record of a database table into the -o folder: "
@@ -51,7 +58,8 @@ struct TOptions {
   QCommandLineOption Key{"key", "The field naming the files of --db (default: record numbers 000001 ...).", "name"};
 
   void AddTo(QCommandLineParser& parser) const {
-    parser.addOptions({Classes, Class, Property, Encode, Output, Dpi, Batch, Format, Samples, Db, Table, Field, Key});
+    parser.addOptions({Classes, Class, Property, Encode, Output, Dpi, Batch, Format, Samples, List, Symbology, Db,
+                       Table, Field, Key});
   }
 };
 
@@ -81,6 +89,19 @@ std::unique_ptr<TBarcode> CreateBarcode(const QString& className) {
   return std::unique_ptr<TBarcode>(barcode);
 }
 
+// The component of a catalogue entry with the window's defaults applied.
+std::unique_ptr<TBarcode> CreateCatalogueEntry(const QString& name) {
+  const TBarcodeComponent* entry = FindCatalogueEntry(ToLatin1(name, "the symbology name"));
+  if (!entry) throw TExit{ExitUsage, QString("unknown symbology '%1' (see --list)").arg(name)};
+  std::unique_ptr<TBarcode> barcode = CreateCatalogueBarcode(*entry);
+  if (!barcode)
+    throw TExit{
+        ExitUsage,
+        QString("the class %1 of symbology '%2' is not available").arg(QString::fromLatin1(entry->BarcodeClass), name)};
+  ApplyCatalogueDefaults(*barcode, *entry);
+  return barcode;
+}
+
 // Sets one "Name=Value" as the generator's grid does: text properties are
 // unescaped, other values trimmed and converted; an empty value leaves a
 // non-text property unchanged.
@@ -98,6 +119,9 @@ void ApplyProperty(TBarcode& barcode, const QString& assignment) {
                                    : ToLatin1(rawValue.trimmed(), "the value of " + QString::fromStdString(name));
   if (!isText && value.empty()) return;
   try {
+    if (QString::fromStdString(name).compare("BarColors", Qt::CaseInsensitive) == 0 &&
+        ApplyBarColorsList(barcode, value))
+      return;
     SetPropValue(barcode, name, value);
   } catch (const std::exception& e) {
     throw TExit{ExitUsage, QString::fromStdString(e.what())};
@@ -192,8 +216,17 @@ int Run(const QStringList& arguments) {
                 QString("--dpi needs a whole number from 1 to 100000, not '%1'").arg(parser.value(options.Dpi))};
   if (parser.isSet(options.Samples)) return WriteSamples(parser.value(options.Samples)) ? ExitOk : ExitFile;
 
-  if (!parser.isSet(options.Class)) throw TExit{ExitUsage, "no symbology class given (use -c CLASS; see --classes)"};
-  const std::unique_ptr<TBarcode> barcode = CreateBarcode(parser.value(options.Class));
+  if (parser.isSet(options.List)) {
+    for (const TBarcodeComponent& entry : Catalogue()) PrintLine(stdout, std::string(entry.Name));
+    return ExitOk;
+  }
+  if (parser.isSet(options.Class) && parser.isSet(options.Symbology))
+    throw TExit{ExitUsage, "-s and -c exclude each other: give one symbology"};
+  if (!parser.isSet(options.Class) && !parser.isSet(options.Symbology))
+    throw TExit{ExitUsage, "no symbology given (use -s NAME, see --list; or -c CLASS, see --classes)"};
+  const std::unique_ptr<TBarcode> barcode = parser.isSet(options.Symbology)
+                                                ? CreateCatalogueEntry(parser.value(options.Symbology))
+                                                : CreateBarcode(parser.value(options.Class));
   for (const QString& assignment : parser.values(options.Property)) ApplyProperty(*barcode, assignment);
 
   if (parser.isSet(options.Db)) return RunDbBatch(*barcode, DbBatchOptions(parser, options, dpi));

@@ -9,6 +9,7 @@ packages=(
   libqt6sql6-sqlite libqt6sql6-psql postgresql libgl-dev fonts-dejavu-core xvfb xauth
   libgtest-dev googletest libgmock-dev libbenchmark-dev libzxing-dev poppler-utils
   zint libzint-dev
+  cups printer-driver-cups-pdf
 )
 
 missing=()
