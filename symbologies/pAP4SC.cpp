@@ -158,7 +158,7 @@ std::string TBarcode_AP4SC::MakeData(const std::string& Barcode, bool, std::stri
   const std::string_view text = std::string_view(Barcode).substr(0, maxLength);
 
   std::string bars;
-  bars.reserve(2 * SortingDigits + format->FieldBars + 3 * ParitySymbols);
+  bars.reserve(2 * SortingDigits + format->FieldBars + 3 * static_cast<std::size_t>(ParitySymbols));
   const std::string_view info = text.substr(SortingDigits);
   if (!AppendDigits(bars, text.substr(0, SortingDigits)) ||
       !(numCustomerInfo_ ? AppendDigits(bars, info) : AppendCharacters(bars, info)))

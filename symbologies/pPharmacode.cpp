@@ -98,7 +98,7 @@ std::string TBarcode_Pharmacode::MakeData(const std::string& Barcode, bool, std:
   // From the left; the space in front of bar j is wider where it follows a
   // bar of another colour.
   std::string pattern;
-  pattern.reserve(static_cast<std::size_t>(2 * barCount_));
+  pattern.reserve(2 * static_cast<std::size_t>(barCount_));
   for (int j = barCount_ - 1; j >= 0; --j) {
     const auto bar = static_cast<std::size_t>(j);
     if (j != barCount_ - 1) pattern += barColors_[bar + 1] != barColors_[bar] ? track_.WideSpace : track_.Space;

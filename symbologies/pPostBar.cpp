@@ -278,7 +278,7 @@ std::string TBarcode_PostBar::GroupedText(std::string_view Text, TDisplayText Di
   // whose groups include them.
   std::string_view checkDigits;
   if (checkDigitsShown && format->Suffix != sxNumber) {
-    const std::size_t count = std::min<std::size_t>(2 * format->CheckSymbols, Text.size() - 1);
+    const std::size_t count = std::min(2 * static_cast<std::size_t>(format->CheckSymbols), Text.size() - 1);
     checkDigits = Text.substr(Text.size() - count);
     Text.remove_suffix(count);
   }

@@ -25,12 +25,10 @@ std::string TBarcode_RM4SCC::AppendCheckDigit(const std::string& Barcode) {
 }
 
 std::string TBarcode_RM4SCC::MakeData(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded) {
-  TBarcode::MakeData(Barcode, AutoCheckDigit, FullEncoded);
+  const std::string characters = TBarcode_KIX4S::MakeData(Barcode, AutoCheckDigit, FullEncoded);
   std::string pattern;
-  pattern.reserve(StartBar.size() + FullEncoded.size() * CharPatternLength + StopBar.size());
-  pattern += StartBar;
-  AppendCharPatterns(FullEncoded, pattern);
-  pattern += StopBar;
+  pattern.reserve(StartBar.size() + characters.size() + StopBar.size());
+  pattern.append(StartBar).append(characters).append(StopBar);
   return pattern;
 }
 
