@@ -6,11 +6,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "components/pBarcode.h"
+#include "generator/BatchReader.h"
 #include "generator/Samples.h"
 #include "generator/SymbolFile.h"
 #include "generator/TextEscape.h"
@@ -29,7 +32,9 @@ struct TOptions {
   QCommandLineOption Classes{"classes", "Lists the registered symbology classes, one a line."};
   QCommandLineOption Class{{"c", "class"}, "The symbology class, e.g. TBarcode_Code128.", "class"};
   QCommandLineOption Property{{"p", "property"},
-                              "Sets a published property from text, as the generator's grid does (repeatable).",
+                              "Sets a published property from text, as the generator's grid does (repeatable, "
+                              "applied in order; give properties that reset the text, such as Telepen's Mode, "
+                              "before Barcode).",
                               "name=value"};
   QCommandLineOption Encode{"encode", "Prints the escaped full-encoded text, a TAB and the pattern."};
   QCommandLineOption Output{{"o", "output"},
@@ -68,8 +73,11 @@ QString InvalidTextMessage(const std::string& barcode, int error) {
   return QString::asprintf("Inavlid character(%d): %s", inText ? error : -error, character.c_str());
 }
 
+// Text from the library (names, values, messages): one byte a character.
+QString FromLatin1(const std::string& text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
+
 std::unique_ptr<TBarcode> CreateBarcode(const QString& className) {
-  std::unique_ptr<TComponent> component(CreateComponent(className.toStdString(), nullptr));
+  std::unique_ptr<TComponent> component(CreateComponent(ToLatin1(className, "the class name"), nullptr));
   auto* barcode = dynamic_cast<TBarcode*>(component.get());
   if (!barcode) throw TExit{ExitUsage, QString("unknown symbology class '%1' (see --classes)").arg(className)};
   component.release();
@@ -87,63 +95,151 @@ void ApplyProperty(TBarcode& barcode, const QString& assignment) {
   const TPropInfo* info = FindProperty(barcode.ClassType(), name);
   if (!info)
     throw TExit{ExitUsage, QString("class %1 has no published property '%2'")
-                               .arg(QString::fromLatin1(barcode.ClassName()), QString::fromStdString(name))};
+                               .arg(QString::fromLatin1(barcode.ClassName()), FromLatin1(name))};
   const bool isText = info->Kind == TTypeKind::tkString || info->Kind == TTypeKind::tkChar;
-  const std::string value = isText ? UnescapeText(ToLatin1(rawValue, "the value of " + QString::fromStdString(name)))
-                                   : ToLatin1(rawValue.trimmed(), "the value of " + QString::fromStdString(name));
+  const QString what = "the value of " + FromLatin1(name);
+  const std::string value = isText ? UnescapeText(ToLatin1(rawValue, what)) : ToLatin1(rawValue.trimmed(), what);
   if (!isText && value.empty()) return;
   try {
     SetPropValue(barcode, name, value);
   } catch (const std::exception& e) {
-    throw TExit{ExitUsage, QString::fromStdString(e.what())};
+    throw TExit{ExitUsage, FromLatin1(e.what())};
   }
 }
 
-// Validates the component's text; raises the generator's message.
-void RequireValidText(TBarcode& barcode) {
-  int error = 0;
+// The component a command line describes: its class and -p settings.
+struct TSymbolSettings {
+  QString ClassName;
+  QStringList Assignments;
+
+  std::unique_ptr<TBarcode> Create(qsizetype skipped = -1) const {
+    std::unique_ptr<TBarcode> barcode = CreateBarcode(ClassName);
+    for (qsizetype i = 0; i < Assignments.size(); ++i)
+      if (i != skipped) ApplyProperty(*barcode, Assignments[i]);
+    return barcode;
+  }
+};
+
+// The validation error of the component's text (ecValid when valid).
+int TextError(TBarcode& barcode) {
+  int error = ecValid;
   barcode.OnInvalidChar = [&](TObject*, int index, char) { error = index; };
   barcode.OnInvalidLength = [&](TObject*, const std::string&) { error = ecInvalidLength; };
   barcode.DefaultDisplayWidth(0, -1);
   barcode.OnInvalidChar = nullptr;
   barcode.OnInvalidLength = nullptr;
-  if (error != ecValid) throw TExit{ExitInvalidBarcode, InvalidTextMessage(barcode.Barcode(), error)};
+  return error;
 }
 
-void Write(TBarcode& barcode, const QString& path, TFileFormat format, int dpi) {
-  QString fileError;
-  const int error = WriteSymbol(barcode, path, format, dpi, fileError);
-  if (error != ecValid) throw TExit{ExitInvalidBarcode, InvalidTextMessage(barcode.Barcode(), error)};
-  if (!fileError.isEmpty()) throw TExit{ExitFile, QString("cannot write %1: %2").arg(path, fileError)};
+// A setting other than the text without which the text is valid, as
+// " (caused by Name=Value)", so that a setting that makes a valid text
+// invalid (Codabar's StartCode=X) is named; empty when there is none.
+// BatchText replaces the text when given (a batch line).
+QString Culprit(const TSymbolSettings& settings, const std::optional<std::string>& batchText) {
+  for (qsizetype i = 0; i < settings.Assignments.size(); ++i) {
+    if (settings.Assignments[i].section('=', 0, 0).trimmed().compare("Barcode", Qt::CaseInsensitive) == 0) continue;
+    try {
+      const std::unique_ptr<TBarcode> without = settings.Create(i);
+      if (batchText) without->SetBarcode(*batchText);
+      if (TextError(*without) == ecValid) return QString(" (caused by %1)").arg(settings.Assignments[i]);
+    } catch (const TExit&) {
+      // Without this setting a later one does not apply: no culprit here.
+    }
+  }
+  return {};
 }
 
-int RunBatch(TBarcode& barcode, const QString& inputPath, const QString& folder, TFileFormat format, int dpi) {
+// Validates the component's text; raises the generator's message.
+void RequireValidText(TBarcode& barcode, const TSymbolSettings& settings) {
+  const int error = TextError(barcode);
+  if (error != ecValid)
+    throw TExit{ExitInvalidBarcode, InvalidTextMessage(barcode.Barcode(), error) + Culprit(settings, std::nullopt)};
+}
+
+// Writes one symbol; failures end in TExit with the status of their kind.
+void Write(TBarcode& barcode, const TSymbolSettings& settings, const QString& path, TFileFormat format, int dpi) {
+  const TWriteResult result = WriteSymbol(barcode, path, format, dpi);
+  switch (result.Failure) {
+    case TWriteFailure::None: return;
+    case TWriteFailure::InvalidText:
+      throw TExit{ExitInvalidBarcode,
+                  InvalidTextMessage(barcode.Barcode(), result.Error) + Culprit(settings, std::nullopt)};
+    case TWriteFailure::TooLarge:
+    case TWriteFailure::File: throw TExit{ExitFile, QString("cannot write %1: %2").arg(path, result.Message)};
+  }
+}
+
+// Shows the progress of a batch on a terminal, and reports failed lines.
+class TBatchProgress {
+ public:
+  TBatchProgress() : terminal_(isatty(fileno(stderr))) {}
+  ~TBatchProgress() {
+    if (terminal_ && shown_) std::fputs("\n", stderr);
+  }
+  TBatchProgress(const TBatchProgress&) = delete;
+  TBatchProgress& operator=(const TBatchProgress&) = delete;
+
+  void Failed(qint64 line, const QString& message) {
+    if (terminal_ && shown_) std::fputs("\n", stderr);
+    shown_ = false;
+    std::fprintf(stderr, "stripemaker: line %lld: %s\n", static_cast<long long>(line), qPrintable(message));
+  }
+  void Done(qint64 line) {
+    if (!terminal_) return;
+    std::fprintf(stderr, "\r%lld symbols", static_cast<long long>(line));
+    shown_ = true;
+  }
+
+ private:
+  bool terminal_;
+  bool shown_ = false;
+};
+
+// Writes one symbol per line of the input, read as a stream. A line that is
+// invalid, too long or makes too large a symbol is reported and the batch
+// goes on; it ends with the worst status of its lines. A file that cannot
+// be written ends the batch at once.
+int RunBatch(TBarcode& barcode, const TSymbolSettings& settings, const QString& inputPath, const QString& folder,
+             TFileFormat format, int dpi) {
   QFile input(inputPath);
-  if (!input.open(QIODevice::ReadOnly)) throw TExit{ExitFile, QString("cannot read %1").arg(inputPath)};
-  QList<QByteArray> lines = input.readAll().split('\n');
-  if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+  if (!input.open(QIODevice::ReadOnly))
+    throw TExit{ExitFile, QString("cannot read %1: %2").arg(inputPath, input.errorString())};
   if (!QDir().mkpath(folder)) throw TExit{ExitFile, QString("cannot create folder %1").arg(folder)};
 
-  const bool terminal = isatty(fileno(stderr));
-  int failures = 0;
-  for (qsizetype i = 0; i < lines.size(); ++i) {
-    QByteArray line = lines[i];
-    if (line.endsWith('\r')) line.chop(1);
-    barcode.SetBarcode(UnescapeText(line.toStdString()));
-    const QString path = QDir(folder).filePath(QString("%1.%2").arg(i + 1, 6, 10, QChar('0')).arg(Extension(format)));
-    try {
-      Write(barcode, path, format, dpi);
-    } catch (const TExit& e) {
-      if (e.Status != ExitInvalidBarcode) throw;
-      ++failures;
-      if (terminal) std::fputs("\n", stderr);
-      std::fprintf(stderr, "stripemaker: line %lld: %s\n", static_cast<long long>(i + 1), qPrintable(e.Message));
+  TBatchReader reader(input);
+  TBatchProgress progress;
+  int status = ExitOk;
+  QByteArray line;
+  for (;;) {
+    const TBatchReader::TStatus read = reader.Next(line);
+    if (read == TBatchReader::TStatus::End) break;
+    if (read == TBatchReader::TStatus::Error)
+      throw TExit{ExitFile, QString("cannot read %1: %2").arg(inputPath, input.errorString())};
+    if (read == TBatchReader::TStatus::TooLong) {
+      progress.Failed(reader.LineNumber(), QString("longer than %1 bytes; skipped").arg(MaxBatchLineLength));
+      status = std::max(status, ExitInvalidBarcode);
+      continue;
     }
-    if (terminal)
-      std::fprintf(stderr, "\r%lld/%lld symbols", static_cast<long long>(i + 1), static_cast<long long>(lines.size()));
+    const std::string text = UnescapeText(std::string_view(line.constData(), std::size_t(line.size())));
+    barcode.SetBarcode(text);
+    const QString name = QString("%1.%2").arg(reader.LineNumber(), 6, 10, QChar('0')).arg(Extension(format));
+    const QString path = QDir(folder).filePath(name);
+    const TWriteResult result = WriteSymbol(barcode, path, format, dpi);
+    switch (result.Failure) {
+      case TWriteFailure::None: break;
+      case TWriteFailure::InvalidText:
+        progress.Failed(reader.LineNumber(), InvalidTextMessage(text, result.Error) + Culprit(settings, text));
+        status = std::max(status, ExitInvalidBarcode);
+        break;
+      case TWriteFailure::TooLarge:
+        progress.Failed(reader.LineNumber(), QString("cannot write %1: %2").arg(path, result.Message));
+        status = std::max(status, ExitFile);
+        break;
+      case TWriteFailure::File: throw TExit{ExitFile, QString("cannot write %1: %2").arg(path, result.Message)};
+    }
+    progress.Done(reader.LineNumber());
   }
-  if (terminal) std::fputs("\n", stderr);
-  return failures > 0 ? ExitInvalidBarcode : ExitOk;
+  return status;
 }
 
 int Run(const QStringList& arguments) {
@@ -172,18 +268,18 @@ int Run(const QStringList& arguments) {
   if (parser.isSet(options.Samples)) return WriteSamples(parser.value(options.Samples)) ? ExitOk : ExitFile;
 
   if (!parser.isSet(options.Class)) throw TExit{ExitUsage, "no symbology class given (use -c CLASS; see --classes)"};
-  const std::unique_ptr<TBarcode> barcode = CreateBarcode(parser.value(options.Class));
-  for (const QString& assignment : parser.values(options.Property)) ApplyProperty(*barcode, assignment);
+  const TSymbolSettings settings{parser.value(options.Class), parser.values(options.Property)};
+  const std::unique_ptr<TBarcode> barcode = settings.Create();
 
   if (parser.isSet(options.Batch)) {
     if (!parser.isSet(options.Output)) throw TExit{ExitUsage, "--batch needs an output folder (-o folder/)"};
     const auto format = FormatFromName(parser.value(options.Format));
     if (!format) throw TExit{ExitUsage, QString("unknown file format '%1'").arg(parser.value(options.Format))};
-    return RunBatch(*barcode, parser.value(options.Batch), parser.value(options.Output), *format, dpi);
+    return RunBatch(*barcode, settings, parser.value(options.Batch), parser.value(options.Output), *format, dpi);
   }
   if (!parser.isSet(options.Encode) && !parser.isSet(options.Output))
     throw TExit{ExitUsage, "nothing to do: give --encode, -o FILE or --batch FILE"};
-  RequireValidText(*barcode);
+  RequireValidText(*barcode, settings);
   if (parser.isSet(options.Encode)) {
     std::string fullEncoded;
     const std::string pattern = barcode->MakeData(barcode->Barcode(), barcode->AutoCheckDigit(), fullEncoded);
@@ -194,7 +290,7 @@ int Run(const QStringList& arguments) {
     const auto format = FormatFromName(path);
     if (!format)
       throw TExit{ExitUsage, QString("unknown file format of '%1' (use .png, .bmp, .svg or .pdf)").arg(path)};
-    Write(*barcode, path, *format, dpi);
+    Write(*barcode, settings, path, *format, dpi);
   }
   return ExitOk;
 }

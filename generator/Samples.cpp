@@ -45,10 +45,11 @@ bool WriteSamples(const QString& Folder) {
       continue;
     }
     const QString path = QDir(Folder).filePath(name + ".png");
-    QString fileError;
-    WriteSymbol(*barcode, path, TFileFormat::Png, 96, fileError);
-    if (!fileError.isEmpty()) {
-      std::fprintf(stderr, "stripemaker: cannot write %s: %s\n", qPrintable(path), qPrintable(fileError));
+    const TWriteResult result = WriteSymbol(*barcode, path, TFileFormat::Png, 96);
+    if (result.Failure != TWriteFailure::None) {
+      const QString reason =
+          result.Failure == TWriteFailure::InvalidText ? "the sample text is invalid" : result.Message;
+      std::fprintf(stderr, "stripemaker: cannot write %s: %s\n", qPrintable(path), qPrintable(reason));
       ok = false;
       continue;
     }
