@@ -107,18 +107,13 @@ void ApplyProperty(TBarcode& barcode, const QString& assignment) {
   }
 }
 
-// The component a command line describes: its class and -p settings.
-struct TSymbolSettings {
-  QString ClassName;
-  QStringList Assignments;
-
-  std::unique_ptr<TBarcode> Create(qsizetype skipped = -1) const {
-    std::unique_ptr<TBarcode> barcode = CreateBarcode(ClassName);
-    for (qsizetype i = 0; i < Assignments.size(); ++i)
-      if (i != skipped) ApplyProperty(*barcode, Assignments[i]);
-    return barcode;
-  }
-};
+// A new component with every setting but the skipped one applied in order.
+std::unique_ptr<TBarcode> CreateSymbol(const TSymbolSettings& settings, qsizetype skipped = -1) {
+  std::unique_ptr<TBarcode> barcode = CreateBarcode(settings.ClassName);
+  for (qsizetype i = 0; i < settings.Assignments.size(); ++i)
+    if (i != skipped) ApplyProperty(*barcode, settings.Assignments[i]);
+  return barcode;
+}
 
 // The validation error of the component's text (ecValid when valid).
 int TextError(TBarcode& barcode) {
@@ -139,7 +134,7 @@ QString Culprit(const TSymbolSettings& settings, const std::optional<std::string
   for (qsizetype i = 0; i < settings.Assignments.size(); ++i) {
     if (settings.Assignments[i].section('=', 0, 0).trimmed().compare("Barcode", Qt::CaseInsensitive) == 0) continue;
     try {
-      const std::unique_ptr<TBarcode> without = settings.Create(i);
+      const std::unique_ptr<TBarcode> without = CreateSymbol(settings, i);
       if (batchText) without->SetBarcode(*batchText);
       if (TextError(*without) == ecValid) return QString(" (caused by %1)").arg(settings.Assignments[i]);
     } catch (const TExit&) {
@@ -242,7 +237,8 @@ int RunBatch(TBarcode& barcode, const TSymbolSettings& settings, const QString& 
   return status;
 }
 
-int Run(const QStringList& arguments) {
+// Parses the arguments into Command; usage errors end in TExit.
+void Parse(const QStringList& arguments, TCommandLine& command) {
   QCommandLineParser parser;
   parser.setApplicationDescription("Stripemaker: draws one-dimensional and postal barcodes.");
   parser.addHelpOption();
@@ -250,54 +246,103 @@ int Run(const QStringList& arguments) {
   options.AddTo(parser);
   if (!parser.parse(arguments)) throw TExit{ExitUsage, parser.errorText()};
   if (parser.isSet("help")) {
-    std::fputs(qPrintable(parser.helpText()), stdout);
-    return ExitOk;
+    command.Action = TCommandLine::TAction::Help;
+    command.HelpText = parser.helpText();
+    return;
   }
   if (!parser.positionalArguments().isEmpty())
     throw TExit{ExitUsage, QString("unexpected argument '%1'").arg(parser.positionalArguments().first())};
-
   if (parser.isSet(options.Classes)) {
-    for (const TClassInfo* c : RegisteredClasses()) PrintLine(stdout, std::string(c->Name));
-    return ExitOk;
+    command.Action = TCommandLine::TAction::Classes;
+    return;
   }
   bool dpiOk = false;
-  const int dpi = parser.value(options.Dpi).toInt(&dpiOk);
-  if (!dpiOk || dpi < 1 || dpi > 100000)
+  command.Dpi = parser.value(options.Dpi).toInt(&dpiOk);
+  if (!dpiOk || command.Dpi < 1 || command.Dpi > 100000)
     throw TExit{ExitUsage,
                 QString("--dpi needs a whole number from 1 to 100000, not '%1'").arg(parser.value(options.Dpi))};
-  if (parser.isSet(options.Samples)) return WriteSamples(parser.value(options.Samples)) ? ExitOk : ExitFile;
+  if (parser.isSet(options.Samples)) {
+    command.Action = TCommandLine::TAction::Samples;
+    command.Folder = parser.value(options.Samples);
+    return;
+  }
 
   if (!parser.isSet(options.Class)) throw TExit{ExitUsage, "no symbology class given (use -c CLASS; see --classes)"};
-  const TSymbolSettings settings{parser.value(options.Class), parser.values(options.Property)};
-  const std::unique_ptr<TBarcode> barcode = settings.Create();
-
+  command.Settings = {parser.value(options.Class), parser.values(options.Property)};
+  command.Barcode = CreateSymbol(command.Settings);
   if (parser.isSet(options.Batch)) {
     if (!parser.isSet(options.Output)) throw TExit{ExitUsage, "--batch needs an output folder (-o folder/)"};
     const auto format = FormatFromName(parser.value(options.Format));
     if (!format) throw TExit{ExitUsage, QString("unknown file format '%1'").arg(parser.value(options.Format))};
-    return RunBatch(*barcode, settings, parser.value(options.Batch), parser.value(options.Output), *format, dpi);
+    command.Action = TCommandLine::TAction::Batch;
+    command.Input = parser.value(options.Batch);
+    command.Folder = parser.value(options.Output);
+    command.Format = *format;
+    return;
   }
   if (!parser.isSet(options.Encode) && !parser.isSet(options.Output))
     throw TExit{ExitUsage, "nothing to do: give --encode, -o FILE or --batch FILE"};
-  RequireValidText(*barcode, settings);
-  if (parser.isSet(options.Encode)) {
-    std::string fullEncoded;
-    const std::string pattern = barcode->MakeData(barcode->Barcode(), barcode->AutoCheckDigit(), fullEncoded);
-    PrintLine(stdout, EscapeText(fullEncoded) + "\t" + pattern);
-  }
-  if (parser.isSet(options.Output)) {
-    const QString path = parser.value(options.Output);
-    const auto format = FormatFromName(path);
+  command.Action = TCommandLine::TAction::Symbol;
+  command.Encode = parser.isSet(options.Encode);
+  command.Output = parser.value(options.Output);
+  if (!command.Output.isEmpty()) {
+    const auto format = FormatFromName(command.Output);
     if (!format)
-      throw TExit{ExitUsage, QString("unknown file format of '%1' (use .png, .bmp, .svg or .pdf)").arg(path)};
-    Write(*barcode, settings, path, *format, dpi);
+      throw TExit{ExitUsage, QString("unknown file format of '%1' (use .png, .bmp, .svg or .pdf)").arg(command.Output)};
+    command.Format = *format;
   }
+}
+
+// The --encode line: the escaped full-encoded text, a TAB and the pattern.
+std::string Encoded(TBarcode& barcode) {
+  std::string fullEncoded;
+  const std::string pattern = barcode.MakeData(barcode.Barcode(), barcode.AutoCheckDigit(), fullEncoded);
+  return EscapeText(fullEncoded) + "\t" + pattern;
+}
+
+int Run(const QStringList& arguments) {
+  TCommandLine command;
+  Parse(arguments, command);
+  switch (command.Action) {
+    case TCommandLine::TAction::Help: std::fputs(qPrintable(command.HelpText), stdout); return ExitOk;
+    case TCommandLine::TAction::Classes:
+      for (const TClassInfo* c : RegisteredClasses()) PrintLine(stdout, std::string(c->Name));
+      return ExitOk;
+    case TCommandLine::TAction::Samples: return WriteSamples(command.Folder) ? ExitOk : ExitFile;
+    case TCommandLine::TAction::Batch:
+      return RunBatch(*command.Barcode, command.Settings, command.Input, command.Folder, command.Format, command.Dpi);
+    case TCommandLine::TAction::Symbol: break;
+  }
+  RequireValidText(*command.Barcode, command.Settings);
+  if (command.Encode) PrintLine(stdout, Encoded(*command.Barcode));
+  if (!command.Output.isEmpty()) Write(*command.Barcode, command.Settings, command.Output, command.Format, command.Dpi);
   return ExitOk;
 }
 
 }  // namespace
 
 bool WantsCommandLine(const QStringList& Arguments) { return Arguments.size() > 1; }
+
+int ParseCommandLine(const QStringList& Arguments, TCommandLine& Command, QString& Message) {
+  try {
+    Parse(Arguments, Command);
+    return ExitOk;
+  } catch (const TExit& e) {
+    Message = e.Message;
+    return e.Status;
+  }
+}
+
+int EncodeCommand(const TCommandLine& Command, std::string& Line, QString& Message) {
+  try {
+    RequireValidText(*Command.Barcode, Command.Settings);
+    Line = Encoded(*Command.Barcode);
+    return ExitOk;
+  } catch (const TExit& e) {
+    Message = e.Message;
+    return e.Status;
+  }
+}
 
 int RunCommandLine(const QStringList& Arguments) {
   try {

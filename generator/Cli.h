@@ -3,6 +3,11 @@
 #pragma once
 
 #include <QStringList>
+#include <memory>
+#include <string>
+
+#include "components/pBarcode.h"
+#include "generator/SymbolFile.h"
 
 namespace tessel::generator {
 
@@ -11,6 +16,35 @@ inline constexpr int ExitOk = 0;
 inline constexpr int ExitInvalidBarcode = 1;  // the barcode text is invalid for the symbology
 inline constexpr int ExitUsage = 2;           // unknown class, property, option or unconvertible value
 inline constexpr int ExitFile = 3;            // an input or output file could not be read or written
+
+// The component a command line describes: its class and -p settings.
+struct TSymbolSettings {
+  QString ClassName;
+  QStringList Assignments;
+};
+
+// A parsed and checked command line: what to do and the component it sets
+// up. Parsing writes no file and prints nothing.
+struct TCommandLine {
+  enum class TAction { Help, Classes, Samples, Symbol, Batch };
+  TAction Action = TAction::Help;
+  QString HelpText;
+  int Dpi = 96;
+  QString Folder;  // the samples' folder, or a batch's output folder
+  QString Input;   // a batch's input file
+  QString Output;  // a symbol's file; empty for none
+  bool Encode = false;
+  TFileFormat Format = TFileFormat::Png;
+  TSymbolSettings Settings;
+  std::unique_ptr<TBarcode> Barcode;  // with Symbol and Batch
+};
+
+// Parses Arguments (the program name first). Returns ExitOk, or the exit
+// status with the message.
+int ParseCommandLine(const QStringList& Arguments, TCommandLine& Command, QString& Message);
+// The --encode line of a parsed Symbol command, or ExitInvalidBarcode with
+// the message.
+int EncodeCommand(const TCommandLine& Command, std::string& Line, QString& Message);
 
 // True when the arguments ask for command-line work rather than the window.
 bool WantsCommandLine(const QStringList& Arguments);
