@@ -14,6 +14,7 @@
 
 #include "components/pBarcode.h"
 #include "generator/BatchReader.h"
+#include "generator/OutputFile.h"
 #include "generator/Samples.h"
 #include "generator/SymbolFile.h"
 #include "generator/TextEscape.h"
@@ -199,7 +200,8 @@ int RunBatch(TBarcode& barcode, const TSymbolSettings& settings, const QString& 
   QFile input(inputPath);
   if (!input.open(QIODevice::ReadOnly))
     throw TExit{ExitFile, QString("cannot read %1: %2").arg(inputPath, input.errorString())};
-  if (!QDir().mkpath(folder)) throw TExit{ExitFile, QString("cannot create folder %1").arg(folder)};
+  if (const QString reason = MakeFolder(folder); !reason.isEmpty())
+    throw TExit{ExitFile, QString("cannot create folder %1: %2").arg(folder, reason)};
 
   TBatchReader reader(input);
   TBatchProgress progress;

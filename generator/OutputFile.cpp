@@ -11,6 +11,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -166,6 +167,12 @@ QString ReplaceFile(const QString& Path, const QByteArray& Contents, TTemporaryN
       !temporary.Commit())
     return SystemReason(errno);
   return {};
+}
+
+QString MakeFolder(const QString& Path) {
+  std::error_code error;
+  std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(Path).toStdString()), error);
+  return error ? QString::fromLocal8Bit(error.message().c_str()) : QString();
 }
 
 }  // namespace tessel::generator

@@ -21,4 +21,8 @@ enum class TTemporaryName { UnnamedWherePossible, Hidden };
 QString ReplaceFile(const QString& Path, const QByteArray& Contents,
                     TTemporaryName Temporary = TTemporaryName::UnnamedWherePossible);
 
+// Creates a folder and its parents where missing. Returns an empty string on
+// success, else the reason.
+QString MakeFolder(const QString& Path);
+
 }  // namespace tessel::generator

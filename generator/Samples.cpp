@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "components/pBarcode.h"
+#include "generator/OutputFile.h"
 #include "generator/SymbolFile.h"
 
 namespace tessel::generator {
@@ -26,8 +27,8 @@ bool ChooseSampleText(TBarcode& barcode) {
 }  // namespace
 
 bool WriteSamples(const QString& Folder) {
-  if (!QDir().mkpath(Folder)) {
-    std::fprintf(stderr, "stripemaker: cannot create folder %s\n", qPrintable(Folder));
+  if (const QString reason = MakeFolder(Folder); !reason.isEmpty()) {
+    std::fprintf(stderr, "stripemaker: cannot create folder %s: %s\n", qPrintable(Folder), qPrintable(reason));
     return false;
   }
   bool ok = true;

@@ -347,6 +347,11 @@ TEST(CliMessages, SayWhatFailedInTheUsersCharacters) {
   EXPECT_EQ(run.Status, 3);
   EXPECT_TRUE(run.Err.contains("empty")) << run.Err.toStdString();
 
+  WriteFile(dir.filePath("plain"), "ABC\n");
+  run = Stripemaker({"-c", "TBarcode_Code39", "--batch", dir.filePath("plain"), "-o", dir.filePath("plain/out")});
+  EXPECT_EQ(run.Status, 3);
+  EXPECT_TRUE(run.Err.contains("cannot create folder") && run.Err.contains("Not a directory")) << run.Err.toStdString();
+
   run = Stripemaker({"--help"});
   EXPECT_TRUE(run.Out.simplified().contains("before Barcode")) << run.Out.toStdString();
 }
