@@ -4,12 +4,15 @@
 BUILD       ?= build
 ASAN_BUILD  ?= build-asan
 BENCH_BUILD ?= build-bench
+FUZZ_BUILD  ?= build-fuzz
+FUZZ_SECONDS ?= 25
+FUZZERS     := symbols text cli
 JOBS        ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: all deps build run test test-fast test-asan bench format format-check install clean
+.PHONY: all deps build run test test-fast test-asan bench fuzz format format-check install clean
 
 all: build
 
@@ -47,6 +50,26 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tessel_bench
 	./$(BENCH_BUILD)/bench/tessel_bench
 
+# libFuzzer targets under AddressSanitizer and UBSan (clang), each run for
+# FUZZ_SECONDS from the seed corpora in fuzz/corpus/; new inputs collect in
+# $(FUZZ_BUILD)/corpus/, crashes in $(FUZZ_BUILD)/crash-*. See docs/testing.md.
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DTESSEL_FUZZ=ON -DTESSEL_BENCH=OFF $(CMAKE_FLAGS)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+	@for f in $(FUZZERS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$f; \
+	  echo "== fuzz_$$f for $(FUZZ_SECONDS) s"; \
+	  ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ./$(FUZZ_BUILD)/fuzz/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -timeout=20 \
+	    -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/ \
+	    $(FUZZ_BUILD)/corpus/$$f fuzz/corpus/$$f > $(FUZZ_BUILD)/fuzz_$$f.log 2>&1; \
+	  status=$$?; \
+	  grep -E '^stat::(number_of_executed_units|new_units_added)' $(FUZZ_BUILD)/fuzz_$$f.log; \
+	  if [ $$status -ne 0 ]; then tail -60 $(FUZZ_BUILD)/fuzz_$$f.log; exit 1; fi; \
+	done
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
@@ -58,4 +81,4 @@ install: build
 	cmake --install $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) out
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) out

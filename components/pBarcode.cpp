@@ -2,6 +2,8 @@
 // lock mechanism, events and the published-property table.
 #include "components/pBarcode.h"
 
+#include <algorithm>
+#include <cmath>
 #include <sstream>
 #include <vector>
 
@@ -57,12 +59,21 @@ void TBarcode::SetBarcodeHeight(int Value) { SetComposite(barcodeHeight_, ClampE
 void TBarcode::SetDisplayText(TDisplayText Value) { SetComposite(displayText_, Value, false); }
 void TBarcode::SetTextPosition(TTextPosition Value) { SetComposite(textPosition_, Value, false); }
 void TBarcode::SetTextAlignment(TTextAlignment Value) { SetComposite(textAlignment_, Value, false); }
-void TBarcode::SetTextVSpacing(int Value) { SetComposite(textVSpacing_, Value, false); }
+void TBarcode::SetTextVSpacing(int Value) {
+  SetComposite(textVSpacing_, std::clamp(Value, -MaxSpacing, MaxSpacing), false);
+}
 void TBarcode::SetBarcode(const std::string& Value) { SetComposite(barcode_, Value, true); }
 void TBarcode::SetAutoCheckDigit(bool Value) { SetComposite(autoCheckDigit_, Value, true); }
-void TBarcode::SetTextHSpacing(int Value) { SetComposite(textHSpacing_, Value, false); }
+void TBarcode::SetTextHSpacing(int Value) {
+  SetComposite(textHSpacing_, std::clamp(Value, -MaxSpacing, MaxSpacing), false);
+}
 void TBarcode::SetExtraFontSize(int Value) { SetComposite(extraFontSize_, Value, false); }
-void TBarcode::SetRatio(double Value) { SetErasing(ratio_, Value); }
+// A ratio at or below MinRatio (or not a number) would make wide lines
+// vanish; it is ignored, as a module below 1 is.
+void TBarcode::SetRatio(double Value) {
+  if (!(Value > MinRatio) || !std::isfinite(Value)) return;
+  SetErasing(ratio_, Value);
+}
 
 void TBarcode::SetTextFont(const TFont& Value) {
   if (&Value == &textFont_) return;

@@ -54,6 +54,12 @@ inline constexpr int MaxExtent = 1 << 24;
 constexpr int ClampExtent(long long Value) {
   return static_cast<int>(Value < -MaxExtent ? -MaxExtent : Value > MaxExtent ? MaxExtent : Value);
 }
+// Text spacings in modules are kept within +-MaxSpacing, so that a spacing
+// times any module fits 32-bit arithmetic wherever a symbology scales one.
+inline constexpr int MaxSpacing = 1 << 14;
+// The smallest wide-to-narrow ratio is above one half: a wide line of one
+// module then rounds to at least one pixel.
+inline constexpr double MinRatio = 0.5;
 // A count of modules in pixels, within the bounds.
 constexpr int ModulesToPixels(int Modules, int Module) { return ClampExtent(static_cast<long long>(Modules) * Module); }
 

@@ -6,13 +6,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "components/pBarcode.h"
+#include "generator/BatchReader.h"
 #include "generator/Catalogue.h"
 #include "generator/DbBatch.h"
+#include "generator/OutputFile.h"
 #include "generator/PropertyApply.h"
 #include "generator/Samples.h"
 #include "generator/SymbolFile.h"
@@ -32,7 +36,9 @@ struct TOptions {
   QCommandLineOption Classes{"classes", "Lists the registered symbology classes, one a line."};
   QCommandLineOption Class{{"c", "class"}, "The symbology class, e.g. TBarcode_Code128.", "class"};
   QCommandLineOption Property{{"p", "property"},
-                              "Sets a published property from text, as the generator's grid does (repeatable).",
+                              "Sets a published property from text, as the generator's grid does (repeatable, "
+                              "applied in order; give properties that reset the text, such as Telepen's Mode, "
+                              "before Barcode).",
                               "name=value"};
   QCommandLineOption Encode{"encode", "Prints the escaped full-encoded text, a TAB and the pattern."};
   QCommandLineOption Output{{"o", "output"},
@@ -41,8 +47,8 @@ struct TOptions {
                             "path"};
   QCommandLineOption Dpi{"dpi", "Resolution recorded in PNG/BMP files and the PDF page scale (default 96).", "n", "96"};
   QCommandLineOption Batch{"batch", "Writes one symbol per line of this file (numbered 000001.png ...).", "file"};
-  QCommandLineOption Format{"format", "File format of --batch output: png, bmp, svg or pdf (default png).", "format",
-                            "png"};
+  QCommandLineOption Format{"format", "File format of --batch and --db output: png, bmp, svg or pdf (default png).",
+                            "format", "png"};
   QCommandLineOption List{"list", "Lists the window's symbology names, one a line."};
   QCommandLineOption Symbology{{"s", "symbology"},
                                "A symbology by its name in the window's list, e.g. \"Code-128\", set up with "
@@ -75,6 +81,9 @@ std::string ToLatin1(const QString& text, const QString& what) {
   return text.toLatin1().toStdString();
 }
 
+// Text from the library (names, values, messages): one byte a character.
+QString FromLatin1(const std::string& text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
+
 bool IsSymbologyClass(const TClassInfo& info) {
   for (const TClassInfo* c = &info; c; c = c->Parent)
     if (c == &TBarcode::ClassInfo) return true;
@@ -82,7 +91,7 @@ bool IsSymbologyClass(const TClassInfo& info) {
 }
 
 std::unique_ptr<TBarcode> CreateBarcode(const QString& className) {
-  std::unique_ptr<TComponent> component(CreateComponent(className.toStdString(), nullptr));
+  std::unique_ptr<TComponent> component(CreateComponent(ToLatin1(className, "the class name"), nullptr));
   auto* barcode = dynamic_cast<TBarcode*>(component.get());
   if (!barcode) throw TExit{ExitUsage, QString("unknown symbology class '%1' (see --classes)").arg(className)};
   component.release();
@@ -113,84 +122,156 @@ void ApplyProperty(TBarcode& barcode, const QString& assignment) {
   const TPropInfo* info = FindProperty(barcode.ClassType(), name);
   if (!info)
     throw TExit{ExitUsage, QString("class %1 has no published property '%2'")
-                               .arg(QString::fromLatin1(barcode.ClassName()), QString::fromStdString(name))};
+                               .arg(QString::fromLatin1(barcode.ClassName()), FromLatin1(name))};
   const bool isText = info->Kind == TTypeKind::tkString || info->Kind == TTypeKind::tkChar;
-  const std::string value = isText ? UnescapeText(ToLatin1(rawValue, "the value of " + QString::fromStdString(name)))
-                                   : ToLatin1(rawValue.trimmed(), "the value of " + QString::fromStdString(name));
+  const QString what = "the value of " + FromLatin1(name);
+  const std::string value = isText ? UnescapeText(ToLatin1(rawValue, what)) : ToLatin1(rawValue.trimmed(), what);
   if (!isText && value.empty()) return;
   try {
+    // The pharmacodes' bar colours also take the grid's list of colour names.
     if (QString::fromStdString(name).compare("BarColors", Qt::CaseInsensitive) == 0 &&
         ApplyBarColorsList(barcode, value))
       return;
     SetPropValue(barcode, name, value);
   } catch (const std::exception& e) {
-    throw TExit{ExitUsage, QString::fromStdString(e.what())};
+    throw TExit{ExitUsage, FromLatin1(e.what())};
   }
 }
 
-// Validates the component's text; raises the generator's message.
-void RequireValidText(TBarcode& barcode) {
-  int error = 0;
+// A new component with every setting but the skipped one applied in order.
+std::unique_ptr<TBarcode> CreateSymbol(const TSymbolSettings& settings, qsizetype skipped = -1) {
+  std::unique_ptr<TBarcode> barcode =
+      settings.Symbology.isEmpty() ? CreateBarcode(settings.ClassName) : CreateCatalogueEntry(settings.Symbology);
+  for (qsizetype i = 0; i < settings.Assignments.size(); ++i)
+    if (i != skipped) ApplyProperty(*barcode, settings.Assignments[i]);
+  return barcode;
+}
+
+// The validation error of the component's text (ecValid when valid).
+int TextError(TBarcode& barcode) {
+  int error = ecValid;
   barcode.OnInvalidChar = [&](TObject*, int index, char) { error = index; };
   barcode.OnInvalidLength = [&](TObject*, const std::string&) { error = ecInvalidLength; };
   barcode.DefaultDisplayWidth(0, -1);
   barcode.OnInvalidChar = nullptr;
   barcode.OnInvalidLength = nullptr;
-  if (error != ecValid) throw TExit{ExitInvalidBarcode, InvalidTextMessage(barcode.Barcode(), error)};
+  return error;
 }
 
-void Write(TBarcode& barcode, const QString& path, TFileFormat format, int dpi) {
-  QString fileError;
-  const int error = WriteSymbol(barcode, path, format, dpi, fileError);
-  if (error != ecValid) throw TExit{ExitInvalidBarcode, InvalidTextMessage(barcode.Barcode(), error)};
-  if (!fileError.isEmpty()) throw TExit{ExitFile, QString("cannot write %1: %2").arg(path, fileError)};
-}
-
-int RunBatch(TBarcode& barcode, const QString& inputPath, const QString& folder, TFileFormat format, int dpi) {
-  QFile input(inputPath);
-  if (!input.open(QIODevice::ReadOnly)) throw TExit{ExitFile, QString("cannot read %1").arg(inputPath)};
-  QList<QByteArray> lines = input.readAll().split('\n');
-  if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-  if (!QDir().mkpath(folder)) throw TExit{ExitFile, QString("cannot create folder %1").arg(folder)};
-
-  const bool terminal = isatty(fileno(stderr));
-  int failures = 0;
-  for (qsizetype i = 0; i < lines.size(); ++i) {
-    QByteArray line = lines[i];
-    if (line.endsWith('\r')) line.chop(1);
-    barcode.SetBarcode(UnescapeText(line.toStdString()));
-    const QString path = QDir(folder).filePath(QString("%1.%2").arg(i + 1, 6, 10, QChar('0')).arg(Extension(format)));
+// A setting other than the text without which the text is valid, as
+// " (caused by Name=Value)", so that a setting that makes a valid text
+// invalid (Codabar's StartCode=X) is named; empty when there is none.
+// BatchText replaces the text when given (a batch line).
+QString Culprit(const TSymbolSettings& settings, const std::optional<std::string>& batchText) {
+  for (qsizetype i = 0; i < settings.Assignments.size(); ++i) {
+    if (settings.Assignments[i].section('=', 0, 0).trimmed().compare("Barcode", Qt::CaseInsensitive) == 0) continue;
     try {
-      Write(barcode, path, format, dpi);
-    } catch (const TExit& e) {
-      if (e.Status != ExitInvalidBarcode) throw;
-      ++failures;
-      if (terminal) std::fputs("\n", stderr);
-      std::fprintf(stderr, "stripemaker: line %lld: %s\n", static_cast<long long>(i + 1), qPrintable(e.Message));
+      const std::unique_ptr<TBarcode> without = CreateSymbol(settings, i);
+      if (batchText) without->SetBarcode(*batchText);
+      if (TextError(*without) == ecValid) return QString(" (caused by %1)").arg(settings.Assignments[i]);
+    } catch (const TExit&) {
+      // Without this setting a later one does not apply: no culprit here.
     }
-    if (terminal)
-      std::fprintf(stderr, "\r%lld/%lld symbols", static_cast<long long>(i + 1), static_cast<long long>(lines.size()));
   }
-  if (terminal) std::fputs("\n", stderr);
-  return failures > 0 ? ExitInvalidBarcode : ExitOk;
+  return {};
 }
 
-TDbBatchOptions DbBatchOptions(const QCommandLineParser& parser, const TOptions& options, int dpi) {
-  if (!parser.isSet(options.Output)) throw TExit{ExitUsage, "--db needs an output folder (-o folder/)"};
-  if (!parser.isSet(options.Table) || !parser.isSet(options.Field))
-    throw TExit{ExitUsage, "--db needs --table NAME and --field NAME"};
-  const auto format = FormatFromName(parser.value(options.Format));
-  if (!format) throw TExit{ExitUsage, QString("unknown file format '%1'").arg(parser.value(options.Format))};
-  return {parser.value(options.Db),
-          parser.value(options.Table),
-          parser.value(options.Field),
-          parser.value(options.Key),
-          parser.value(options.Output),
-          *format,
-          dpi};
+// Validates the component's text; raises the generator's message.
+void RequireValidText(TBarcode& barcode, const TSymbolSettings& settings) {
+  const int error = TextError(barcode);
+  if (error != ecValid)
+    throw TExit{ExitInvalidBarcode, InvalidTextMessage(barcode.Barcode(), error) + Culprit(settings, std::nullopt)};
 }
 
-int Run(const QStringList& arguments) {
+// Writes one symbol; failures end in TExit with the status of their kind.
+void Write(TBarcode& barcode, const TSymbolSettings& settings, const QString& path, TFileFormat format, int dpi) {
+  const TWriteResult result = WriteSymbol(barcode, path, format, dpi);
+  switch (result.Failure) {
+    case TWriteFailure::None: return;
+    case TWriteFailure::InvalidText:
+      throw TExit{ExitInvalidBarcode,
+                  InvalidTextMessage(barcode.Barcode(), result.Error) + Culprit(settings, std::nullopt)};
+    case TWriteFailure::TooLarge:
+    case TWriteFailure::File: throw TExit{ExitFile, QString("cannot write %1: %2").arg(path, result.Message)};
+  }
+}
+
+// Shows the progress of a batch on a terminal, and reports failed lines.
+class TBatchProgress {
+ public:
+  TBatchProgress() : terminal_(isatty(fileno(stderr))) {}
+  ~TBatchProgress() {
+    if (terminal_ && shown_) std::fputs("\n", stderr);
+  }
+  TBatchProgress(const TBatchProgress&) = delete;
+  TBatchProgress& operator=(const TBatchProgress&) = delete;
+
+  void Failed(qint64 line, const QString& message) {
+    if (terminal_ && shown_) std::fputs("\n", stderr);
+    shown_ = false;
+    std::fprintf(stderr, "stripemaker: line %lld: %s\n", static_cast<long long>(line), qPrintable(message));
+  }
+  void Done(qint64 line) {
+    if (!terminal_) return;
+    std::fprintf(stderr, "\r%lld symbols", static_cast<long long>(line));
+    shown_ = true;
+  }
+
+ private:
+  bool terminal_;
+  bool shown_ = false;
+};
+
+// Writes one symbol per line of the input, read as a stream. A line that is
+// invalid, too long or makes too large a symbol is reported and the batch
+// goes on; it ends with the worst status of its lines. A file that cannot
+// be written ends the batch at once.
+int RunBatch(TBarcode& barcode, const TSymbolSettings& settings, const QString& inputPath, const QString& folder,
+             TFileFormat format, int dpi) {
+  QFile input(inputPath);
+  if (!input.open(QIODevice::ReadOnly))
+    throw TExit{ExitFile, QString("cannot read %1: %2").arg(inputPath, input.errorString())};
+  if (const QString reason = MakeFolder(folder); !reason.isEmpty())
+    throw TExit{ExitFile, QString("cannot create folder %1: %2").arg(folder, reason)};
+
+  TBatchReader reader(input);
+  TBatchProgress progress;
+  int status = ExitOk;
+  QByteArray line;
+  for (;;) {
+    const TBatchReader::TStatus read = reader.Next(line);
+    if (read == TBatchReader::TStatus::End) break;
+    if (read == TBatchReader::TStatus::Error)
+      throw TExit{ExitFile, QString("cannot read %1: %2").arg(inputPath, input.errorString())};
+    if (read == TBatchReader::TStatus::TooLong) {
+      progress.Failed(reader.LineNumber(), QString("longer than %1 bytes; skipped").arg(MaxBatchLineLength));
+      status = std::max(status, ExitInvalidBarcode);
+      continue;
+    }
+    const std::string text = UnescapeText(std::string_view(line.constData(), std::size_t(line.size())));
+    barcode.SetBarcode(text);
+    const QString name = QString("%1.%2").arg(reader.LineNumber(), 6, 10, QChar('0')).arg(Extension(format));
+    const QString path = QDir(folder).filePath(name);
+    const TWriteResult result = WriteSymbol(barcode, path, format, dpi);
+    switch (result.Failure) {
+      case TWriteFailure::None: break;
+      case TWriteFailure::InvalidText:
+        progress.Failed(reader.LineNumber(), InvalidTextMessage(text, result.Error) + Culprit(settings, text));
+        status = std::max(status, ExitInvalidBarcode);
+        break;
+      case TWriteFailure::TooLarge:
+        progress.Failed(reader.LineNumber(), QString("cannot write %1: %2").arg(path, result.Message));
+        status = std::max(status, ExitFile);
+        break;
+      case TWriteFailure::File: throw TExit{ExitFile, QString("cannot write %1: %2").arg(path, result.Message)};
+    }
+    progress.Done(reader.LineNumber());
+  }
+  return status;
+}
+
+// Parses the arguments into Command; usage errors end in TExit.
+void Parse(const QStringList& arguments, TCommandLine& command) {
   QCommandLineParser parser;
   parser.setApplicationDescription("Stripemaker: draws one-dimensional and postal barcodes.");
   parser.addHelpOption();
@@ -198,59 +279,104 @@ int Run(const QStringList& arguments) {
   options.AddTo(parser);
   if (!parser.parse(arguments)) throw TExit{ExitUsage, parser.errorText()};
   if (parser.isSet("help")) {
-    std::fputs(qPrintable(parser.helpText()), stdout);
-    return ExitOk;
+    command.Action = TCommandLine::TAction::Help;
+    command.HelpText = parser.helpText();
+    return;
   }
   if (!parser.positionalArguments().isEmpty())
     throw TExit{ExitUsage, QString("unexpected argument '%1'").arg(parser.positionalArguments().first())};
-
   if (parser.isSet(options.Classes)) {
-    for (const TClassInfo* c : RegisteredClasses())
-      if (IsSymbologyClass(*c)) PrintLine(stdout, std::string(c->Name));
-    return ExitOk;
+    command.Action = TCommandLine::TAction::Classes;
+    return;
+  }
+  if (parser.isSet(options.List)) {
+    command.Action = TCommandLine::TAction::List;
+    return;
   }
   bool dpiOk = false;
-  const int dpi = parser.value(options.Dpi).toInt(&dpiOk);
-  if (!dpiOk || dpi < 1 || dpi > 100000)
+  command.Dpi = parser.value(options.Dpi).toInt(&dpiOk);
+  if (!dpiOk || command.Dpi < 1 || command.Dpi > 100000)
     throw TExit{ExitUsage,
                 QString("--dpi needs a whole number from 1 to 100000, not '%1'").arg(parser.value(options.Dpi))};
-  if (parser.isSet(options.Samples)) return WriteSamples(parser.value(options.Samples)) ? ExitOk : ExitFile;
-
-  if (parser.isSet(options.List)) {
-    for (const TBarcodeComponent& entry : Catalogue()) PrintLine(stdout, std::string(entry.Name));
-    return ExitOk;
+  if (parser.isSet(options.Samples)) {
+    command.Action = TCommandLine::TAction::Samples;
+    command.Folder = parser.value(options.Samples);
+    return;
   }
+
   if (parser.isSet(options.Class) && parser.isSet(options.Symbology))
     throw TExit{ExitUsage, "-s and -c exclude each other: give one symbology"};
   if (!parser.isSet(options.Class) && !parser.isSet(options.Symbology))
     throw TExit{ExitUsage, "no symbology given (use -s NAME, see --list; or -c CLASS, see --classes)"};
-  const std::unique_ptr<TBarcode> barcode = parser.isSet(options.Symbology)
-                                                ? CreateCatalogueEntry(parser.value(options.Symbology))
-                                                : CreateBarcode(parser.value(options.Class));
-  for (const QString& assignment : parser.values(options.Property)) ApplyProperty(*barcode, assignment);
-
-  if (parser.isSet(options.Db)) return RunDbBatch(*barcode, DbBatchOptions(parser, options, dpi));
+  command.Settings = {parser.value(options.Class), parser.value(options.Symbology), parser.values(options.Property)};
+  command.Barcode = CreateSymbol(command.Settings);
+  if (parser.isSet(options.Db)) {
+    if (!parser.isSet(options.Output)) throw TExit{ExitUsage, "--db needs an output folder (-o folder/)"};
+    if (!parser.isSet(options.Table) || !parser.isSet(options.Field))
+      throw TExit{ExitUsage, "--db needs --table NAME and --field NAME"};
+    const auto format = FormatFromName(parser.value(options.Format));
+    if (!format) throw TExit{ExitUsage, QString("unknown file format '%1'").arg(parser.value(options.Format))};
+    command.Action = TCommandLine::TAction::Db;
+    command.Db = {parser.value(options.Db),
+                  parser.value(options.Table),
+                  parser.value(options.Field),
+                  parser.value(options.Key),
+                  parser.value(options.Output),
+                  *format,
+                  command.Dpi};
+    return;
+  }
   if (parser.isSet(options.Batch)) {
     if (!parser.isSet(options.Output)) throw TExit{ExitUsage, "--batch needs an output folder (-o folder/)"};
     const auto format = FormatFromName(parser.value(options.Format));
     if (!format) throw TExit{ExitUsage, QString("unknown file format '%1'").arg(parser.value(options.Format))};
-    return RunBatch(*barcode, parser.value(options.Batch), parser.value(options.Output), *format, dpi);
+    command.Action = TCommandLine::TAction::Batch;
+    command.Input = parser.value(options.Batch);
+    command.Folder = parser.value(options.Output);
+    command.Format = *format;
+    return;
   }
   if (!parser.isSet(options.Encode) && !parser.isSet(options.Output))
     throw TExit{ExitUsage, "nothing to do: give --encode, -o FILE or --batch FILE"};
-  RequireValidText(*barcode);
-  if (parser.isSet(options.Encode)) {
-    std::string fullEncoded;
-    const std::string pattern = barcode->MakeData(barcode->Barcode(), barcode->AutoCheckDigit(), fullEncoded);
-    PrintLine(stdout, EscapeText(fullEncoded) + "\t" + pattern);
-  }
-  if (parser.isSet(options.Output)) {
-    const QString path = parser.value(options.Output);
-    const auto format = FormatFromName(path);
+  command.Action = TCommandLine::TAction::Symbol;
+  command.Encode = parser.isSet(options.Encode);
+  command.Output = parser.value(options.Output);
+  if (!command.Output.isEmpty()) {
+    const auto format = FormatFromName(command.Output);
     if (!format)
-      throw TExit{ExitUsage, QString("unknown file format of '%1' (use .png, .bmp, .svg or .pdf)").arg(path)};
-    Write(*barcode, path, *format, dpi);
+      throw TExit{ExitUsage, QString("unknown file format of '%1' (use .png, .bmp, .svg or .pdf)").arg(command.Output)};
+    command.Format = *format;
   }
+}
+
+// The --encode line: the escaped full-encoded text, a TAB and the pattern.
+std::string Encoded(TBarcode& barcode) {
+  std::string fullEncoded;
+  const std::string pattern = barcode.MakeData(barcode.Barcode(), barcode.AutoCheckDigit(), fullEncoded);
+  return EscapeText(fullEncoded) + "\t" + pattern;
+}
+
+int Run(const QStringList& arguments) {
+  TCommandLine command;
+  Parse(arguments, command);
+  switch (command.Action) {
+    case TCommandLine::TAction::Help: std::fputs(qPrintable(command.HelpText), stdout); return ExitOk;
+    case TCommandLine::TAction::Classes:
+      for (const TClassInfo* c : RegisteredClasses())
+        if (IsSymbologyClass(*c)) PrintLine(stdout, std::string(c->Name));
+      return ExitOk;
+    case TCommandLine::TAction::List:
+      for (const TBarcodeComponent& entry : Catalogue()) PrintLine(stdout, std::string(entry.Name));
+      return ExitOk;
+    case TCommandLine::TAction::Db: return RunDbBatch(*command.Barcode, command.Db);
+    case TCommandLine::TAction::Samples: return WriteSamples(command.Folder) ? ExitOk : ExitFile;
+    case TCommandLine::TAction::Batch:
+      return RunBatch(*command.Barcode, command.Settings, command.Input, command.Folder, command.Format, command.Dpi);
+    case TCommandLine::TAction::Symbol: break;
+  }
+  RequireValidText(*command.Barcode, command.Settings);
+  if (command.Encode) PrintLine(stdout, Encoded(*command.Barcode));
+  if (!command.Output.isEmpty()) Write(*command.Barcode, command.Settings, command.Output, command.Format, command.Dpi);
   return ExitOk;
 }
 
@@ -265,6 +391,27 @@ QString InvalidTextMessage(const std::string& Barcode, int Error) {
 }
 
 bool WantsCommandLine(const QStringList& Arguments) { return Arguments.size() > 1; }
+
+int ParseCommandLine(const QStringList& Arguments, TCommandLine& Command, QString& Message) {
+  try {
+    Parse(Arguments, Command);
+    return ExitOk;
+  } catch (const TExit& e) {
+    Message = e.Message;
+    return e.Status;
+  }
+}
+
+int EncodeCommand(const TCommandLine& Command, std::string& Line, QString& Message) {
+  try {
+    RequireValidText(*Command.Barcode, Command.Settings);
+    Line = Encoded(*Command.Barcode);
+    return ExitOk;
+  } catch (const TExit& e) {
+    Message = e.Message;
+    return e.Status;
+  }
+}
 
 int RunCommandLine(const QStringList& Arguments) {
   try {

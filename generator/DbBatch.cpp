@@ -7,6 +7,7 @@
 
 #include "components/pDBBarcode.h"
 #include "generator/Cli.h"
+#include "generator/OutputFile.h"
 #include "platform/qt/QtData.h"
 
 namespace tessel::generator {
@@ -153,12 +154,18 @@ int RunDbBatch(TBarcode& Barcode, const TDbBatchOptions& Options) {
   // The folder is made with the first record, so a failed setup leaves none.
   bool folderMade = false;
   return RunDbBatch(Barcode, Options, [&](TBarcode& barcode, const QString& baseName, QString& fileError) {
-    if (!folderMade && !(folderMade = QDir().mkpath(Options.Folder))) {
-      fileError = QString("cannot create folder %1").arg(Options.Folder);
-      return ecValid;
+    if (!folderMade) {
+      if (const QString reason = MakeFolder(Options.Folder); !reason.isEmpty()) {
+        fileError = QString("cannot create folder %1: %2").arg(Options.Folder, reason);
+        return ecValid;
+      }
+      folderMade = true;
     }
     const QString path = QDir(Options.Folder).filePath(baseName + '.' + Extension(Options.Format));
-    return WriteSymbol(barcode, path, Options.Format, Options.Dpi, fileError);
+    const TWriteResult result = WriteSymbol(barcode, path, Options.Format, Options.Dpi);
+    if (result.Failure == TWriteFailure::InvalidText) return result.Error;
+    if (result.Failure != TWriteFailure::None) fileError = result.Message;
+    return ecValid;
   });
 }
 

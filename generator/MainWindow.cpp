@@ -1,6 +1,7 @@
 #include "generator/MainWindow.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -12,11 +13,11 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "generator/OutputFile.h"
 #include "generator/PrintParameters.h"
 #include "generator/PropertyApply.h"
 #include "generator/TextEscape.h"
@@ -540,21 +541,14 @@ void TfrmDemo::btnCopyClick() {
 }
 
 bool TfrmDemo::WriteBitmap(const QString& Path, const QImage& Image, QString& Error) {
-  QSaveFile file(Path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    Error = file.errorString();
+  QByteArray contents;
+  QBuffer buffer(&contents);
+  if (!buffer.open(QIODevice::WriteOnly) || !Image.save(&buffer, "BMP")) {
+    Error = "the image could not be encoded";
     return false;
   }
-  if (!Image.save(&file, "BMP")) {
-    Error = file.error() != QFileDevice::NoError ? file.errorString() : QString("the image could not be encoded");
-    file.cancelWriting();
-    return false;
-  }
-  if (!file.commit()) {
-    Error = file.errorString();
-    return false;
-  }
-  return true;
+  Error = ReplaceFile(Path, contents);
+  return Error.isEmpty();
 }
 
 void TfrmDemo::btnSaveClick() {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "components/pBarcode.h"
+#include "generator/OutputFile.h"
 #include "generator/SymbolFile.h"
 
 namespace tessel::generator {
@@ -30,8 +31,8 @@ bool ChooseSampleText(TBarcode& barcode) {
 }  // namespace
 
 bool WriteSamples(const QString& Folder) {
-  if (!QDir().mkpath(Folder)) {
-    std::fprintf(stderr, "stripemaker: cannot create folder %s\n", qPrintable(Folder));
+  if (const QString reason = MakeFolder(Folder); !reason.isEmpty()) {
+    std::fprintf(stderr, "stripemaker: cannot create folder %s: %s\n", qPrintable(Folder), qPrintable(reason));
     return false;
   }
   bool ok = true;
@@ -49,10 +50,11 @@ bool WriteSamples(const QString& Folder) {
       continue;
     }
     const QString path = QDir(Folder).filePath(name + ".png");
-    QString fileError;
-    WriteSymbol(*barcode, path, TFileFormat::Png, 96, fileError);
-    if (!fileError.isEmpty()) {
-      std::fprintf(stderr, "stripemaker: cannot write %s: %s\n", qPrintable(path), qPrintable(fileError));
+    const TWriteResult result = WriteSymbol(*barcode, path, TFileFormat::Png, 96);
+    if (result.Failure != TWriteFailure::None) {
+      const QString reason =
+          result.Failure == TWriteFailure::InvalidText ? "the sample text is invalid" : result.Message;
+      std::fprintf(stderr, "stripemaker: cannot write %s: %s\n", qPrintable(path), qPrintable(reason));
       ok = false;
       continue;
     }

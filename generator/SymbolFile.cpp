@@ -1,11 +1,14 @@
 #include "generator/SymbolFile.h"
 
+#include <QBuffer>
 #include <QFileInfo>
+#include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
+#include <algorithm>
 #include <memory>
 
+#include "generator/OutputFile.h"
 #include "platform/Image.h"
 #include "platform/qt/QtBitmap.h"
 #include "platform/qt/QtCanvas.h"
@@ -27,46 +30,85 @@ class TSymbolBox {
     width_ = barcode_.BarcodeWidth();
     barHeight_ = height_ > 0 ? height_ : DefaultBarHeight;
     barcode_.SetBarcodeHeight(barHeight_);
-    Error = barcode_.DrawToSize(Width, Height, barcode_.Module(), barHeight_, -1);
+    int width = 0, height = 0;
+    Error = barcode_.DrawToSize(width, height, barcode_.Module(), barHeight_, -1);
+    NaturalWidth = width;
+    NaturalHeight = height;
     if (Error == 0 && barcode_.StretchWidth()) {
       // A stretched symbol takes BarcodeWidth along the bars, else its natural width.
       const bool vertical = barcode_.Orientation() == boTopBottom || barcode_.Orientation() == boBottomTop;
-      int& along = vertical ? Height : Width;
+      int& along = vertical ? height : width;
       if (width_ > 0)
         along = width_;
       else
         barcode_.SetBarcodeWidth(along);
     }
-    Width += 2 * barcode_.LeftMargin();
-    Height += 2 * barcode_.TopMargin();
+    Width = width + 2LL * barcode_.LeftMargin();
+    Height = height + 2LL * barcode_.TopMargin();
   }
   ~TSymbolBox() {
     barcode_.SetBarcodeWidth(width_);
     barcode_.SetBarcodeHeight(height_);
     barcode_.SetLocked(wasLocked_);
   }
+  TSymbolBox(const TSymbolBox&) = delete;
+  TSymbolBox& operator=(const TSymbolBox&) = delete;
+
   int BarHeight() const { return barHeight_; }
 
+  // Why the image may not be made, or empty when it fits the limits.
+  QString SizeRefusal() const {
+    if (Width < 1 || Height < 1)
+      return QString("the image would be empty (%1 x %2 pixels: margins larger than the symbol)")
+          .arg(Width)
+          .arg(Height);
+    if (!FitsLimits(Width, Height))
+      return QString("the image would be %1 x %2 pixels; the limit is %3 pixels a side and %4 MiB")
+          .arg(Width)
+          .arg(Height)
+          .arg(MaxImageSide)
+          .arg(MaxImageBytes >> 20);
+    if (barcode_.StretchWidth() && !FitsLimits(NaturalWidth, NaturalHeight))
+      return QString(
+                 "the symbol would be drawn at %1 x %2 pixels before stretching; the limit is %3 pixels a "
+                 "side and %4 MiB")
+          .arg(NaturalWidth)
+          .arg(NaturalHeight)
+          .arg(MaxImageSide)
+          .arg(MaxImageBytes >> 20);
+    return {};
+  }
+
   int Error = 0;
-  int Width = 0;
-  int Height = 0;
+  long long Width = 0;  // the image, margins included
+  long long Height = 0;
+  long long NaturalWidth = 0;  // the symbol before stretching
+  long long NaturalHeight = 0;
 
  private:
+  static bool FitsLimits(long long width, long long height) {
+    return width <= MaxImageSide && height <= MaxImageSide &&
+           std::max(width, 1LL) * std::max(height, 1LL) * ImageBytesPerPixel <= MaxImageBytes;
+  }
+
   TBarcode& barcode_;
   bool wasLocked_;
   int height_, width_, barHeight_;
 };
 
+// Draws the symbol into an image of the box's size (within the limits).
 int RenderInBox(TBarcode& Barcode, const TSymbolBox& Box, QImage& Image) {
+  const int width = static_cast<int>(Box.Width), height = static_cast<int>(Box.Height);
   const auto image = std::make_unique<TImage>(nullptr);
-  image->SetBounds(Box.Width, Box.Height);
+  image->SetBounds(width, height);
   auto* bitmap = dynamic_cast<TQtBitmap*>(image->Picture().Bitmap());
   if (!bitmap) return ecValid;
-  bitmap->SetSize(Box.Width, Box.Height);
+  bitmap->SetSize(width, height);
+  if (bitmap->Image().isNull()) return ecValid;
   TCanvas& canvas = bitmap->Canvas();
   canvas.Brush.Color = Barcode.SpaceColor();
   canvas.Pen.Color = Barcode.SpaceColor();
-  canvas.Rectangle({0, 0, Box.Width, Box.Height});
+  canvas.Rectangle({0, 0, width, height});
 
   int error = ecValid;
   const TOnInvalidChar invalidChar = Barcode.OnInvalidChar;
@@ -84,22 +126,80 @@ int RenderInBox(TBarcode& Barcode, const TSymbolBox& Box, QImage& Image) {
 }
 
 // Draws the symbol on a vector device, laid out as on a screen bitmap. A
-// stretched symbol is a scaled bitmap in any case and is embedded as one.
-void DrawVector(TBarcode& Barcode, const TSymbolBox& Box, QPaintDevice& Device) {
+// stretched symbol is a scaled bitmap in any case and is embedded as one,
+// losslessly (a PDF would otherwise take it as a JPEG and blur the bars).
+// Returns false when the bitmap could not be made.
+bool DrawVector(TBarcode& Barcode, const TSymbolBox& Box, QPaintDevice& Device) {
   if (Barcode.StretchWidth()) {
     QImage image;
     RenderInBox(Barcode, Box, image);
+    if (image.isNull()) return false;
     QPainter painter(&Device);
+    painter.setRenderHint(QPainter::LosslessImageRendering);
     painter.drawImage(0, 0, image);
-    return;
+    return true;
   }
   TQtCanvas canvas(&Device);
   canvas.SetPixelsPerInch(LayoutDpi);
   canvas.Brush.Color = Barcode.SpaceColor();
   canvas.Pen.Color = Barcode.SpaceColor();
-  canvas.Rectangle({0, 0, Box.Width, Box.Height});
+  canvas.Rectangle({0, 0, static_cast<int>(Box.Width), static_cast<int>(Box.Height)});
   Barcode.DrawTo(canvas, Barcode.Module(), Barcode.LeftMargin(), Barcode.TopMargin(), Box.BarHeight(), -1);
   canvas.End();
+  return true;
+}
+
+// The file's contents in memory, so that writing them is one checked step.
+// Returns the symbol's error code; sets Reason when the image could not be
+// encoded.
+int EncodeSymbol(TBarcode& Barcode, const TSymbolBox& Box, TFileFormat Format, int Dpi, QByteArray& Contents,
+                 QString& Reason) {
+  QBuffer buffer(&Contents);
+  buffer.open(QIODevice::WriteOnly);
+  const QSize size(static_cast<int>(Box.Width), static_cast<int>(Box.Height));
+  bool drawn = true;
+  switch (Format) {
+    case TFileFormat::Png:
+    case TFileFormat::Bmp: {
+      QImage image;
+      const int error = RenderInBox(Barcode, Box, image);
+      if (error != ecValid) return error;
+      if (image.isNull()) {
+        drawn = false;
+        break;
+      }
+      const int dotsPerMeter = qRound(Dpi / 0.0254);
+      image.setDotsPerMeterX(dotsPerMeter);
+      image.setDotsPerMeterY(dotsPerMeter);
+      const char* name = Format == TFileFormat::Png ? "PNG" : "BMP";
+      if (!image.save(&buffer, name)) Reason = QString("could not encode the image as %1").arg(name);
+      break;
+    }
+    case TFileFormat::Svg: {
+      QSvgGenerator svg;
+      svg.setOutputDevice(&buffer);
+      svg.setSize(size);
+      svg.setViewBox(QRect(QPoint(0, 0), size));
+      svg.setResolution(LayoutDpi);
+      svg.setTitle("Barcode");
+      drawn = DrawVector(Barcode, Box, svg);
+      break;
+    }
+    case TFileFormat::Pdf: {
+      QPdfWriter pdf(&buffer);
+      pdf.setResolution(Dpi);
+      pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+      pdf.setPageSize(QPageSize(QSizeF(size.width() * 25.4 / Dpi, size.height() * 25.4 / Dpi), QPageSize::Millimeter,
+                                "Barcode", QPageSize::ExactMatch));
+      drawn = DrawVector(Barcode, Box, pdf);
+      break;
+    }
+  }
+  if (!drawn)
+    Reason = QString("could not allocate a bitmap of %1 x %2 pixels").arg(size.width()).arg(size.height());
+  else if (Reason.isEmpty() && Contents.isEmpty())
+    Reason = "the image encoder produced no data";
+  return ecValid;
 }
 
 }  // namespace
@@ -126,59 +226,25 @@ QString Extension(TFileFormat format) {
 int RenderSymbol(TBarcode& Barcode, QImage& Image) {
   const TSymbolBox box(Barcode);
   if (box.Error != ecValid) return box.Error;
+  if (!box.SizeRefusal().isEmpty()) {
+    Image = QImage();
+    return ecValid;
+  }
   return RenderInBox(Barcode, box, Image);
 }
 
-int WriteSymbol(TBarcode& Barcode, const QString& Path, TFileFormat Format, int Dpi, QString& FileError) {
+TWriteResult WriteSymbol(TBarcode& Barcode, const QString& Path, TFileFormat Format, int Dpi) {
   const TSymbolBox box(Barcode);
-  if (box.Error != ecValid) return box.Error;
+  if (box.Error != ecValid) return {TWriteFailure::InvalidText, box.Error, {}};
+  if (QString refusal = box.SizeRefusal(); !refusal.isEmpty()) return {TWriteFailure::TooLarge, ecValid, refusal};
 
-  QSaveFile file(Path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    FileError = file.errorString();
-    return ecValid;
-  }
-  bool written = true;
-  switch (Format) {
-    case TFileFormat::Png:
-    case TFileFormat::Bmp: {
-      QImage image;
-      const int error = RenderInBox(Barcode, box, image);
-      if (error != ecValid) {
-        file.cancelWriting();
-        return error;
-      }
-      const int dotsPerMeter = qRound(Dpi / 0.0254);
-      image.setDotsPerMeterX(dotsPerMeter);
-      image.setDotsPerMeterY(dotsPerMeter);
-      written = image.save(&file, Format == TFileFormat::Png ? "PNG" : "BMP");
-      break;
-    }
-    case TFileFormat::Svg: {
-      QSvgGenerator svg;
-      svg.setOutputDevice(&file);
-      svg.setSize(QSize(box.Width, box.Height));
-      svg.setViewBox(QRect(0, 0, box.Width, box.Height));
-      svg.setResolution(LayoutDpi);
-      svg.setTitle("Barcode");
-      DrawVector(Barcode, box, svg);
-      break;
-    }
-    case TFileFormat::Pdf: {
-      QPdfWriter pdf(&file);
-      pdf.setResolution(Dpi);
-      pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-      pdf.setPageSize(QPageSize(QSizeF(box.Width * 25.4 / Dpi, box.Height * 25.4 / Dpi), QPageSize::Millimeter,
-                                "Barcode", QPageSize::ExactMatch));
-      DrawVector(Barcode, box, pdf);
-      break;
-    }
-  }
-  if (!written || !file.commit()) {
-    FileError = file.errorString().isEmpty() ? QStringLiteral("could not write the image") : file.errorString();
-    file.cancelWriting();
-  }
-  return ecValid;
+  QByteArray contents;
+  QString reason;
+  const int error = EncodeSymbol(Barcode, box, Format, Dpi, contents, reason);
+  if (error != ecValid) return {TWriteFailure::InvalidText, error, {}};
+  if (reason.isEmpty()) reason = ReplaceFile(Path, contents);
+  if (!reason.isEmpty()) return {TWriteFailure::File, ecValid, reason};
+  return {};
 }
 
 }  // namespace tessel::generator

@@ -20,13 +20,34 @@ QString Extension(TFileFormat format);
 // The bar height used when the component's BarcodeHeight is 0 or less.
 inline constexpr int DefaultBarHeight = 80;
 
+// The largest image written, in any format, measured before anything is
+// drawn: at most MaxImageSide pixels a side (what Qt's raster engine draws)
+// and MaxImageBytes of 32-bit pixels (the memory budget of one bitmap; a
+// stretched symbol's unstretched bitmap counts as well).
+inline constexpr int MaxImageSide = 32767;
+inline constexpr long long MaxImageBytes = 256LL << 20;
+inline constexpr int ImageBytesPerPixel = 4;
+
+// Why a symbol was not written.
+enum class TWriteFailure {
+  None,
+  InvalidText,  // the symbology refused the text; Error holds its code
+  TooLarge,     // the image would exceed the limits; nothing was drawn
+  File,         // the file could not be written; an existing one is unchanged
+};
+
+struct TWriteResult {
+  TWriteFailure Failure = TWriteFailure::None;
+  int Error = ecValid;
+  QString Message;  // the reason with TooLarge and File
+};
+
 // Draws the symbol through an image control with the component's own Draw.
-// Returns the error code (0: Image holds the symbol).
+// Returns the error code (0: Image holds the symbol); a symbol beyond the
+// limits gives ecValid and a null Image.
 int RenderSymbol(TBarcode& Barcode, QImage& Image);
 
-// Writes the symbol to Path through a temporary file that is renamed only
-// when everything was written. Returns the error code of the symbol (0 on
-// success); on a file error returns 0 and sets FileError.
-int WriteSymbol(TBarcode& Barcode, const QString& Path, TFileFormat Format, int Dpi, QString& FileError);
+// Writes the symbol to Path (see ReplaceFile for what Path may name).
+TWriteResult WriteSymbol(TBarcode& Barcode, const QString& Path, TFileFormat Format, int Dpi);
 
 }  // namespace tessel::generator

@@ -20,7 +20,7 @@ std::string EscapeText(std::string_view Text) {
     const auto byte = static_cast<unsigned char>(ch);
     if (ch == '%') {
       result += "%%";
-    } else if (byte < 32 || byte >= 128) {
+    } else if (byte < 32 || byte >= 127) {  // control bytes (DEL too) and non-ASCII
       result += '%';
       result += digits[byte >> 4];
       result += digits[byte & 15];

@@ -1,5 +1,6 @@
 // The generator's escaping of texts for display and entry: "%" becomes
-// "%%", control and non-ASCII bytes become "%" and two hexadecimal digits.
+// "%%", control bytes (0-31 and DEL) and non-ASCII bytes become "%" and two
+// hexadecimal digits.
 #pragma once
 
 #include <string>

@@ -1,21 +1,40 @@
 #include "platform/Canvas.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 
 namespace tessel {
+namespace {
+
+// a * b / c rounded half away from zero, in 64 bits (c != 0); the result of
+// two 32-bit factors always fits.
+std::int64_t RoundedQuotient(int a, int b, int c) {
+  const std::int64_t p = static_cast<std::int64_t>(a) * b;
+  const std::int64_t half = std::llabs(c) / 2;
+  return ((p < 0) != (c < 0)) ? (p - half) / c : (p + half) / c;
+}
+
+// The largest font height selected into a device, in pixels: far beyond any
+// drawable text, and small enough that heights and their negation stay
+// inside 32-bit arithmetic.
+constexpr std::int64_t MaxFontHeight = 1 << 24;
+
+}  // namespace
 
 int MulDiv(int a, int b, int c) {
   if (c == 0) return -1;
-  const std::int64_t p = static_cast<std::int64_t>(a) * b;
-  const std::int64_t half = std::llabs(c) / 2;
-  const std::int64_t q = ((p < 0) != (c < 0)) ? (p - half) / c : (p + half) / c;
+  const std::int64_t q = RoundedQuotient(a, b, c);
+  // As the platform's MulDiv: a result outside the integer range is -1.
+  if (q < std::numeric_limits<int>::min() || q > std::numeric_limits<int>::max()) return -1;
   return static_cast<int>(q);
 }
 
 void TCanvas::SelectFont(const TFont& font, int escapement) {
   Font.Name = font.Name();
-  Font.Height = -MulDiv(font.Size(), PixelsPerInchY(), 72);
+  const std::int64_t height = RoundedQuotient(font.Size(), PixelsPerInchY(), 72);
+  Font.Height = -static_cast<int>(std::clamp(height, -MaxFontHeight, MaxFontHeight));
   Font.Escapement = escapement;
   Font.Style = font.Style();
   Font.Charset = font.Charset();

@@ -115,7 +115,8 @@ class TCanvasStateSaver {
   TColor textColor_;
 };
 
-// a * b / c rounded to the nearest integer, as the platform's MulDiv.
+// a * b / c rounded to the nearest integer, as the platform's MulDiv: -1
+// when c is 0 or the result lies outside the integer range.
 int MulDiv(int a, int b, int c);
 
 }  // namespace tessel

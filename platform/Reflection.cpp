@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <limits>
 
 namespace tessel {
 namespace {
@@ -17,7 +18,9 @@ bool SameText(std::string_view a, std::string_view b) {
   throw EConvertError("'" + std::string(text) + "' is not a valid " + std::string(what));
 }
 
-// Whole-text integer parse; accepts a leading sign and "$" or "0x" hex.
+// Whole-text integer parse; accepts one leading sign and "$" or "0x" hex.
+// The magnitude is read unsigned, so the most negative value converts
+// without negating it, and a second sign ("--5", "0x-1F") is refused.
 template <class T>
 bool ParseInteger(std::string_view text, T& value) {
   std::string_view s = text;
@@ -34,13 +37,18 @@ bool ParseInteger(std::string_view text, T& value) {
     base = 16;
     s.remove_prefix(2);
   }
-  if (s.empty()) return false;
-  long long v = 0;
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v, base);
+  if (s.empty() || !std::isxdigit(static_cast<unsigned char>(s[0]))) return false;
+  unsigned long long magnitude = 0;
+  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), magnitude, base);
   if (ec != std::errc() || end != s.data() + s.size()) return false;
-  if (negative) v = -v;
-  if (v < static_cast<long long>(std::numeric_limits<T>::min()) ||
-      v > static_cast<long long>(std::numeric_limits<T>::max()))
+  using TWide = long long;
+  constexpr auto maxMagnitude = static_cast<unsigned long long>(std::numeric_limits<TWide>::max());
+  if (magnitude > maxMagnitude + (negative ? 1 : 0)) return false;
+  // -(magnitude - 1) - 1 reaches the most negative value without overflow.
+  const TWide v = !negative        ? static_cast<TWide>(magnitude)
+                  : magnitude == 0 ? 0
+                                   : -static_cast<TWide>(magnitude - 1) - 1;
+  if (v < static_cast<TWide>(std::numeric_limits<T>::min()) || v > static_cast<TWide>(std::numeric_limits<T>::max()))
     return false;
   value = static_cast<T>(v);
   return true;

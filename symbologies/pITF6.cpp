@@ -12,17 +12,17 @@ TBarcode_ITF6::TBarcode_ITF6(TComponent* AOwner) : TBarcode_Code25InterleavedCus
 
 void TBarcode_ITF6::SetBearerWidth(int Value) {
   if (Value <= 0) return;
-  SetErasing(bearerWidth_, Value);
+  SetErasing(bearerWidth_, std::min(Value, MaxExtent));
 }
 
 void TBarcode_ITF6::SetLeftSpacing(int Value) {
   if (Value < 0) return;
-  SetErasing(leftSpacing_, Value);
+  SetErasing(leftSpacing_, std::min(Value, MaxExtent));
 }
 
 void TBarcode_ITF6::SetRightSpacing(int Value) {
   if (Value < 0) return;
-  SetErasing(rightSpacing_, Value);
+  SetErasing(rightSpacing_, std::min(Value, MaxExtent));
 }
 
 bool TBarcode_ITF6::VerifyLength(const std::string& Barcode, bool) { return Barcode.size() <= 6; }
@@ -37,8 +37,8 @@ void TBarcode_ITF6::GetQuietZonesWidth(TCanvas&, const std::string&, TDisplayTex
                                        int& RightHeight) {
   LeftTextWidth = RightTextWidth = LeftHeight = RightHeight = 0;
   const int bearer = bearerBars_ == bbFourSides ? bearerWidth_ : 0;
-  LeftSpacing = leftSpacing_ + bearer;
-  RightSpacing = rightSpacing_ + bearer;
+  LeftSpacing = ClampExtent(static_cast<long long>(leftSpacing_) + bearer);
+  RightSpacing = ClampExtent(static_cast<long long>(rightSpacing_) + bearer);
 }
 
 void TBarcode_ITF6::DoCustomDrawText(TCanvas& Canvas, TDrawTextStep Step, TBarcodeDefine& Define,
@@ -55,8 +55,9 @@ void TBarcode_ITF6::DoCustomDrawText(TCanvas& Canvas, TDrawTextStep Step, TBarco
 void TBarcode_ITF6::DoAfterDrawBarcode(TCanvas& Canvas, const TBarcodeDefine& Define,
                                        const TBarcodeParameters& Parameters) {
   const TBarcodeParameters& p = Parameters;
-  const int bearer = bearerWidth_ * Define.Module;
-  const int gap = Define.TextVSpacing * Define.Module;
+  // Module-scaled sizes stay within the layout's bounds, as the core's do.
+  const int bearer = ModulesToPixels(bearerWidth_, Define.Module);
+  const int gap = ModulesToPixels(Define.TextVSpacing, Define.Module);
   const bool textShown = Define.DisplayText != dtNone && !p.Text.empty();
   const bool textAbove = Define.TextPosition == tpTopIn || Define.TextPosition == tpTopOut;
 

@@ -1,11 +1,18 @@
 // Runs the stripemaker program as a script would.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <functional>
 
 namespace {
 
@@ -15,13 +22,34 @@ struct TRun {
   QString Err;
 };
 
-TRun Stripemaker(const QStringList& arguments, const QString& folder = QString()) {
+TRun Stripemaker(const QStringList& arguments, const QString& folder = QString(),
+                 const std::function<void()>& inChild = {}) {
   QProcess process;
   if (!folder.isEmpty()) process.setWorkingDirectory(folder);
+  if (inChild) process.setChildProcessModifier(inChild);
   process.start(STRIPEMAKER, arguments);
   process.waitForFinished(60000);
   return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-          QString::fromLatin1(process.readAllStandardOutput()), QString::fromLatin1(process.readAllStandardError())};
+          QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+// In the child: files may grow to 64 bytes only, and writing more fails
+// with EFBIG (SIGXFSZ ignored), exactly as on a full disk.
+void SmallFileSizeLimit() {
+  const rlimit limit{64, 64};
+  setrlimit(RLIMIT_FSIZE, &limit);
+  signal(SIGXFSZ, SIG_IGN);
+}
+
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& path, const QByteArray& contents) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+  file.write(contents);
 }
 
 QStringList FilesIn(const QString& folder) { return QDir(folder).entryList(QDir::Files | QDir::Hidden); }
@@ -156,6 +184,187 @@ TEST(Cli, SamplesCoverEveryRegisteredClass) {
   const TRun run = Stripemaker({"--samples", dir.filePath("samples")});
   EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
   EXPECT_EQ(FilesIn(dir.filePath("samples")).size(), classes.Out.split('\n', Qt::SkipEmptyParts).size());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CliFiles, AFullDiskFailsWithTheReasonAndKeepsTheOldFile) {
+  QTemporaryDir dir;
+  for (const char* name : {"keep.png", "keep.bmp", "keep.svg", "keep.pdf"}) {
+    const QString path = dir.filePath(name);
+    WriteFile(path, "old contents");
+    const TRun run = Stripemaker({"-c", "TBarcode_Code39", "-p", "Barcode=ABCDEF", "-p", "Module=3", "-o", path},
+                                 QString(), SmallFileSizeLimit);
+    EXPECT_EQ(run.Status, 3) << name;
+    EXPECT_TRUE(run.Err.contains("File too large")) << run.Err.toStdString();
+    EXPECT_EQ(Contents(path), "old contents") << name;
+    QFile::remove(path);
+    EXPECT_TRUE(FilesIn(dir.path()).isEmpty()) << FilesIn(dir.path()).join(' ').toStdString();
+  }
+  WriteFile(dir.filePath("texts.txt"), "ABC\nDEF\n");
+  const TRun run =
+      Stripemaker({"-c", "TBarcode_Code39", "--batch", dir.filePath("texts.txt"), "-o", dir.filePath("out")}, QString(),
+                  SmallFileSizeLimit);
+  EXPECT_EQ(run.Status, 3);
+  EXPECT_TRUE(run.Err.contains("000001.png: File too large")) << run.Err.toStdString();
+  EXPECT_TRUE(FilesIn(dir.filePath("out")).isEmpty());
+}
+
+bool IsFifo(const QString& path) {
+  struct stat info {};
+  return stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
+}
+
+TEST(CliFiles, OnlyRegularFilesAreReplacedAndLinksToThemWrittenThrough) {
+  QTemporaryDir dir;
+  const QString fifo = dir.filePath("pipe.png");
+  ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  ASSERT_TRUE(QFile::link(fifo, dir.filePath("to-pipe.png")));
+  ASSERT_TRUE(QFile::link(dir.filePath("missing.png"), dir.filePath("dangling.png")));
+  ASSERT_TRUE(QDir(dir.path()).mkdir("folder.png"));
+  for (const char* name : {"pipe.png", "to-pipe.png", "dangling.png", "folder.png"}) {
+    const TRun run = Stripemaker({"-c", "TBarcode_Code39", "-p", "Barcode=ABC", "-o", dir.filePath(name)});
+    EXPECT_EQ(run.Status, 3) << name;
+    EXPECT_TRUE(run.Err.contains(name)) << run.Err.toStdString();
+  }
+  EXPECT_TRUE(IsFifo(fifo));
+  EXPECT_TRUE(QFileInfo(dir.filePath("to-pipe.png")).isSymLink());
+  EXPECT_FALSE(QFileInfo::exists(dir.filePath("missing.png")));
+
+  const QString real = dir.filePath("real.png"), link = dir.filePath("link.png");
+  WriteFile(real, "old");
+  ASSERT_TRUE(QFile::link(real, link));
+  const TRun run = Stripemaker({"-c", "TBarcode_Code39", "-p", "Barcode=ABC", "-o", link});
+  EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+  EXPECT_TRUE(QFileInfo(link).isSymLink());
+  EXPECT_FALSE(QImage(real).isNull());
+  EXPECT_EQ(FilesIn(dir.path()).filter(QRegularExpression("^\\.")), QStringList());
+}
+
+TEST(CliFiles, OversizedSymbolsAreRefusedBeforeDrawingWithTheirSize) {
+  QTemporaryDir dir;
+  const QString png = dir.filePath("big.png"), svg = dir.filePath("big.svg");
+  const QString digits(100000, '1');
+  struct {
+    QStringList Settings;
+    QString Path;
+    const char* Size;
+  } cases[] = {
+      {{"Module=65536"}, png, "x 80 pixels"},
+      {{"BarcodeHeight=4000000"}, png, "x 4000000 pixels"},
+      {{"StretchWidth=True", "BarcodeWidth=16777216"}, svg, "16777216 x 80 pixels"},
+      {{"StretchWidth=True", "BarcodeWidth=16777216"}, dir.filePath("big.pdf"), "16777216 x 80 pixels"},
+      {{"Ratio=65536"}, png, "x 80 pixels"},
+      {{"Barcode=" + digits}, png, "x 80 pixels"},
+  };
+  for (const auto& c : cases) {
+    QStringList arguments{"-c", "TBarcode_Code39", "-p", "Barcode=ABC", "-o", c.Path};
+    for (const QString& setting : c.Settings) arguments << "-p" << setting;
+    if (c.Settings.first().startsWith("Barcode")) arguments[1] = "TBarcode_Code128";
+    QElapsedTimer timer;
+    timer.start();
+    const TRun run = Stripemaker(arguments);
+    EXPECT_EQ(run.Status, 3) << c.Settings.join(' ').toStdString();
+    EXPECT_TRUE(run.Err.contains(c.Size) && run.Err.contains("limit is 32767 pixels a side")) << run.Err.toStdString();
+    EXPECT_LT(timer.elapsed(), 5000) << c.Settings.join(' ').toStdString();
+  }
+  EXPECT_TRUE(FilesIn(dir.path()).isEmpty());
+
+  // In a batch, the oversized line is reported and the following lines are written.
+  WriteFile(dir.filePath("texts.txt"), "ABC\n" + QByteArray(20000, 'A') + "\nDEF\n");
+  const TRun run =
+      Stripemaker({"-c", "TBarcode_Code39", "--batch", dir.filePath("texts.txt"), "-o", dir.filePath("out")});
+  EXPECT_EQ(run.Status, 3);
+  EXPECT_TRUE(run.Err.contains("line 2: ") && run.Err.contains("pixels")) << run.Err.toStdString();
+  EXPECT_EQ(FilesIn(dir.filePath("out")), (QStringList{"000001.png", "000003.png"}));
+}
+
+TEST(CliFiles, BatchInputIsReadAsAStreamWithBoundedLines) {
+  QTemporaryDir dir;
+  WriteFile(dir.filePath("texts.txt"), QByteArray(70000, '1') + "\r\n12\n34");
+  TRun run = Stripemaker(
+      {"-c", "TBarcode_Code25Interleaved", "--batch", dir.filePath("texts.txt"), "-o", dir.filePath("out")});
+  EXPECT_EQ(run.Status, 1);
+  EXPECT_TRUE(run.Err.contains("line 1: longer than 65536 bytes")) << run.Err.toStdString();
+  EXPECT_EQ(FilesIn(dir.filePath("out")), (QStringList{"000002.png", "000003.png"}));
+
+  // An endless line is reported as soon as it is too long, in constant memory.
+  QProcess process;
+  process.start(STRIPEMAKER, {"-c", "TBarcode_Code39", "--batch", "/dev/zero", "-o", dir.filePath("zero")});
+  QByteArray err;
+  for (int i = 0; i < 100 && !err.contains("line 1: longer than"); ++i) {
+    process.waitForReadyRead(100);
+    err += process.readAllStandardError();
+  }
+  process.kill();
+  process.waitForFinished();
+  EXPECT_TRUE(err.contains("line 1: longer than")) << err.toStdString();
+
+  run = Stripemaker({"-c", "TBarcode_Code39", "--batch", dir.filePath("none.txt"), "-o", dir.filePath("out")});
+  EXPECT_EQ(run.Status, 3);
+  EXPECT_TRUE(run.Err.contains("none.txt: No such file or directory")) << run.Err.toStdString();
+}
+
+TEST(CliFiles, AKilledBatchLeavesOnlyCompleteFilesUnderTheFinalNames) {
+  QTemporaryDir dir;
+  QByteArray texts;
+  for (int i = 0; i < 3000; ++i) texts += "1234567890\n";
+  WriteFile(dir.filePath("texts.txt"), texts);
+  const QString out = dir.filePath("out");
+  for (int delay : {150, 400}) {
+    QProcess process;
+    process.start(STRIPEMAKER, {"-c", "TBarcode_Code25Interleaved", "-p", "Module=3", "--batch",
+                                dir.filePath("texts.txt"), "-o", out, "--format", "bmp"});
+    ASSERT_TRUE(process.waitForStarted());
+    process.waitForFinished(delay);
+    process.kill();
+    process.waitForFinished();
+  }
+  for (const QString& name : QDir(out).entryList(QDir::Files)) {
+    EXPECT_TRUE(QRegularExpression("^\\d{6}\\.bmp$").match(name).hasMatch()) << name.toStdString();
+    EXPECT_FALSE(QImage(QDir(out).filePath(name)).isNull()) << name.toStdString();
+  }
+}
+
+TEST(CliMessages, SayWhatFailedInTheUsersCharacters) {
+  TRun run = Stripemaker({"-c", "TBarcode_Code39", "-p", "Module=\u00e9", "--encode"});
+  EXPECT_EQ(run.Status, 2);
+  EXPECT_TRUE(run.Err.contains("'\u00e9' is not a valid integer")) << run.Err.toStdString();
+
+  run = Stripemaker({"-c", "TBarcode_Code128", "-p", "Barcode=A%7F", "--encode"});
+  EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+  EXPECT_TRUE(run.Out.startsWith("A%7F")) << run.Out.toStdString();
+
+  run = Stripemaker({"-c", "TBarcode_Codabar", "-p", "StartCode=X", "-p", "Barcode=123", "--encode"});
+  EXPECT_EQ(run.Status, 1);
+  EXPECT_TRUE(run.Err.contains("StartCode=X")) << run.Err.toStdString();
+
+  QTemporaryDir dir;
+  run = Stripemaker(
+      {"-c", "TBarcode_Code39", "-p", "Barcode=ABC", "-p", "LeftMargin=-1000", "-o", dir.filePath("a.png")});
+  EXPECT_EQ(run.Status, 3);
+  EXPECT_TRUE(run.Err.contains("empty")) << run.Err.toStdString();
+
+  WriteFile(dir.filePath("plain"), "ABC\n");
+  run = Stripemaker({"-c", "TBarcode_Code39", "--batch", dir.filePath("plain"), "-o", dir.filePath("plain/out")});
+  EXPECT_EQ(run.Status, 3);
+  EXPECT_TRUE(run.Err.contains("cannot create folder") && run.Err.contains("Not a directory")) << run.Err.toStdString();
+
+  run = Stripemaker({"--help"});
+  EXPECT_TRUE(run.Out.simplified().contains("before Barcode")) << run.Out.toStdString();
+}
+
+TEST(CliFiles, StretchedSymbolsGoIntoPdfLosslessly) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("s.pdf");
+  const TRun run = Stripemaker({"-c", "TBarcode_Code39", "-p", "Barcode=ABC", "-p", "DisplayText=dtBarcode", "-p",
+                                "StretchWidth=True", "-p", "BarcodeWidth=500", "-o", path});
+  ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+  const QByteArray pdf = Contents(path);
+  EXPECT_TRUE(pdf.contains("/Width 500"));
+  EXPECT_FALSE(pdf.contains("/DCTDecode"));
 }
 
 }  // namespace

@@ -7,7 +7,7 @@ using tessel::generator::UnescapeText;
 
 TEST(TextEscape, EscapesPercentControlAndHighBytes) {
   EXPECT_EQ(EscapeText("50%"), "50%%");
-  EXPECT_EQ(EscapeText(std::string("A\tB\x7F\x80\xFF", 6)), "A%09B\x7F%80%FF");
+  EXPECT_EQ(EscapeText(std::string("A\tB\x7F\x80\xFF", 6)), "A%09B%7F%80%FF");  // DEL is a control byte
   EXPECT_EQ(EscapeText(std::string(1, '\0')), "%00");
 }
 

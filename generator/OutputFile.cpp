@@ -1,0 +1,178 @@
+#include "generator/OutputFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace tessel::generator {
+namespace {
+
+QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// The file a path finally names, and how it may be replaced.
+struct TTarget {
+  std::string Path;                    // symbolic links resolved
+  std::optional<mode_t> ExistingMode;  // permissions of the file being replaced
+  QString Refusal;                     // non-empty: the path must not be written
+};
+
+TTarget ResolveTarget(const std::string& path) {
+  TTarget target;
+  struct stat link {};
+  if (lstat(path.c_str(), &link) != 0) {
+    if (errno != ENOENT) target.Refusal = SystemReason(errno);
+    target.Path = path;
+    return target;
+  }
+  struct stat file {};
+  if (S_ISLNK(link.st_mode) && stat(path.c_str(), &file) != 0)
+    target.Refusal = "it is a symbolic link to a missing file";
+  else if (!S_ISLNK(link.st_mode))
+    file = link;
+  if (target.Refusal.isEmpty() && !S_ISREG(file.st_mode))
+    target.Refusal = S_ISDIR(file.st_mode) ? "it is a folder" : "it is not a regular file";
+  if (!target.Refusal.isEmpty()) return target;
+  target.ExistingMode = file.st_mode & 07777;
+  if (S_ISLNK(link.st_mode)) {
+    char resolved[PATH_MAX];
+    if (!realpath(path.c_str(), resolved)) {
+      target.Refusal = SystemReason(errno);
+      return target;
+    }
+    target.Path = resolved;
+  } else {
+    target.Path = path;
+  }
+  return target;
+}
+
+// The permissions a new file gets: read and write for all, less the umask.
+mode_t NewFileMode() {
+  const mode_t mask = umask(0);
+  umask(mask);
+  return 0666 & ~mask;
+}
+
+// A temporary next to the final file (see TTemporaryName).
+class TTemporary {
+ public:
+  TTemporary(const std::string& finalPath, [[maybe_unused]] TTemporaryName kind) : finalPath_(finalPath) {
+    const std::string::size_type slash = finalPath.rfind('/');
+    folder_ = slash == std::string::npos ? "." : slash == 0 ? "/" : finalPath.substr(0, slash);
+    base_ = slash == std::string::npos ? finalPath : finalPath.substr(slash + 1);
+#ifdef O_TMPFILE
+    if (kind == TTemporaryName::UnnamedWherePossible) {
+      fd_ = open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+      if (fd_ >= 0) return;
+    }
+#endif
+    std::string name = HiddenName("XXXXXX");
+    fd_ = mkostemps(name.data(), static_cast<int>(std::strlen(TemporarySuffix)), O_CLOEXEC);
+    if (fd_ >= 0) name_ = name;
+  }
+  ~TTemporary() {
+    if (fd_ >= 0) close(fd_);
+    if (!name_.empty()) unlink(name_.c_str());
+  }
+  TTemporary(const TTemporary&) = delete;
+  TTemporary& operator=(const TTemporary&) = delete;
+
+  bool Opened() const { return fd_ >= 0; }
+
+  // Writes everything, retrying short and interrupted writes.
+  bool Write(const QByteArray& contents) {
+    const char* data = contents.constData();
+    qsizetype left = contents.size();
+    while (left > 0) {
+      const ssize_t written = write(fd_, data, static_cast<size_t>(left));
+      if (written < 0 && errno == EINTR) continue;
+      if (written == 0) errno = EIO;
+      if (written <= 0) return false;
+      data += written;
+      left -= written;
+    }
+    return true;
+  }
+
+  bool SetMode(mode_t mode) { return fchmod(fd_, mode) == 0; }
+
+  // Syncs and closes the temporary and gives it the final name.
+  bool Commit() {
+    if (fsync(fd_) != 0) return false;
+    if (name_.empty() && !LinkUnnamed()) return false;
+    const int fd = fd_;
+    fd_ = -1;
+    if (close(fd) != 0) return false;
+    if (rename(name_.c_str(), finalPath_.c_str()) != 0) return false;
+    name_.clear();
+    SyncFolder();
+    return true;
+  }
+
+ private:
+  static constexpr const char* TemporarySuffix = ".tmp";
+
+  std::string HiddenName(const std::string& unique) const {
+    return folder_ + "/." + base_ + "-" + unique + TemporarySuffix;
+  }
+
+  // Gives an unnamed temporary a hidden name, to be renamed over the final
+  // file (a link cannot replace an existing name itself).
+  bool LinkUnnamed() {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd_);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      const std::string name = HiddenName(QString::number(QRandomGenerator::global()->generate64(), 36).toStdString());
+      if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+        name_ = name;
+        return true;
+      }
+      if (errno != EEXIST) return false;
+    }
+    return false;
+  }
+
+  // Makes the rename durable; the contents are already on disk, so a file
+  // system that cannot sync folders is no failure.
+  void SyncFolder() const {
+    const int fd = open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
+  }
+
+  std::string finalPath_, folder_, base_;
+  std::string name_;  // the temporary's name once it has one
+  int fd_ = -1;
+};
+
+}  // namespace
+
+QString ReplaceFile(const QString& Path, const QByteArray& Contents, TTemporaryName Temporary) {
+  const TTarget target = ResolveTarget(QFile::encodeName(Path).toStdString());
+  if (!target.Refusal.isEmpty()) return target.Refusal;
+  TTemporary temporary(target.Path, Temporary);
+  if (!temporary.Opened()) return SystemReason(errno);
+  if (!temporary.SetMode(target.ExistingMode.value_or(NewFileMode())) || !temporary.Write(Contents) ||
+      !temporary.Commit())
+    return SystemReason(errno);
+  return {};
+}
+
+QString MakeFolder(const QString& Path) {
+  std::error_code error;
+  std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(Path).toStdString()), error);
+  return error ? QString::fromLocal8Bit(error.message().c_str()) : QString();
+}
+
+}  // namespace tessel::generator
