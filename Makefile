@@ -12,7 +12,7 @@ CMAKE_FLAGS ?=
 
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: all deps build run test test-fast test-asan bench fuzz format format-check install clean
+.PHONY: all deps build run test test-fast test-asan bench fuzz tidy format format-check install clean
 
 all: build
 
@@ -72,6 +72,11 @@ fuzz: deps
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# clang-tidy with the checks in .clang-tidy on every source file of the
+# build; any finding fails.
+tidy: build
+	run-clang-tidy -p $(BUILD) -quiet -j $(JOBS) '$(CURDIR)/(core|check|components|symbologies|platform|generator|examples|tests)/'
 
 # Fails when clang-format would change a tracked source file.
 format-check: deps

@@ -94,8 +94,7 @@ std::unique_ptr<TBarcode> CreateBarcode(const QString& className) {
   std::unique_ptr<TComponent> component(CreateComponent(ToLatin1(className, "the class name"), nullptr));
   auto* barcode = dynamic_cast<TBarcode*>(component.get());
   if (!barcode) throw TExit{ExitUsage, QString("unknown symbology class '%1' (see --classes)").arg(className)};
-  component.release();
-  return std::unique_ptr<TBarcode>(barcode);
+  return std::unique_ptr<TBarcode>(static_cast<TBarcode*>(component.release()));
 }
 
 // The component of a catalogue entry with the window's defaults applied.

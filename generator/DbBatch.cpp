@@ -86,7 +86,7 @@ QString BaseName(const TRecordStream& stream, qint64 recNo, const QString& previ
     problem = "the key is empty";
   else if (key == previousKey)
     problem = "the key repeats the previous record's";
-  const QString name = SafeFileName(key);
+  QString name = SafeFileName(key);
   if (problem.isEmpty() && name.size() > MaxBaseNameLength) problem = "the key is too long for a file name";
   return name;
 }

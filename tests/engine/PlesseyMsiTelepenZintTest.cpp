@@ -77,7 +77,7 @@ TEST(ZintCrossCheck, PlesseyAgreesUpToTheTerminationBar) {
     const std::string ours = Encode(bc, text, true).Pattern;
     const std::string data = ours.substr(0, ours.size() - 2 - sharedTail.size());
     EXPECT_EQ(ours.substr(data.size()), "58" + sharedTail);
-    EXPECT_EQ(ZintPlesseyLines(zint.Rows[0]), data + "7" + sharedTail);
+    EXPECT_EQ(ZintPlesseyLines(zint.Rows[0]), data + std::string("7").append(sharedTail));
   }
 }
 

@@ -94,14 +94,14 @@ static std::vector<int> RunsOf(const std::vector<TColor>& line, TColor backgroun
 }
 
 std::vector<int> TRecordingCanvas::RowRuns(int y, TColor background) const {
-  std::vector<TColor> line;
-  for (int x = 0; x < width_; ++x) line.push_back(Pixel(x, y));
+  std::vector<TColor> line(static_cast<std::size_t>(std::max(width_, 0)));
+  for (int x = 0; x < width_; ++x) line[static_cast<std::size_t>(x)] = Pixel(x, y);
   return RunsOf(line, background);
 }
 
 std::vector<int> TRecordingCanvas::ColumnRuns(int x, TColor background) const {
-  std::vector<TColor> line;
-  for (int y = 0; y < height_; ++y) line.push_back(Pixel(x, y));
+  std::vector<TColor> line(static_cast<std::size_t>(std::max(height_, 0)));
+  for (int y = 0; y < height_; ++y) line[static_cast<std::size_t>(y)] = Pixel(x, y);
   return RunsOf(line, background);
 }
 

@@ -100,6 +100,7 @@ TEST(ReedSolomon, SymbologiesEncodeFromSeveralThreadsAtOnce) {
   std::latch start(threads);
   std::vector<std::string> results(threads);
   std::vector<std::thread> workers;
+  workers.reserve(threads);
   for (int i = 0; i < threads; ++i)
     workers.emplace_back([&, i] {
       TBarcode_AP4SC ap(nullptr);

@@ -135,7 +135,7 @@ class CupsPrinting : public WindowTest {
     while (waited.elapsed() < 90000) {
       const QSet<QString> added = PdfFilesIn(outFolder_) - before_;
       if (!added.isEmpty()) {
-        const QString file = *added.begin();
+        QString file = *added.begin();
         const qint64 size = QFileInfo(file).size();
         QTest::qWait(500);  // complete when its size stays put
         if (size > 0 && QFileInfo(file).size() == size) return file;

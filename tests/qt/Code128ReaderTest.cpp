@@ -37,9 +37,9 @@ TEST(Code128Reader, SubsetChangesShiftAndFNC4) {
       "Hello\tWorld 12345678 ab",
       "a\tb",             // Shift to subset A
       "A\tB\x01\x02xyz",  // latch to B after A
-      "\x01\x02\x03"
-      "abc123456\x1F",                         // A, B, C, A
-      "12345",                                 // odd digit run: one digit first
+      "\x01\x02\x03"      // NOLINT(bugprone-suspicious-missing-comma): split so that \x03 ends before "abc"
+      "abc123456\x1F",    // A, B, C, A
+      "12345",            // odd digit run: one digit first
       "caf\xE9 \xC0\xC1\xC2\xC3\xC4\xC5 end",  // single and latched FNC4
       "\xE1\x81",                              // FNC4 with Shift
       "\xB1"
