@@ -104,14 +104,14 @@ void TBarcode::SetLocked(bool Value) {
     ClearRegion(*canvas, savedRegion_, false);
     NotifyImageChanged();
   }
-  if (InternalClear(false, nullptr, true, true, -1) == ecValid) Draw();
+  Redraw();
 }
 
 // ---- change mechanism ------------------------------------------------------
 
 void TBarcode::DoChange(bool NotifyChange) {
   if (!locked_ && !Loading()) {
-    if (InternalClear(false, nullptr, true, true, -1) == ecValid) Draw();
+    Redraw();
   }
   if (NotifyChange) {
     if (LinkChangeHandler) LinkChangeHandler(this);
@@ -126,7 +126,7 @@ void TBarcode::Changed() {
     bool& flag;
     ~TResetFlag() { flag = false; }
   } reset{inChange_};
-  InternalClear(true, &previousTextFont_, false, true, -1);
+  Erase(&previousTextFont_);
   // A composite partner erases itself with the old font too.
   const TFont newFont(textFont_);
   textFont_.Assign(previousTextFont_);
@@ -176,7 +176,7 @@ void TBarcode::Assign(const TPersistent* Source) {
 
 void TBarcode::Loaded() {
   TComponent::Loaded();
-  if (InternalClear(false, nullptr, true, true, -1) == ecValid) Draw();
+  Redraw();
 }
 
 void TBarcode::Notification(TComponent* AComponent, TOperation Operation) {

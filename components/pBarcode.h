@@ -185,8 +185,24 @@ class TBarcode : public TComponent {
 
   // Turns a layout error into OnInvalidLength or OnInvalidChar.
   void ReportError(int ErrorCode);
-  // Erases the symbol as laid out with the current settings, silently.
-  void Erase() { InternalClear(true, nullptr, false, true, -1); }
+  // The arguments of InternalClear, by name.
+  static constexpr bool ClearSilently = true;     // raise no invalid-text events
+  static constexpr bool ClearReporting = false;   // raise them
+  static constexpr bool OnSpaceColor = true;      // paint the region with SpaceColor
+  static constexpr bool OnBrushColor = false;     // paint it with the canvas's current brush
+  static constexpr bool ReservedArgument = true;  // unused; kept for classes that override InternalClear
+  static constexpr int NoExtraFontSize = -1;      // the component's own ExtraFontSize
+
+  // Erases the symbol as laid out with the current settings (or Font),
+  // silently.
+  void Erase(const TFont* Font = nullptr) {
+    InternalClear(ClearSilently, Font, OnBrushColor, ReservedArgument, NoExtraFontSize);
+  }
+  // Paints the region of the symbol with SpaceColor and draws it there; an
+  // invalid text raises its event and draws nothing.
+  void Redraw() {
+    if (InternalClear(ClearReporting, nullptr, OnSpaceColor, ReservedArgument, NoExtraFontSize) == ecValid) Draw();
+  }
 
   // The setter forms: Plain stores and redraws; Erasing erases first;
   // Composite also lets a composite partner erase and follow.

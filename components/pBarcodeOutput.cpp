@@ -128,7 +128,9 @@ void TBarcode::Draw() {
   ReportError(error);
 }
 
-void TBarcode::Clear(bool UseSpaceColor) { InternalClear(false, nullptr, UseSpaceColor, false, -1); }
+void TBarcode::Clear(bool UseSpaceColor) {
+  InternalClear(ClearReporting, nullptr, UseSpaceColor, !ReservedArgument, NoExtraFontSize);
+}
 
 TBarcodeDefineExtra TBarcode::FullDefine(bool AutoCheckDigit, double Ratio, TDisplayText DisplayText,
                                          TTextAlignment TextAlignment, const TFont* Font, int Angle,
