@@ -100,10 +100,10 @@ TFont FontFromText(std::string_view FontText) {
   font.SetColor(item(2) ? ColorByName(Trim(*item(2)), static_cast<TColor>(IntOrDefault(*item(2), 0))) : 0);
   font.SetCharset(item(3) ? IntOrDefault(*item(3), FallbackCharset) : FallbackCharset);
   std::string joined = ",";
-  for (const std::string& i : items) joined += i + ",";
+  for (const std::string& i : items) joined.append(i).append(",");
   TFontStyles styles;
   for (const TStyleName& style : StyleNames)
-    if (joined.find("," + std::string(style.Name) + ",") != std::string::npos) styles.Include(style.Style);
+    if (joined.find(std::string(",").append(style.Name).append(",")) != std::string::npos) styles.Include(style.Style);
   font.SetStyle(styles);
   return font;
 }
@@ -141,8 +141,12 @@ bool SetBarColors(TBarcode& Barcode, const std::array<TColor, BarColorCount>& Co
         name = known.Name;
         break;
       }
-    numbers += (numbers.empty() ? "" : ",") + std::to_string(color);
-    names += (names.empty() ? "" : ",") + name;
+    if (!numbers.empty()) {
+      numbers += ',';
+      names += ',';
+    }
+    numbers += std::to_string(color);
+    names += name;
   }
   try {
     SetPropValue(Barcode, BarColorsProperty, numbers);
