@@ -50,13 +50,14 @@ const char* const WindowFontFamily = "Tahoma";
 const QColor LinkColor(0, 0, 255);
 const QColor ErrorColor(255, 0, 0);
 
-struct TStatusPanelSpec {
+struct TStatusPanelLayout {
   const char* Text;
   int Width;
   bool OwnerDraw;
 };
-constexpr TStatusPanelSpec StatusPanelSpecs[] = {{"Type:", 40, false}, {"", 100, true},       {"Barcode: ", 65, false},
-                                                 {"", 200, true},      {"State:", 45, false}, {"", 180, true}};
+constexpr TStatusPanelLayout StatusPanelLayouts[] = {{"Type:", 40, false},     {"", 100, true},
+                                                     {"Barcode: ", 65, false}, {"", 200, true},
+                                                     {"State:", 45, false},    {"", 180, true}};
 // The encoded-text panel grows with the window beyond this width.
 constexpr int EncodedPanelMinimum = 200;
 constexpr int OtherPanelsWidth = 440;
@@ -211,8 +212,8 @@ void TfrmDemo::BuildLayout() {
   panBottom->OnResize = [this] { panBottomResize(); };
 
   staBarcode = new TStatusPanels(this);
-  for (const TStatusPanelSpec& spec : StatusPanelSpecs)
-    staBarcode->Panels().push_back({spec.Text, spec.Width, spec.OwnerDraw});
+  for (const TStatusPanelLayout& panel : StatusPanelLayouts)
+    staBarcode->Panels().push_back({panel.Text, panel.Width, panel.OwnerDraw});
   staBarcode->OnDrawPanel = [this](QPainter& painter, int index, const QRect& rect) {
     staBarcodeDrawPanel(painter, index, rect);
   };
