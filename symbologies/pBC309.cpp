@@ -3,6 +3,7 @@
 #include <array>
 
 #include "check/pCheck.h"
+#include "core/pCommon.h"
 #include "symbologies/pBCFramed.h"
 
 namespace tessel {
@@ -18,7 +19,7 @@ constexpr std::array<std::string_view, 10> Tabelle_BC309 = {"505000", "500500", 
 }  // namespace
 
 bool TBarcode_BC309::VerifyChar(const std::string& Barcode, int Index, bool) {
-  return CharSet_BC309.find(Barcode[static_cast<std::size_t>(Index - 1)]) != std::string_view::npos;
+  return CharInSet(CharSet_BC309, Barcode, Index);
 }
 
 std::string TBarcode_BC309::AppendCheckDigit(const std::string& Barcode) { return Barcode + Mod10Com_Check(Barcode); }

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/pCommon.h"
 #include "symbologies/pBCFramed.h"
 
 namespace tessel {
@@ -26,7 +27,7 @@ static_assert(Tabelle_BC412.size() == CharSet_BC412.size());
 }  // namespace
 
 bool TBarcode_BC412::VerifyChar(const std::string& Barcode, int Index, bool) {
-  return CharSet_BC412.find(Barcode[static_cast<std::size_t>(Index - 1)]) != std::string_view::npos;
+  return CharInSet(CharSet_BC412, Barcode, Index);
 }
 
 std::string TBarcode_BC412::AppendCheckDigit(const std::string& Barcode) {

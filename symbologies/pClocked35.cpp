@@ -3,6 +3,7 @@
 #include <array>
 
 #include "check/pCheck.h"
+#include "core/pCommon.h"
 
 namespace tessel {
 namespace {
@@ -27,7 +28,7 @@ std::string_view Entry(char C) {
 }  // namespace
 
 bool TBarcode_Clocked35::VerifyChar(const std::string& Barcode, int Index, bool) {
-  return CharSet_Clocked35.find(Barcode[static_cast<std::size_t>(Index - 1)]) != std::string_view::npos;
+  return CharInSet(CharSet_Clocked35, Barcode, Index);
 }
 
 std::string TBarcode_Clocked35::AppendCheckDigit(const std::string& Barcode) {

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "check/pCheck.h"
+#include "core/pCommon.h"
 
 namespace tessel {
 namespace {
@@ -14,7 +15,7 @@ constexpr std::array<std::string_view, 10> Patterns = {"61505", "50516", "50606"
 }  // namespace
 
 bool TBarcode_Coop25::VerifyChar(const std::string& Barcode, int Index, bool) {
-  return CharSet.find(Barcode[Index - 1]) != std::string_view::npos;
+  return CharInSet(CharSet, Barcode, Index);
 }
 
 std::string TBarcode_Coop25::AppendCheckDigit(const std::string& Barcode) {
