@@ -19,8 +19,33 @@ constexpr std::string_view SpaceCode = FourStateCharBars(' ');  // the bars of a
 
 // PostBar postal-code letter code: letter A-Z -> three bars.
 constexpr std::array<std::string_view, 26> Tabelle_PostBar_Letters = {
-    "002", "010", "011", "012", "020", "021", "022", "001", "101", "102", "110", "111", "000",   // A-M
-    "120", "121", "122", "200", "201", "202", "210", "211", "212", "220", "221", "222", "100"};  // N-Z
+    "002",  // [0] A
+    "010",  // [1] B
+    "011",  // [2] C
+    "012",  // [3] D
+    "020",  // [4] E
+    "021",  // [5] F
+    "022",  // [6] G
+    "001",  // [7] H
+    "101",  // [8] I
+    "102",  // [9] J
+    "110",  // [10] K
+    "111",  // [11] L
+    "000",  // [12] M
+    "120",  // [13] N
+    "121",  // [14] O
+    "122",  // [15] P
+    "200",  // [16] Q
+    "201",  // [17] R
+    "202",  // [18] S
+    "210",  // [19] T
+    "211",  // [20] U
+    "212",  // [21] V
+    "220",  // [22] W
+    "221",  // [23] X
+    "222",  // [24] Y
+    "100",  // [25] Z
+};          // N-Z
 
 // What follows the format character before the fields.
 enum TPrefix { pxNone, pxDigits, pxPostalCode, pxCharacter };
