@@ -69,7 +69,7 @@ constexpr const char* Code128Widths[107] = {
 
 }  // namespace
 
-std::vector<int> PatternValues(std::string pattern) {
+std::vector<int> PatternValues(const std::string& pattern) {
   // Line characters to module widths: bars '5'..'8' and spaces '0'..'3' are
   // one to four modules; the composite kinds 'f'..'i' and 'a'..'d' as their plain ones.
   std::string widths;

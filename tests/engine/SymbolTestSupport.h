@@ -45,6 +45,6 @@ std::vector<TRect> LastBoxes(const TRecordingCanvas& canvas, std::size_t count);
 // The values of a Code 128 pattern, read back through the standard's table
 // kept in the test support (not the encoder's); composite line kinds read as
 // plain ones, -1 for a character that is in no row of it.
-std::vector<int> PatternValues(std::string pattern);
+std::vector<int> PatternValues(const std::string& pattern);
 
 }  // namespace tessel::testing
