@@ -169,6 +169,8 @@ void TBarcode::Assign(const TPersistent* Source) {
   OnInvalidLength = source->OnInvalidLength;
   OnDrawText = source->OnDrawText;
   LinkChangeHandler = source->LinkChangeHandler;
+  // OnDrawBarcode and Locked stay as they are on purpose: the drawing hook
+  // belongs to the target's own owner, and a copy must not lock or unlock it.
   Erase();
   DoClearForComposite();
   DoChange(true);

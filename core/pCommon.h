@@ -23,4 +23,10 @@ std::string ExpandByTable(std::string_view S, std::span<const std::string_view> 
 // True when every character of S is a decimal digit.
 bool IsDigits(std::string_view S);
 
+// True when the character at the 1-based Index of Barcode is one of CharSet
+// (the usual VerifyChar of a symbology with a fixed character set).
+inline bool CharInSet(std::string_view CharSet, std::string_view Barcode, int Index) {
+  return CharSet.find(Barcode[static_cast<std::size_t>(Index - 1)]) != std::string_view::npos;
+}
+
 }  // namespace tessel

@@ -112,30 +112,23 @@ void SelectTextFont(TCanvas& Canvas, const TBarcodeDefine& Define, bool Reduced)
   }
 }
 
-int BuildBarcodeParameters(TCanvas* Canvas, const std::string& Barcode, TBarcodeDefineExtra& Define,
-                           TBarcodeParameters& Parameters, int Left, int Top, int Height, int ResolutionX,
-                           int ResolutionY, const TCustomRotation* Rotation) {
-  const int error = VerifyBarcode(Barcode, Define);
-  if (error != ecValid) return error;
+namespace {
 
-  TBarcodeParameters& p = Parameters;
-  p = TBarcodeParameters{};
-  Left = ClampExtent(Left);
-  Top = ClampExtent(Top);
-  Height = ClampExtent(Height);
-  Define.Module = std::clamp(Define.Module, 0, MaxModule);
-  p.Left = Left;
-  p.Top = Top;
-
+// The device's resolutions and their aspect ratio, or the rotation's ratio
+// when an outer rotation lays the symbol out.
+void SetResolution(TBarcodeParameters& p, int ResolutionX, int ResolutionY, const TCustomRotation* Rotation) {
   if (Rotation) {
     p.AspectRatio = Rotation->AspectRatio;
-  } else {
-    TPrinter* printer = ResolutionX == 0 || ResolutionY == 0 ? Platform().Printer() : nullptr;
-    p.ResolutionX = ResolutionX != 0 ? ResolutionX : GetPrinterResolution(printer, true);
-    p.ResolutionY = ResolutionY != 0 ? ResolutionY : GetPrinterResolution(printer, false);
-    p.AspectRatio = p.ResolutionX > 0 && p.ResolutionY > 0 ? double(p.ResolutionX) / p.ResolutionY : 1.0;
+    return;
   }
+  TPrinter* printer = ResolutionX == 0 || ResolutionY == 0 ? Platform().Printer() : nullptr;
+  p.ResolutionX = ResolutionX != 0 ? ResolutionX : GetPrinterResolution(printer, true);
+  p.ResolutionY = ResolutionY != 0 ? ResolutionY : GetPrinterResolution(printer, false);
+  p.AspectRatio = p.ResolutionX > 0 && p.ResolutionY > 0 ? double(p.ResolutionX) / p.ResolutionY : 1.0;
+}
 
+// The symbology's pattern, its width in pixels and the text it shows.
+void EncodePattern(TBarcodeParameters& p, const std::string& Barcode, const TBarcodeDefineExtra& Define, int Height) {
   if (Define.MakeData) p.Pattern = Define.MakeData(Barcode, Define.AutoCheckDigit, p.FullEncoded);
   p.LinesWidth = GetLinesWidth(p.Pattern, Define.Module, Define.Ratio);
 
@@ -147,9 +140,11 @@ int BuildBarcodeParameters(TCanvas* Canvas, const std::string& Barcode, TBarcode
   p.SymbolWidth = p.TotalWidth = p.LinesWidth;
   p.LinesHeight = p.TotalHeight = Height;
   p.Angle = Define.Angle * std::numbers::pi / 180.0;
+}
 
-  // Quiet zones and the texts a symbology prints in them. Without a canvas
-  // they are measured on a scratch bitmap when the platform has one.
+// Quiet zones and the texts a symbology prints in them. Without a canvas
+// they are measured on a scratch bitmap when the platform has one.
+void MeasureQuietZones(TCanvas* Canvas, const TBarcodeDefineExtra& Define, TBarcodeParameters& p) {
   int leftTextWidth = 0, rightTextWidth = 0;
   if (Define.GetQuietZonesWidth) {
     std::unique_ptr<TBitmap> scratch;
@@ -170,51 +165,82 @@ int BuildBarcodeParameters(TCanvas* Canvas, const std::string& Barcode, TBarcode
   p.LeftZoneWidth = leftTextWidth + p.LeftSpacing;
   p.RightZoneWidth = rightTextWidth + p.RightSpacing;
   p.SymbolWidth = p.TotalWidth = p.LinesWidth + p.LeftZoneWidth + p.RightZoneWidth;
+}
 
+// The text's left edge for the alignment, from its measured width.
+int AlignedTextLeft(TTextAlignment Alignment, const TBarcodeParameters& p) {
+  switch (Alignment) {
+    case taLeft:
+    case taJustify: return p.LeftZoneWidth;
+    case taCenter: return p.LeftZoneWidth + (p.LinesWidth - p.TextWidth) / 2;
+    case taRight: return p.SymbolWidth - p.RightZoneWidth - p.TextWidth;
+    case taCenterQuietZone: return (p.SymbolWidth - p.TextWidth) / 2;
+    case taRightQuietZone: return p.SymbolWidth - p.TextWidth;
+    case taLeftQuietZone:
+    case taJustifyQuietZone:
+    case taCustom: break;
+  }
+  return 0;
+}
+
+// The text's size and place in the text font, after the prepare hook had its say.
+void MeasureText(TCanvas& Canvas, TBarcodeDefineExtra& Define, TBarcodeParameters& p) {
+  TCanvasStateSaver saved(Canvas);
+  SelectTextFont(Canvas, Define, false);
+  Canvas.CharExtra = 1;
+  bool Continue = true;
+  if (Define.CustomDrawText) {
+    TPoint leftTop, rightBottom;
+    std::span<const int> dx;
+    Define.CustomDrawText(Canvas, dtsPrepare, Define, p, Continue, leftTop, rightBottom, dx);
+    SelectTextFont(Canvas, Define, false);  // the hook may have changed the font
+  }
+  if (!Continue || p.Text.empty()) return;
+  p.TextWidth = Canvas.TextWidth(p.Text);
+  p.TextLeft = AlignedTextLeft(Define.TextAlignment, p);
+  p.TextHeight = Round(Canvas.TextHeight(p.Text) * p.AspectRatio);
+  p.TextTop = Define.TextPosition == tpTopIn || Define.TextPosition == tpTopOut ? 0 : p.LinesHeight - p.TextHeight;
+}
+
+// Moves the symbol right and down so text that starts before it fits, and
+// grows the totals to take in the text.
+void FitTextIntoTotals(const TBarcodeDefineExtra& Define, TBarcodeParameters& p) {
+  p.TopOffset = std::max(0, -p.TextTop);
+  p.TextTop += p.TopOffset;
+  p.TotalHeight = std::max(p.LinesHeight + p.TopOffset, p.TextTop + p.TextHeight);
+  p.LeftOffset = std::max(0, -p.TextLeft);
+  p.TextLeft += p.LeftOffset;
+  p.TotalWidth = IsJustified(Define.TextAlignment) ? p.SymbolWidth + p.LeftOffset
+                                                   : std::max(p.SymbolWidth + p.LeftOffset, p.TextLeft + p.TextWidth);
+}
+
+}  // namespace
+
+int BuildBarcodeParameters(TCanvas* Canvas, const std::string& Barcode, TBarcodeDefineExtra& Define,
+                           TBarcodeParameters& Parameters, int Left, int Top, int Height, int ResolutionX,
+                           int ResolutionY, const TCustomRotation* Rotation) {
+  const int error = VerifyBarcode(Barcode, Define);
+  if (error != ecValid) return error;
+
+  TBarcodeParameters& p = Parameters;
+  p = TBarcodeParameters{};
+  p.Left = ClampExtent(Left);
+  p.Top = ClampExtent(Top);
+  Define.Module = std::clamp(Define.Module, 0, MaxModule);
+
+  SetResolution(p, ResolutionX, ResolutionY, Rotation);
+  EncodePattern(p, Barcode, Define, ClampExtent(Height));
+  MeasureQuietZones(Canvas, Define, p);
   if (Canvas) {
-    if (Define.DisplayText != dtNone) {
-      TCanvasStateSaver saved(*Canvas);
-      SelectTextFont(*Canvas, Define, false);
-      Canvas->CharExtra = 1;
-      bool Continue = true;
-      if (Define.CustomDrawText) {
-        TPoint leftTop, rightBottom;
-        std::span<const int> dx;
-        Define.CustomDrawText(*Canvas, dtsPrepare, Define, p, Continue, leftTop, rightBottom, dx);
-        SelectTextFont(*Canvas, Define, false);  // the hook may have changed the font
-      }
-      if (Continue && !p.Text.empty()) {
-        p.TextWidth = Canvas->TextWidth(p.Text);
-        switch (Define.TextAlignment) {
-          case taLeft:
-          case taJustify: p.TextLeft = p.LeftZoneWidth; break;
-          case taCenter: p.TextLeft = p.LeftZoneWidth + (p.LinesWidth - p.TextWidth) / 2; break;
-          case taRight: p.TextLeft = p.SymbolWidth - p.RightZoneWidth - p.TextWidth; break;
-          case taCenterQuietZone: p.TextLeft = (p.SymbolWidth - p.TextWidth) / 2; break;
-          case taRightQuietZone: p.TextLeft = p.SymbolWidth - p.TextWidth; break;
-          case taLeftQuietZone:
-          case taJustifyQuietZone:
-          case taCustom: p.TextLeft = 0; break;
-        }
-        p.TextHeight = Round(Canvas->TextHeight(p.Text) * p.AspectRatio);
-        p.TextTop =
-            Define.TextPosition == tpTopIn || Define.TextPosition == tpTopOut ? 0 : p.LinesHeight - p.TextHeight;
-      }
-    }
-    p.TopOffset = std::max(0, -p.TextTop);
-    p.TextTop += p.TopOffset;
-    p.TotalHeight = std::max(p.LinesHeight + p.TopOffset, p.TextTop + p.TextHeight);
-    p.LeftOffset = std::max(0, -p.TextLeft);
-    p.TextLeft += p.LeftOffset;
-    p.TotalWidth = IsJustified(Define.TextAlignment) ? p.SymbolWidth + p.LeftOffset
-                                                     : std::max(p.SymbolWidth + p.LeftOffset, p.TextLeft + p.TextWidth);
+    if (Define.DisplayText != dtNone) MeasureText(*Canvas, Define, p);
+    FitTextIntoTotals(Define, p);
   }
 
   if (Rotation) {
-    p.Origin = TranslateQuad2D({Left, Top}, Rotation->Size, p.AspectRatio, p.Angle);
+    p.Origin = TranslateQuad2D({p.Left, p.Top}, Rotation->Size, p.AspectRatio, p.Angle);
     p.RotationOffset = Rotation->Offset;
   } else {
-    p.Origin = TranslateQuad2D({Left, Top}, {p.TotalWidth, p.TotalHeight}, p.AspectRatio, p.Angle);
+    p.Origin = TranslateQuad2D({p.Left, p.Top}, {p.TotalWidth, p.TotalHeight}, p.AspectRatio, p.Angle);
   }
   return ecValid;
 }

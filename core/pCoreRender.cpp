@@ -81,56 +81,84 @@ void DrawLines(TCanvas& Canvas, const TBarcodeDefineExtra& Define, const TBarcod
   }
 }
 
+// The columns of the box cleared behind the text: the whole width for text
+// outside the bars or placed freely, else the text with its padding.
+void TextBoxColumns(const TBarcodeDefineExtra& Define, const TBarcodeParameters& P, TPoint& LeftTop,
+                    TPoint& RightBottom) {
+  const bool outside = Define.TextPosition == tpTopOut || Define.TextPosition == tpBottomOut;
+  if (outside || Define.TextAlignment == taCustom) {
+    LeftTop.X = 0;
+    RightBottom.X = P.TotalWidth - 1;
+    return;
+  }
+  const int pad = ModulesToPixels(Define.TextHSpacing, Define.Module);
+  switch (Define.TextAlignment) {
+    case taLeft:
+    case taLeftQuietZone:
+      LeftTop.X = P.TextLeft;
+      RightBottom.X = std::min(P.TextLeft + P.TextWidth + pad, P.TotalWidth) - 1;
+      break;
+    case taCenter:
+    case taCenterQuietZone:
+      LeftTop.X = std::max(P.TextLeft - pad, 0);
+      RightBottom.X = std::min(P.TextLeft + P.TextWidth + pad, P.TotalWidth) - 1;
+      break;
+    case taRight:
+    case taRightQuietZone:
+      LeftTop.X = std::max(P.TextLeft - pad, 0);
+      RightBottom.X = P.TextLeft + P.TextWidth - 1;
+      break;
+    case taJustify:
+      LeftTop.X = P.LeftOffset + P.LeftZoneWidth;
+      RightBottom.X = LeftTop.X + P.LinesWidth - 1;
+      break;
+    case taJustifyQuietZone:
+      LeftTop.X = P.LeftOffset;
+      RightBottom.X = P.LeftOffset + P.SymbolWidth - 1;
+      break;
+    case taCustom: break;
+  }
+}
+
+// The rows of the box cleared behind the text: the text with its gap, at the top or the bottom.
+void TextBoxRows(const TBarcodeDefineExtra& Define, const TBarcodeParameters& P, TPoint& LeftTop, TPoint& RightBottom) {
+  const int gap = ModulesToPixels(Define.TextVSpacing, Define.Module);
+  if (IsTop(Define.TextPosition)) {
+    LeftTop.Y = 0;
+    RightBottom.Y = std::min(gap + P.TextHeight, P.TotalHeight) - 1;
+  } else {
+    LeftTop.Y = std::max(P.TotalHeight - P.TextHeight - gap, 0);
+    RightBottom.Y = P.TotalHeight - 1;
+  }
+}
+
+// Spreads justified text over the bars (or the whole symbol): fills Dx with
+// the advances and moves X to the first character. False for other alignments.
+bool JustifyText(TCanvas& Canvas, const TBarcodeDefineExtra& Define, const TBarcodeParameters& P, int& X,
+                 std::vector<int>& Dx) {
+  if (Define.TextAlignment == taJustifyQuietZone) {
+    Dx.resize(P.Text.size());
+    SetCharsSpacing(Canvas, P.Text, P.LeftOffset, P.SymbolWidth, jomInsert, X, Dx);
+    return true;
+  }
+  if (Define.TextAlignment == taJustify || Define.TextAlignment == taCustom) {
+    Dx.resize(P.Text.size());
+    SetCharsSpacing(Canvas, P.Text, P.LeftOffset + P.LeftZoneWidth, P.LinesWidth, jomInsert, X, Dx);
+    return true;
+  }
+  return false;
+}
+
+// Clears the text's box, then prints the text; the hook may take over either step.
 void DrawBarcodeText(TCanvas& Canvas, TBarcodeDefineExtra& Define, TBarcodeParameters& P, TColor TextBackColor) {
   TCanvasStateSaver saved(Canvas);
   UseSolidColor(Canvas, TextBackColor);
   SelectTextFont(Canvas, Define, false);
   Canvas.CharExtra = 1;
 
-  // The box cleared behind the text.
   TPoint leftTop, rightBottom;
-  const bool outside = Define.TextPosition == tpTopOut || Define.TextPosition == tpBottomOut;
-  if (outside || Define.TextAlignment == taCustom) {
-    leftTop.X = 0;
-    rightBottom.X = P.TotalWidth - 1;
-  } else {
-    const int pad = ModulesToPixels(Define.TextHSpacing, Define.Module);
-    switch (Define.TextAlignment) {
-      case taLeft:
-      case taLeftQuietZone:
-        leftTop.X = P.TextLeft;
-        rightBottom.X = std::min(P.TextLeft + P.TextWidth + pad, P.TotalWidth) - 1;
-        break;
-      case taCenter:
-      case taCenterQuietZone:
-        leftTop.X = std::max(P.TextLeft - pad, 0);
-        rightBottom.X = std::min(P.TextLeft + P.TextWidth + pad, P.TotalWidth) - 1;
-        break;
-      case taRight:
-      case taRightQuietZone:
-        leftTop.X = std::max(P.TextLeft - pad, 0);
-        rightBottom.X = P.TextLeft + P.TextWidth - 1;
-        break;
-      case taJustify:
-        leftTop.X = P.LeftOffset + P.LeftZoneWidth;
-        rightBottom.X = leftTop.X + P.LinesWidth - 1;
-        break;
-      case taJustifyQuietZone:
-        leftTop.X = P.LeftOffset;
-        rightBottom.X = P.LeftOffset + P.SymbolWidth - 1;
-        break;
-      case taCustom: break;
-    }
-  }
-  const int gap = ModulesToPixels(Define.TextVSpacing, Define.Module);
-  if (IsTop(Define.TextPosition)) {
-    leftTop.Y = 0;
-    rightBottom.Y = std::min(gap + P.TextHeight, P.TotalHeight) - 1;
-  } else {
-    leftTop.Y = std::max(P.TotalHeight - P.TextHeight - gap, 0);
-    rightBottom.Y = P.TotalHeight - 1;
-  }
-
+  TextBoxColumns(Define, P, leftTop, rightBottom);
+  TextBoxRows(Define, P, leftTop, rightBottom);
   bool Continue = true;
   std::span<const int> advances;
   if (Define.CustomDrawText)
@@ -139,15 +167,7 @@ void DrawBarcodeText(TCanvas& Canvas, TBarcodeDefineExtra& Define, TBarcodeParam
 
   leftTop = {P.TextLeft, P.TextTop};
   std::vector<int> dx;
-  if (Define.TextAlignment == taJustify || Define.TextAlignment == taCustom ||
-      Define.TextAlignment == taJustifyQuietZone) {
-    dx.resize(P.Text.size());
-    if (Define.TextAlignment == taJustifyQuietZone)
-      SetCharsSpacing(Canvas, P.Text, P.LeftOffset, P.SymbolWidth, jomInsert, leftTop.X, dx);
-    else
-      SetCharsSpacing(Canvas, P.Text, P.LeftOffset + P.LeftZoneWidth, P.LinesWidth, jomInsert, leftTop.X, dx);
-    advances = dx;
-  }
+  if (JustifyText(Canvas, Define, P, leftTop.X, dx)) advances = dx;
 
   Canvas.Transparent = true;
   Canvas.TextColor = Canvas.Font.Color;

@@ -4,27 +4,10 @@
 #include <array>
 
 #include "symbologies/pFourStateRS.h"
+#include "symbologies/pFourStateTables.h"
 
 namespace tessel {
 namespace {
-
-// Australia Post customer barcode N table: digit -> two bar values.
-constexpr std::array<std::string_view, 10> Tabelle_AP4SC_N = {"00", "01", "02", "10", "11",
-                                                              "12", "20", "21", "22", "30"};
-
-// The customer-information characters; the 0-based position indexes the C
-// table.
-constexpr std::string_view CharSet_AP4SC = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789abcdefghijklmnopqrstuvwxyz #";
-
-// Australia Post customer barcode C table: character -> three bar values.
-constexpr std::array<std::string_view, 64> Tabelle_AP4SC_C = {
-    "000", "001", "002", "010", "011", "012", "020", "021", "022", "100", "101", "102", "110",  // A-M
-    "111", "112", "120", "121", "122", "200", "201", "202", "210", "211", "212", "220", "221",  // N-Z
-    "222", "300", "301", "302", "310", "311", "312", "320", "321", "322",                       // 0-9
-    "023", "030", "031", "032", "033", "103", "113", "123", "130", "131", "132", "133", "203",  // a-m
-    "213", "223", "230", "231", "232", "233", "303", "313", "323", "330", "331", "332", "333",  // n-z
-    "003", "013"};                                                                              // space, #
-static_assert(CharSet_AP4SC.size() == Tabelle_AP4SC_C.size());
 
 constexpr std::size_t FccLength = 2;
 // FCC and DPID: ten digits, 20 bars.
@@ -78,7 +61,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool AppendDigits(std::string& Bars, std::string_view Digits) {
   for (char c : Digits) {
     if (!IsDigit(c)) return false;
-    Bars += Tabelle_AP4SC_N[static_cast<std::size_t>(c - '0')];
+    Bars += FourStateDigitBars(c);
   }
   return true;
 }
@@ -86,9 +69,8 @@ bool AppendDigits(std::string& Bars, std::string_view Digits) {
 // Appends the C-table bars of Text; false at a character outside the set.
 bool AppendCharacters(std::string& Bars, std::string_view Text) {
   for (char c : Text) {
-    const std::size_t value = CharSet_AP4SC.find(c);
-    if (value == std::string_view::npos) return false;
-    Bars += Tabelle_AP4SC_C[value];
+    if (CharSet_FourState_C.find(c) == std::string_view::npos) return false;
+    Bars += FourStateCharBars(c);
   }
   return true;
 }
@@ -141,7 +123,7 @@ void TBarcode_AP4SC::Assign(const TPersistent* Source) {
 bool TBarcode_AP4SC::VerifyChar(const std::string& Barcode, int Index, bool) {
   const char c = Barcode[static_cast<std::size_t>(Index - 1)];
   if (Index <= static_cast<int>(SortingDigits) || numCustomerInfo_) return IsDigit(c);
-  return CharSet_AP4SC.find(c) != std::string_view::npos;
+  return CharSet_FourState_C.find(c) != std::string_view::npos;
 }
 
 bool TBarcode_AP4SC::VerifyLength(const std::string& Barcode, bool) {

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "check/pCheck.h"
+#include "core/pCommon.h"
 #include "symbologies/pBCFramed.h"
 
 namespace tessel {
@@ -12,13 +13,23 @@ namespace {
 constexpr std::string_view CharSet_BC309 = "0123456789";
 
 // Two of the six narrow elements after the opening bar are bars.
-constexpr std::array<std::string_view, 10> Tabelle_BC309 = {"505000", "500500", "500050", "500005", "050500",
-                                                            "050050", "050005", "005050", "005005", "000505"};
+constexpr std::array<std::string_view, 10> Tabelle_BC309 = {
+    "505000",  // [0] 0
+    "500500",  // [1] 1
+    "500050",  // [2] 2
+    "500005",  // [3] 3
+    "050500",  // [4] 4
+    "050050",  // [5] 5
+    "050005",  // [6] 6
+    "005050",  // [7] 7
+    "005005",  // [8] 8
+    "000505",  // [9] 9
+};
 
 }  // namespace
 
 bool TBarcode_BC309::VerifyChar(const std::string& Barcode, int Index, bool) {
-  return CharSet_BC309.find(Barcode[static_cast<std::size_t>(Index - 1)]) != std::string_view::npos;
+  return CharInSet(CharSet_BC309, Barcode, Index);
 }
 
 std::string TBarcode_BC309::AppendCheckDigit(const std::string& Barcode) { return Barcode + Mod10Com_Check(Barcode); }

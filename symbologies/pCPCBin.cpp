@@ -9,11 +9,42 @@ namespace {
 
 // The letters of a postal code and their values, in parallel.
 constexpr std::string_view CharSet_CPCBin_Letters = "ABCEGHJKLMNPRSTVWXYZ";
-constexpr std::array<std::uint32_t, 20> Tabelle_CPCBin_Letters = {7,  12, 11, 13, 9,  8,  6,  3,  2,  4,
-                                                                  22, 28, 5,  10, 20, 17, 24, 19, 14, 26};
+constexpr std::array<std::uint32_t, 20> Tabelle_CPCBin_Letters = {
+    7,   // [0] A
+    12,  // [1] B
+    11,  // [2] C
+    13,  // [3] E
+    9,   // [4] G
+    8,   // [5] H
+    6,   // [6] J
+    3,   // [7] K
+    2,   // [8] L
+    4,   // [9] M
+    22,  // [10] N
+    28,  // [11] P
+    5,   // [12] R
+    10,  // [13] S
+    20,  // [14] T
+    17,  // [15] V
+    24,  // [16] W
+    19,  // [17] X
+    14,  // [18] Y
+    26,  // [19] Z
+};
 static_assert(CharSet_CPCBin_Letters.size() == Tabelle_CPCBin_Letters.size());
 // The digits' values, indexed by the digit.
-constexpr std::array<std::uint32_t, 10> Tabelle_CPCBin_Digits = {10, 2, 9, 3, 11, 5, 6, 7, 13, 14};
+constexpr std::array<std::uint32_t, 10> Tabelle_CPCBin_Digits = {
+    10,  // [0] 0
+    2,   // [1] 1
+    9,   // [2] 2
+    3,   // [3] 3
+    11,  // [4] 4
+    5,   // [5] 5
+    6,   // [6] 6
+    7,   // [7] 7
+    13,  // [8] 8
+    14,  // [9] 9
+};
 // The two nibbles of a pair with the letter X: digit n gives X[n / 3], X[n % 3].
 constexpr std::array<std::uint32_t, 3> Tabelle_CPCBin_X = {1, 4, 12};
 constexpr std::uint32_t PairX9 = 0x84;

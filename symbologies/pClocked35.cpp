@@ -3,6 +3,7 @@
 #include <array>
 
 #include "check/pCheck.h"
+#include "core/pCommon.h"
 
 namespace tessel {
 namespace {
@@ -13,8 +14,17 @@ constexpr std::string_view CharSet_Clocked35 = "0123456789";
 // Eleven elements per digit, bars and spaces alternating from a bar or a
 // narrow space: narrow bars, spaces narrow (0) or wide (1).
 constexpr std::array<std::string_view, 10> Tabelle_Clocked35 = {
-    "51515101015", "01015151515", "01510151515", "51010151515", "01515101515",
-    "51015101515", "51510101515", "01515151015", "51015151015", "51510151015"};
+    "51515101015",  // [0] 0
+    "01015151515",  // [1] 1
+    "01510151515",  // [2] 2
+    "51010151515",  // [3] 3
+    "01515101515",  // [4] 4
+    "51015101515",  // [5] 5
+    "51510101515",  // [6] 6
+    "01515151015",  // [7] 7
+    "51015151015",  // [8] 8
+    "51510151015",  // [9] 9
+};
 
 // The double-width space behind every data digit.
 constexpr std::string_view Separator = "3";
@@ -27,7 +37,7 @@ std::string_view Entry(char C) {
 }  // namespace
 
 bool TBarcode_Clocked35::VerifyChar(const std::string& Barcode, int Index, bool) {
-  return CharSet_Clocked35.find(Barcode[static_cast<std::size_t>(Index - 1)]) != std::string_view::npos;
+  return CharInSet(CharSet_Clocked35, Barcode, Index);
 }
 
 std::string TBarcode_Clocked35::AppendCheckDigit(const std::string& Barcode) {

@@ -14,8 +14,21 @@ constexpr std::size_t DataChars = 11;
 constexpr std::size_t StartStop = 11;
 
 // Bar, space, bar, space, bar.
-constexpr std::array<std::string_view, 12> Tabelle_Code11 = {"50506", "60506", "51506", "61505", "50606", "60605",
-                                                             "51605", "50516", "60515", "60505", "50605", "50615"};
+// Source: AIM USD-8 character patterns.
+constexpr std::array<std::string_view, 12> Tabelle_Code11 = {
+    "50506",  // [0] 0
+    "60506",  // [1] 1
+    "51506",  // [2] 2
+    "61505",  // [3] 3
+    "50606",  // [4] 4
+    "60605",  // [5] 5
+    "51605",  // [6] 6
+    "50516",  // [7] 7
+    "60515",  // [8] 8
+    "60505",  // [9] 9
+    "50605",  // [10] -
+    "50615",  // [11] S
+};
 
 }  // namespace
 

@@ -19,50 +19,8 @@ class TLookAhead {
       : text_(Text.Text),
         carried_(Text.Carried),
         n_(static_cast<std::size_t>(std::clamp<long long>(Length, 0, static_cast<long long>(Text.Text.size())))) {
-    rawRun_.assign(n_ + 1, 0);
-    for (std::size_t i = n_; i-- > 0;) rawRun_[i] = IsDigit(i) ? rawRun_[i + 1] + 1 : 0;
-
-    // skip[j]: where a sequence of "\1" pairs starting at j ends.
-    std::vector<std::size_t> skip(n_ + 1);
-    for (std::size_t j = n_ + 1; j-- > 0;)
-      skip[j] = j + 1 < n_ && text_[j] == '\\' && text_[j + 1] == '1' ? skip[j + 2] : j;
-    cRun_.assign(n_ + 1, 0);
-    for (std::size_t i = 0; i <= n_; ++i) {
-      const int raw = rawRun_[i];
-      const std::size_t j = i + static_cast<std::size_t>(raw), k = skip[j];
-      cRun_[i] = k != j && IsDigit(k) ? (raw + rawRun_[k]) & ~1 : raw & ~1;
-    }
-
-    // The escape pairs, read from the left; an invalid escape or a trailing
-    // backslash ends the text for the encoder and for the counts.
-    std::vector<std::size_t> starts;
-    starts.reserve(n_);
-    end_ = n_;
-    for (std::size_t i = 0; i < n_;) {
-      if (text_[i] != '\\') {
-        starts.push_back(i++);
-      } else if (i + 1 < n_ && IsEscapeChar(text_[i + 1])) {
-        starts.push_back(i);
-        i += 2;
-      } else {
-        end_ = i;
-        break;
-      }
-    }
-    aOnly_.assign(n_ + 2, 0);
-    bOnly_.assign(n_ + 2, 0);
-    for (auto it = starts.rbegin(); it != starts.rend(); ++it) {
-      const std::size_t p = *it;
-      if (text_[p] == '\\') {  // escape pairs neither count nor stop
-        aOnly_[p] = aOnly_[p + 2];
-        bOnly_[p] = bOnly_[p + 2];
-        continue;
-      }
-      if (cRun_[p] > 3) continue;  // a run worth subset C stops both walks
-      const int low = Low(p);
-      if (low < 96) aOnly_[p] = (low < 32 ? 1 : 0) + aOnly_[p + 1];
-      if (low >= 32) bOnly_[p] = (low >= 96 ? 1 : 0) + bOnly_[p + 1];
-    }
+    CountDigitRuns();
+    CountSingleSubSetRuns(EscapeStarts());
   }
 
   std::size_t Size() const { return n_; }
@@ -84,6 +42,64 @@ class TLookAhead {
   }
 
  private:
+  // rawRun_: the digits from each position on; cRun_: the digits subset C
+  // pairs there, reading through "\1" pairs between digit runs.
+  void CountDigitRuns() {
+    rawRun_.assign(n_ + 1, 0);
+    for (std::size_t i = n_; i-- > 0;) rawRun_[i] = IsDigit(i) ? rawRun_[i + 1] + 1 : 0;
+
+    // skip[j]: where a sequence of "\1" pairs starting at j ends.
+    std::vector<std::size_t> skip(n_ + 1);
+    for (std::size_t j = n_ + 1; j-- > 0;)
+      skip[j] = j + 1 < n_ && text_[j] == '\\' && text_[j + 1] == '1' ? skip[j + 2] : j;
+    cRun_.assign(n_ + 1, 0);
+    for (std::size_t i = 0; i <= n_; ++i) {
+      const int raw = rawRun_[i];
+      const std::size_t j = i + static_cast<std::size_t>(raw), k = skip[j];
+      cRun_[i] = k != j && IsDigit(k) ? (raw + rawRun_[k]) & ~1 : raw & ~1;
+    }
+  }
+
+  // Where each character or escape pair starts, read from the left; an
+  // invalid escape or a trailing backslash ends the text for the encoder and
+  // for the counts (end_).
+  std::vector<std::size_t> EscapeStarts() {
+    std::vector<std::size_t> starts;
+    starts.reserve(n_);
+    end_ = n_;
+    for (std::size_t i = 0; i < n_;) {
+      if (text_[i] != '\\') {
+        starts.push_back(i++);
+      } else if (i + 1 < n_ && IsEscapeChar(text_[i + 1])) {
+        starts.push_back(i);
+        i += 2;
+      } else {
+        end_ = i;
+        break;
+      }
+    }
+    return starts;
+  }
+
+  // aOnly_/bOnly_: how many characters only subset A (B) has, ahead of each
+  // position, before a character neither walk passes.
+  void CountSingleSubSetRuns(const std::vector<std::size_t>& Starts) {
+    aOnly_.assign(n_ + 2, 0);
+    bOnly_.assign(n_ + 2, 0);
+    for (auto it = Starts.rbegin(); it != Starts.rend(); ++it) {
+      const std::size_t p = *it;
+      if (text_[p] == '\\') {  // escape pairs neither count nor stop
+        aOnly_[p] = aOnly_[p + 2];
+        bOnly_[p] = bOnly_[p + 2];
+        continue;
+      }
+      if (cRun_[p] > 3) continue;  // a run worth subset C stops both walks
+      const int low = Low(p);
+      if (low < 96) aOnly_[p] = (low < 32 ? 1 : 0) + aOnly_[p + 1];
+      if (low >= 32) bOnly_[p] = (low >= 96 ? 1 : 0) + bOnly_[p + 1];
+    }
+  }
+
   std::string_view text_;
   const std::vector<bool>& carried_;
   std::size_t n_;
@@ -189,6 +205,55 @@ class TValueWriter {
   TCode128SubSet current_;
 };
 
+// Builds a scanned text: plain characters as they stand, characters with the
+// top bit through FNC4, each marked as carried so that it never pairs in C.
+class TScanWriter {
+ public:
+  explicit TScanWriter(std::size_t Size) {
+    result_.Text.reserve(Size + Size / 2);
+    result_.Carried.reserve(Size + Size / 2);
+  }
+
+  void Plain(std::string_view S) {
+    result_.Text += S;
+    result_.Carried.insert(result_.Carried.end(), S.size(), false);
+  }
+
+  // A run of characters with the top bit: a long run (more than four, or
+  // more than two at the end) between FNC4 pairs that latch, a short one with
+  // an FNC4 before each character. The latch at the end stays open.
+  void HighRun(std::string_view Run, bool AtEnd) {
+    if ((!AtEnd && Run.size() > 4) || (AtEnd && Run.size() > 2)) {
+      Plain("\\4\\4");
+      for (char c : Run) Carry(c);
+      if (!AtEnd) Plain("\\4\\4");
+      return;
+    }
+    for (char c : Run) {
+      Plain("\\4");
+      Carry(c);
+    }
+  }
+
+  TCode128Scanned Take() { return std::move(result_); }
+
+ private:
+  // A character without its top bit; a backslash is written as the escape
+  // "\\" so that it stays that character instead of starting an escape.
+  void Carry(char C) {
+    const char low = static_cast<char>(static_cast<unsigned char>(C) & 0x7F);
+    if (low == '\\') {
+      result_.Text += "\\\\";
+      result_.Carried.insert(result_.Carried.end(), 2, true);
+    } else {
+      result_.Text += low;
+      result_.Carried.push_back(true);
+    }
+  }
+
+  TCode128Scanned result_;
+};
+
 }  // namespace
 
 void TBarcode_Code128::SetInitialSubSet(TCode128SubSet Value) { SetComposite(initialSubSet_, Value, false); }
@@ -213,52 +278,19 @@ int TBarcode_Code128::VerifyAllChars(const std::string& Barcode, bool) {
 
 TCode128Scanned TBarcode_Code128::BarcodeScan(std::string_view Barcode, int Length) {
   const std::size_t n = std::min(Barcode.size(), static_cast<std::size_t>(std::max(Length, 0)));
-  TCode128Scanned result;
-  std::string& text = result.Text;
-  std::vector<bool>& carried = result.Carried;
-  text.reserve(n + n / 2);
-  carried.reserve(n + n / 2);
-  auto plain = [&](std::string_view s) {
-    text += s;
-    carried.insert(carried.end(), s.size(), false);
-  };
-  // A character without its top bit; a backslash is written as the escape
-  // "\\" so that it stays that character instead of starting an escape.
-  auto carry = [&](char c) {
-    const char low = static_cast<char>(static_cast<unsigned char>(c) & 0x7F);
-    if (low == '\\') {
-      text += "\\\\";
-      carried.push_back(true);
-      carried.push_back(true);
-    } else {
-      text += low;
-      carried.push_back(true);
-    }
-  };
-  auto high = [&](std::size_t i) { return static_cast<unsigned char>(Barcode[i]) >= 128; };
+  TScanWriter writer(n);
+  const auto high = [&](std::size_t i) { return static_cast<unsigned char>(Barcode[i]) >= 128; };
   for (std::size_t i = 0; i < n;) {
     if (!high(i)) {
-      text += Barcode[i++];
-      carried.push_back(false);
+      writer.Plain(Barcode.substr(i++, 1));
       continue;
     }
     std::size_t j = i;
     while (j < n && high(j)) ++j;
-    const std::size_t run = j - i;
-    const bool atEnd = j == n;
-    if ((!atEnd && run > 4) || (atEnd && run > 2)) {
-      plain("\\4\\4");
-      for (std::size_t k = i; k < j; ++k) carry(Barcode[k]);
-      if (!atEnd) plain("\\4\\4");
-    } else {
-      for (std::size_t k = i; k < j; ++k) {
-        plain("\\4");
-        carry(Barcode[k]);
-      }
-    }
+    writer.HighRun(Barcode.substr(i, j - i), j == n);
     i = j;
   }
-  return result;
+  return writer.Take();
 }
 
 TCode128SubSet TBarcode_Code128::GetNextMode(const TCode128Scanned& Text, int Length, bool First, int Position) {

@@ -5,8 +5,11 @@ namespace tessel {
 std::string TBarcode_Code25Datalogic::MakeData(const std::string& Barcode, bool AutoCheckDigit,
                                                std::string& FullEncoded) {
   const std::string matrix = TBarcode_Code25Matrix::MakeData(Barcode, AutoCheckDigit, FullEncoded);
-  // Drop the Matrix start bar and its space, and the Matrix stop (5 lines).
-  return matrix.substr(2, matrix.size() - 7) + "605";
+  // The Matrix symbol without its start bar and space and without its stop.
+  constexpr std::size_t startBar = 2;
+  std::string pattern = matrix.substr(startBar, matrix.size() - startBar - Code25MatrixStop.size());
+  pattern += Code25WideNarrowStop;
+  return pattern;
 }
 
 const TClassInfo TBarcode_Code25Datalogic::ClassInfo{

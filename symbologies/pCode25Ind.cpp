@@ -5,11 +5,12 @@ namespace tessel {
 std::string TBarcode_Code25Industrial::MakeData(const std::string& Barcode, bool AutoCheckDigit,
                                                 std::string& FullEncoded) {
   TBarcode_Code25::MakeData(Barcode, AutoCheckDigit, FullEncoded);
-  std::string pattern = "606050";
+  std::string pattern(Code25IndustrialStart);
   pattern.reserve(pattern.size() + FullEncoded.size() * 10 + 5);
   for (char c : FullEncoded)
     for (char element : Code25Row(c)) pattern += element == '1' ? "60" : "50";
-  return pattern + "60506";
+  pattern += Code25IndustrialStop;
+  return pattern;
 }
 
 namespace {

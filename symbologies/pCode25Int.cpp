@@ -18,7 +18,7 @@ std::string TBarcode_Code25InterleavedCustom::MakeData(const std::string& Barcod
     else
       FullEncoded += ':';
   }
-  std::string pattern = "5050";
+  std::string pattern(Code25NarrowStart);
   pattern.reserve(pattern.size() + FullEncoded.size() * 5 + 3);
   for (std::size_t i = 0; i + 1 < FullEncoded.size(); i += 2) {
     const std::string_view bars = Code25Row(FullEncoded[i]), spaces = Code25Row(FullEncoded[i + 1]);
@@ -27,7 +27,8 @@ std::string TBarcode_Code25InterleavedCustom::MakeData(const std::string& Barcod
       pattern += spaces[k] == '1' ? '1' : '0';
     }
   }
-  return pattern + "605";
+  pattern += Code25WideNarrowStop;
+  return pattern;
 }
 
 void TBarcode_Code25InterleavedCustom::Assign(const TPersistent* Source) {

@@ -6,7 +6,8 @@ std::string TBarcode_Code25Invert::MakeData(const std::string& Barcode, bool Aut
   std::string pattern = TBarcode_Code25Industrial::MakeData(Barcode, AutoCheckDigit, FullEncoded);
   // A bar becomes a space of the same width and a space a bar.
   for (char& c : pattern) c = static_cast<char>('0' + (c - '0' + 5) % 10);
-  return "5" + pattern + "5";
+  constexpr std::string_view frameBar = "5";  // a narrow bar on either side of the inverted pattern
+  return std::string(frameBar) + pattern + std::string(frameBar);
 }
 
 const TClassInfo TBarcode_Code25Invert::ClassInfo{

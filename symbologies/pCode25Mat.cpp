@@ -4,7 +4,7 @@ namespace tessel {
 
 std::string TBarcode_Code25Matrix::MakeData(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded) {
   TBarcode_Code25::MakeData(Barcode, AutoCheckDigit, FullEncoded);
-  std::string pattern = "705050";
+  std::string pattern(Code25MatrixStart);
   pattern.reserve(pattern.size() + FullEncoded.size() * 6 + 5);
   for (char c : FullEncoded) {
     const std::string_view row = Code25Row(c);
@@ -14,7 +14,8 @@ std::string TBarcode_Code25Matrix::MakeData(const std::string& Barcode, bool Aut
     }
     pattern += '0';
   }
-  return pattern + "70505";
+  pattern += Code25MatrixStop;
+  return pattern;
 }
 
 namespace {

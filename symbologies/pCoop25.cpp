@@ -3,18 +3,31 @@
 #include <array>
 
 #include "check/pCheck.h"
+#include "core/pCommon.h"
 
 namespace tessel {
 namespace {
 
 constexpr std::string_view CharSet = "0123456789";
-constexpr std::array<std::string_view, 10> Patterns = {"61505", "50516", "50606", "50615", "51506",
-                                                       "51515", "51605", "60506", "60515", "60605"};
+constexpr std::string_view StartPattern = "6060";  // wide bar, space, wide bar, space
+constexpr std::string_view StopPattern = "516";    // narrow bar, wide space, wide bar
+constexpr std::array<std::string_view, 10> Patterns = {
+    "61505",  // [0] 0
+    "50516",  // [1] 1
+    "50606",  // [2] 2
+    "50615",  // [3] 3
+    "51506",  // [4] 4
+    "51515",  // [5] 5
+    "51605",  // [6] 6
+    "60506",  // [7] 7
+    "60515",  // [8] 8
+    "60605",  // [9] 9
+};
 
 }  // namespace
 
 bool TBarcode_Coop25::VerifyChar(const std::string& Barcode, int Index, bool) {
-  return CharSet.find(Barcode[Index - 1]) != std::string_view::npos;
+  return CharInSet(CharSet, Barcode, Index);
 }
 
 std::string TBarcode_Coop25::AppendCheckDigit(const std::string& Barcode) {
@@ -24,13 +37,14 @@ std::string TBarcode_Coop25::AppendCheckDigit(const std::string& Barcode) {
 
 std::string TBarcode_Coop25::MakeData(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded) {
   TBarcode::MakeData(Barcode, AutoCheckDigit, FullEncoded);
-  std::string pattern = "6060";
+  std::string pattern(StartPattern);
   pattern.reserve(pattern.size() + FullEncoded.size() * 6 + 3);
   for (char c : FullEncoded) {
     pattern += Patterns[CharSet.find(c) % Patterns.size()];
     pattern += '0';
   }
-  return pattern + "516";
+  pattern += StopPattern;
+  return pattern;
 }
 
 namespace {

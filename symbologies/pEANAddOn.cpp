@@ -9,9 +9,9 @@ bool TEANAddOn::VerifyLength(const std::string& Barcode, bool) { return TBarcode
 std::string TEANAddOn::MakeData(const std::string& Barcode, bool, std::string& FullEncoded) {
   FullEncoded = SetBarcodeLength(NumberChars() - 1, Barcode, '0');
   const std::string_view parities = Parities(FullEncoded);
-  std::string pattern = "506";
+  std::string pattern(AddOnGuard);
   for (std::size_t k = 0; k < FullEncoded.size(); ++k) {
-    if (k > 0) pattern += "05";
+    if (k > 0) pattern += AddOnSeparator;
     const int digit = UPCDigit(FullEncoded[k]);
     pattern += parities[k] == 'E' ? Tabelle_UPC_G[digit] : Tabelle_UPC_L[digit];
   }

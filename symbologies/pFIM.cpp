@@ -8,8 +8,12 @@ namespace {
 // The mark letters and their patterns, one module an element ('5' bar, '0'
 // space): the bars fall on the odd positions of the mark only.
 constexpr std::string_view CharSet_FIM = "ABCD";
-constexpr std::array<std::string_view, 4> Tabelle_FIM = {"5000005000005", "0050500050500", "5000500050005",
-                                                         "5050005000505"};
+constexpr std::array<std::string_view, 4> Tabelle_FIM = {
+    "5000005000005",  // [0] A
+    "0050500050500",  // [1] B
+    "5000500050005",  // [2] C
+    "5050005000505",  // [3] D
+};
 constexpr std::string_view MarkStart = "50";
 constexpr std::string_view MarkStop = "05";
 constexpr std::string_view NoMark = "E";

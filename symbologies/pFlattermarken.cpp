@@ -1,9 +1,11 @@
 #include "symbologies/pFlattermarken.h"
 
+#include "core/pCommon.h"
+
 namespace tessel {
 
 bool TBarcode_Flattermarken::VerifyChar(const std::string& Barcode, int Index, bool) {
-  return Charset_Flattermarken.find(Barcode[static_cast<std::size_t>(Index - 1)]) != std::string_view::npos;
+  return CharInSet(Charset_Flattermarken, Barcode, Index);
 }
 
 std::string TBarcode_Flattermarken::MakeData(const std::string& Barcode, bool, std::string& FullEncoded) {

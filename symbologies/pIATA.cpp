@@ -4,8 +4,12 @@ namespace tessel {
 
 std::string TBarcode_IATA::MakeData(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded) {
   const std::string industrial = TBarcode_Code25Industrial::MakeData(Barcode, AutoCheckDigit, FullEncoded);
-  // Drop the Industrial start (6 lines) and stop (5 lines).
-  return "5050" + industrial.substr(6, industrial.size() - 11) + "605";
+  // The Industrial digits between Interleaved's start and stop.
+  const std::size_t digits = industrial.size() - Code25IndustrialStart.size() - Code25IndustrialStop.size();
+  std::string pattern(Code25NarrowStart);
+  pattern += std::string_view(industrial).substr(Code25IndustrialStart.size(), digits);
+  pattern += Code25WideNarrowStop;
+  return pattern;
 }
 
 const TClassInfo TBarcode_IATA::ClassInfo{

@@ -10,8 +10,16 @@ namespace {
 // narrow bar and a wide space ("51"), a 1 bit a wide bar and a narrow space
 // ("60").
 constexpr std::array<std::string_view, 10> Tabelle_MSI = {
-    "51515151", "51515160", "51516051", "51516060", "51605151",
-    "51605160", "51606051", "51606060", "60515151", "60515160",
+    "51515151",  // [0] 0
+    "51515160",  // [1] 1
+    "51516051",  // [2] 2
+    "51516060",  // [3] 3
+    "51605151",  // [4] 4
+    "51605160",  // [5] 5
+    "51606051",  // [6] 6
+    "51606060",  // [7] 7
+    "60515151",  // [8] 8
+    "60515160",  // [9] 9
 };
 constexpr std::string_view StartPattern = "60";
 constexpr std::string_view StopPattern = "515";

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "core/pCommon.h"
+
 namespace tessel {
 namespace {
 
@@ -64,7 +66,7 @@ std::uint8_t PlesseyCrc(std::string_view Barcode) {
 TBarcode_Plessey::TBarcode_Plessey(TComponent* AOwner) : TBarcode(AOwner), bidirectional_(true) {}
 
 bool TBarcode_Plessey::VerifyChar(const std::string& Barcode, int Index, bool) {
-  return CharSet_Plessey.find(Barcode[Index - 1]) != std::string_view::npos;
+  return CharInSet(CharSet_Plessey, Barcode, Index);
 }
 
 std::string TBarcode_Plessey::AppendCheckDigit(const std::string& Barcode) {

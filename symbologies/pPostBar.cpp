@@ -5,32 +5,47 @@
 #include <charconv>
 
 #include "symbologies/pFourStateRS.h"
+#include "symbologies/pFourStateTables.h"
 
 namespace tessel {
 namespace {
 
-// The field alphabet; the 0-based position indexes the alphanumeric code.
+// The field alphabet, spelled in bars by the shared C table.
 constexpr std::string_view CharSet_PostBar = " ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
 // The characters a field may hold, and the separator that ends a field early.
 constexpr std::string_view CharSet_PostBarCheck = " ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-";
 
-// PostBar alphanumeric code: character of CharSet_PostBar -> three bars.
-constexpr std::array<std::string_view, 37> Tabelle_PostBar_Alphanumeric = {
-    "003",                                                                                      // space
-    "000", "001", "002", "010", "011", "012", "020", "021", "022", "100", "101", "102", "110",  // A-M
-    "111", "112", "120", "121", "122", "200", "201", "202", "210", "211", "212", "220", "221",  // N-Z
-    "222", "300", "301", "302", "310", "311", "312", "320", "321", "322"};                      // 0-9
-static_assert(CharSet_PostBar.size() == Tabelle_PostBar_Alphanumeric.size());
-constexpr std::string_view SpaceCode = Tabelle_PostBar_Alphanumeric[0];
+constexpr std::string_view SpaceCode = FourStateCharBars(' ');  // the bars of a space
 
 // PostBar postal-code letter code: letter A-Z -> three bars.
 constexpr std::array<std::string_view, 26> Tabelle_PostBar_Letters = {
-    "002", "010", "011", "012", "020", "021", "022", "001", "101", "102", "110", "111", "000",   // A-M
-    "120", "121", "122", "200", "201", "202", "210", "211", "212", "220", "221", "222", "100"};  // N-Z
-
-// PostBar digit code: digit -> two bars.
-constexpr std::array<std::string_view, 10> Tabelle_PostBar_Digits = {"00", "01", "02", "10", "11",
-                                                                     "12", "20", "21", "22", "30"};
+    "002",  // [0] A
+    "010",  // [1] B
+    "011",  // [2] C
+    "012",  // [3] D
+    "020",  // [4] E
+    "021",  // [5] F
+    "022",  // [6] G
+    "001",  // [7] H
+    "101",  // [8] I
+    "102",  // [9] J
+    "110",  // [10] K
+    "111",  // [11] L
+    "000",  // [12] M
+    "120",  // [13] N
+    "121",  // [14] O
+    "122",  // [15] P
+    "200",  // [16] Q
+    "201",  // [17] R
+    "202",  // [18] S
+    "210",  // [19] T
+    "211",  // [20] U
+    "212",  // [21] V
+    "220",  // [22] W
+    "221",  // [23] X
+    "222",  // [24] Y
+    "100",  // [25] Z
+};          // N-Z
 
 // What follows the format character before the fields.
 enum TPrefix { pxNone, pxDigits, pxPostalCode, pxCharacter };
@@ -111,9 +126,9 @@ int ReadField(std::string_view Barcode, int Start, int Count, std::string* Field
   bool reading = true;
   for (int a = Start; a < Start + Count; ++a) {
     if (reading && a <= length) {
-      const std::size_t value = CharSet_PostBar.find(Barcode[static_cast<std::size_t>(a - 1)]);
-      if (value != std::string_view::npos) {
-        if (Field) *Field += Tabelle_PostBar_Alphanumeric[value];
+      const char c = Barcode[static_cast<std::size_t>(a - 1)];
+      if (IsAlphanumeric(c)) {
+        if (Field) *Field += FourStateCharBars(c);
         next = a;
         continue;
       }
@@ -149,20 +164,20 @@ bool AppendPrefix(std::string& Bars, std::string_view Barcode, TPrefix Prefix) {
     case pxDigits:
       for (int i = 2; i <= DigitsEnd; ++i) {
         if (!IsDigit(at(i))) return false;
-        Bars += Tabelle_PostBar_Digits[static_cast<std::size_t>(at(i) - '0')];
+        Bars += FourStateDigitBars(at(i));
       }
       return true;
     case pxPostalCode:
       for (int i = 2; i <= PostalCodeEnd; ++i) {
         const char c = at(i);
         if (IsLetterPosition(i) ? !IsLetter(c) : !IsDigit(c)) return false;
-        Bars += IsLetterPosition(i) ? Tabelle_PostBar_Letters[static_cast<std::size_t>(c - 'A')]
-                                    : Tabelle_PostBar_Digits[static_cast<std::size_t>(c - '0')];
+        Bars +=
+            IsLetterPosition(i) ? Tabelle_PostBar_Letters[static_cast<std::size_t>(c - 'A')] : FourStateDigitBars(c);
       }
       return true;
     case pxCharacter:
       if (!IsAlphanumeric(at(CharacterEnd))) return false;
-      Bars += Tabelle_PostBar_Alphanumeric[CharSet_PostBar.find(at(CharacterEnd))];
+      Bars += FourStateCharBars(at(CharacterEnd));
       return true;
   }
   return false;
@@ -244,7 +259,7 @@ std::string TBarcode_PostBar::MakeData(const std::string& Barcode, bool, std::st
   const TPostBarFormat* format = FindFormat(Barcode);
   if (!format || Barcode.size() < format->MinLength) return {};
 
-  std::string bars(Tabelle_PostBar_Alphanumeric[CharSet_PostBar.find(format->Code)]);
+  std::string bars(FourStateCharBars(format->Code));
   bars.reserve(3 * (MaxDataSymbols + MaxCheckSymbols) + NumberBars);
   if (!AppendPrefix(bars, Barcode, format->Prefix)) return {};
   if (format->FieldLength > 0) {

@@ -7,8 +7,18 @@ namespace {
 
 // The POSTNET digit codes: two full bars out of five (weights 7 4 2 1 0,
 // 0 written as 11), a full bar for 1 and a half bar for 0.
-constexpr TPostNetDigitTable Tabelle_PostNet = {"5151A1A1A1", "A1A1A15151", "A1A151A151", "A1A15151A1", "A151A1A151",
-                                                "A151A151A1", "A15151A1A1", "51A1A1A151", "51A1A151A1", "51A151A1A1"};
+constexpr TPostNetDigitTable Tabelle_PostNet = {
+    "5151A1A1A1",  // [0] 0
+    "A1A1A15151",  // [1] 1
+    "A1A151A151",  // [2] 2
+    "A1A15151A1",  // [3] 3
+    "A151A1A151",  // [4] 4
+    "A151A151A1",  // [5] 5
+    "A15151A1A1",  // [6] 6
+    "51A1A1A151",  // [7] 7
+    "51A1A151A1",  // [8] 8
+    "51A151A1A1",  // [9] 9
+};
 
 constexpr std::string_view FrameStart = "51";  // full bar and wide space
 constexpr std::string_view FrameStop = "5";

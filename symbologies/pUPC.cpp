@@ -56,14 +56,15 @@ bool TBarcode_UPC::GetCustomAlignmentDefine(const std::string& FullEncoded, TDis
 
 std::string TBarcode_UPC::TwoHalvesPattern(std::string_view LeftDigits, std::string_view LeftParities,
                                            std::string_view RightDigits) {
-  std::string pattern = "505";
+  std::string pattern(NormalGuard);
   for (std::size_t k = 0; k < LeftDigits.size(); ++k) {
     const int digit = UPCDigit(LeftDigits[k]);
     pattern += LeftParities[k] == 'A' ? Tabelle_UPC_L[digit] : Tabelle_UPC_G[digit];
   }
-  pattern += "05050";
+  pattern += CentreGuard;
   for (char c : RightDigits) pattern += Tabelle_UPC_R[UPCDigit(c)];
-  return pattern + "505";
+  pattern += NormalGuard;
+  return pattern;
 }
 
 void TBarcode_UPC::SetEANLayout(const std::string& FullEncoded, const std::string& Pattern, int HalfDigits,

@@ -17,12 +17,53 @@ namespace tessel {
 // Number set A (odd parity), number set B (even parity) and number set C
 // (right half), indexed by digit; elements alternate space, bar, space, bar
 // for A and B and bar, space, bar, space for C.
-inline constexpr std::array<std::string_view, 10> Tabelle_UPC_L = {"2605", "1615", "1516", "0805", "0526",
-                                                                   "0625", "0508", "0706", "0607", "2506"};
-inline constexpr std::array<std::string_view, 10> Tabelle_UPC_G = {"0517", "0616", "1606", "0535", "1705",
-                                                                   "0715", "3505", "1525", "2515", "1507"};
-inline constexpr std::array<std::string_view, 10> Tabelle_UPC_R = {"7150", "6160", "6061", "5350", "5071",
-                                                                   "5170", "5053", "5251", "5152", "7051"};
+inline constexpr std::array<std::string_view, 10> Tabelle_UPC_L = {
+    "2605",  // [0] 0
+    "1615",  // [1] 1
+    "1516",  // [2] 2
+    "0805",  // [3] 3
+    "0526",  // [4] 4
+    "0625",  // [5] 5
+    "0508",  // [6] 6
+    "0706",  // [7] 7
+    "0607",  // [8] 8
+    "2506",  // [9] 9
+};
+inline constexpr std::array<std::string_view, 10> Tabelle_UPC_G = {
+    "0517",  // [0] 0
+    "0616",  // [1] 1
+    "1606",  // [2] 2
+    "0535",  // [3] 3
+    "1705",  // [4] 4
+    "0715",  // [5] 5
+    "3505",  // [6] 6
+    "1525",  // [7] 7
+    "2515",  // [8] 8
+    "1507",  // [9] 9
+};
+inline constexpr std::array<std::string_view, 10> Tabelle_UPC_R = {
+    "7150",  // [0] 0
+    "6160",  // [1] 1
+    "6061",  // [2] 2
+    "5350",  // [3] 3
+    "5071",  // [4] 4
+    "5170",  // [5] 5
+    "5053",  // [6] 6
+    "5251",  // [7] 7
+    "5152",  // [8] 8
+    "7051",  // [9] 9
+};
+
+// The guard patterns, one module an element: the normal guard (bar, space,
+// bar) at either end of EAN-13, EAN-8 and UPC-A and on the left of UPC-E;
+// the centre guard between the halves; UPC-E's special guard on its right;
+// the add-on's guard (bar, space, double bar) and the separator (space, bar)
+// between its digits.
+inline constexpr std::string_view NormalGuard = "505";
+inline constexpr std::string_view CentreGuard = "05050";
+inline constexpr std::string_view SpecialGuard = "050505";
+inline constexpr std::string_view AddOnGuard = "506";
+inline constexpr std::string_view AddOnSeparator = "05";
 
 // The table index of a digit; any other character counts as 0, so that an
 // unverified text can never index outside a table.

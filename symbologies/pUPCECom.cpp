@@ -22,12 +22,13 @@ std::string UPCE_Encode(const std::string& S) {
   const std::string s = S.size() >= 8 ? S : SetBarcodeLength(8, S, '0');
   const std::string_view parities = UPCEParityRow(UPCDigit(s[7]));
   const char even = s[0] == '0' ? 'E' : 'o';
-  std::string pattern = "505";
+  std::string pattern(NormalGuard);
   for (int k = 0; k < 6; ++k) {
     const int digit = UPCDigit(s[k + 1]);
     pattern += parities[k] == even ? Tabelle_UPC_G[digit] : Tabelle_UPC_L[digit];
   }
-  return pattern + "050505";
+  pattern += SpecialGuard;
+  return pattern;
 }
 
 std::string UPCE_AppendCheckDigit(char NumberSystem, const std::string& Barcode) {

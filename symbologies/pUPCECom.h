@@ -16,26 +16,26 @@ namespace tessel {
 // digit of an EAN-13: 'A' number set A, 'B' number set B for its symbol
 // characters 2 to 7.
 inline constexpr std::string_view Tabelle_UPC_E =
-    "EEEooo"
-    "EEoEoo"
-    "EEooEo"
-    "EEoooE"
-    "EoEEoo"
-    "EooEEo"
-    "EoooEE"
-    "EoEoEo"
-    "EoEooE"
-    "EooEoE"
-    "AAAAAA"
-    "AABABB"
-    "AABBAB"
-    "AABBBA"
-    "ABAABB"
-    "ABBAAB"
-    "ABBBAA"
-    "ABABAB"
-    "ABABBA"
-    "ABBABA";
+    "EEEooo"   // [0]
+    "EEoEoo"   // [1]
+    "EEooEo"   // [2]
+    "EEoooE"   // [3]
+    "EoEEoo"   // [4]
+    "EooEEo"   // [5]
+    "EoooEE"   // [6]
+    "EoEoEo"   // [7]
+    "EoEooE"   // [8]
+    "EooEoE"   // [9]
+    "AAAAAA"   // [10]
+    "AABABB"   // [11]
+    "AABBAB"   // [12]
+    "AABBBA"   // [13]
+    "ABAABB"   // [14]
+    "ABBAAB"   // [15]
+    "ABBBAA"   // [16]
+    "ABABAB"   // [17]
+    "ABABBA"   // [18]
+    "ABBABA";  // [19]
 
 // Row 0..19 of Tabelle_UPC_E.
 inline std::string_view UPCEParityRow(int Row) { return Tabelle_UPC_E.substr(static_cast<std::size_t>(Row) * 6, 6); }

@@ -42,6 +42,7 @@ TEST(Code128, PatternOfOneLetter) {
   EXPECT_EQ(full, "A");
 }
 
+// Long for its table of cases, one subset rule a row.
 TEST(Code128, SubsetChoices) {
   const struct {
     std::string text;

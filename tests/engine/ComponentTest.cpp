@@ -330,6 +330,7 @@ TEST_F(Component, LockingTurnedSymbolRemembersTheTransposedRectangle) {
 
 // ---- Assign --------------------------------------------------------------------------------
 
+// Long on purpose: one line per copied setting, so a setting Assign forgets shows by name.
 TEST_F(Component, AssignCopiesTheSettingsButNotLockedNorOnDrawBarcode) {
   TProbe source(nullptr);
   TImage otherImage(nullptr);

@@ -219,7 +219,8 @@ TEST(Registry, AbstractBasesAreNotCreatable) {
   EXPECT_FALSE(TBarcode_Coop25(nullptr).InheritsFrom("TBarcode_Code25"));
 }
 
-// A class that forgets to register, or registers under another name, fails here.
+// A class that forgets to register, or registers under another name, fails
+// here. Long for its list: every registered class by name.
 TEST(Registry, RegistersEverySymbologyAndTheDataAwareComponent) {
   const std::set<std::string_view> expected = {
       "TBarcode_AP4SC",

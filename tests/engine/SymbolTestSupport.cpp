@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "symbologies/pCode128.h"
-
 namespace tessel::testing {
 
 const char* const SetA[10] = {"0001101", "0011001", "0010011", "0111101", "0100011",
@@ -50,16 +48,41 @@ std::vector<TRect> LastBoxes(const TRecordingCanvas& canvas, std::size_t count) 
   return boxes;
 }
 
-std::vector<int> PatternValues(std::string pattern) {
-  for (char& c : pattern)
-    if (c >= 'a') c = static_cast<char>(c - 49);
+namespace {
+
+// The Code 128 symbol characters by value as ISO/IEC 15417 prints them:
+// module widths of bar, space, bar, space, bar, space (test data, kept apart
+// from the encoder's own table so that a wrong row there shows).
+constexpr const char* Code128Widths[107] = {
+    "212222", "222122", "222221", "121223", "121322", "131222", "122213", "122312", "132212", "221213",  // 0
+    "221312", "231212", "112232", "122132", "122231", "113222", "123122", "123221", "223211", "221132",  // 10
+    "221231", "213212", "223112", "312131", "311222", "321122", "321221", "312212", "322112", "322211",  // 20
+    "212123", "212321", "232121", "111323", "131123", "131321", "112313", "132113", "132311", "211313",  // 30
+    "231113", "231311", "112133", "112331", "132131", "113123", "113321", "133121", "313121", "211331",  // 40
+    "231131", "213113", "213311", "213131", "311123", "311321", "331121", "312113", "312311", "332111",  // 50
+    "314111", "221411", "431111", "111224", "111422", "121124", "121421", "141122", "141221", "112214",  // 60
+    "112412", "122114", "122411", "142112", "142211", "241211", "221114", "413111", "241112", "134111",  // 70
+    "111242", "121142", "121241", "114212", "124112", "124211", "411212", "421112", "421211", "212141",  // 80
+    "214121", "412121", "111143", "111341", "131141", "114113", "114311", "411113", "411311", "113141",  // 90
+    "114131", "311141", "411131", "211412", "211214", "211232", "233111",                                // 100
+};
+
+}  // namespace
+
+std::vector<int> PatternValues(const std::string& pattern) {
+  // Line characters to module widths: bars '5'..'8' and spaces '0'..'3' are
+  // one to four modules; the composite kinds 'f'..'i' and 'a'..'d' as their plain ones.
+  std::string widths;
+  for (char c : pattern) {
+    if (c >= 'a') c = static_cast<char>(c - 'a' + '0');
+    widths += static_cast<char>('1' + (c >= '5' ? c - '5' : c - '0'));
+  }
   std::vector<int> values;
-  for (std::size_t i = 0; i + 6 < pattern.size(); i += 6) {
-    std::string widths;
-    for (std::size_t k = i; k < i + 6; ++k) widths += static_cast<char>(k % 2 == 0 ? pattern[k] - 4 : pattern[k] + 1);
+  for (std::size_t i = 0; i + 6 < widths.size(); i += 6) {
+    const std::string character = widths.substr(i, 6);
     int value = -1;
     for (int v = 0; v < 107; ++v)
-      if (Tabelle_Code128[v] == widths) value = v;
+      if (character == Code128Widths[v]) value = v;
     values.push_back(value);
   }
   return values;

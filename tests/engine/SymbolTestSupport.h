@@ -42,8 +42,9 @@ std::string ShownText(TBarcode& bc, TDisplayText display);
 // The boxes of the last count polygons the canvas recorded.
 std::vector<TRect> LastBoxes(const TRecordingCanvas& canvas, std::size_t count);
 
-// The values of a Code 128 pattern, read back through the table; composite
-// line kinds read as plain ones, -1 for a character that is in no table.
-std::vector<int> PatternValues(std::string pattern);
+// The values of a Code 128 pattern, read back through the standard's table
+// kept in the test support (not the encoder's); composite line kinds read as
+// plain ones, -1 for a character that is in no row of it.
+std::vector<int> PatternValues(const std::string& pattern);
 
 }  // namespace tessel::testing
