@@ -59,7 +59,6 @@ void ApplyReference(TComponent& source, const std::string& property, TComponent*
 TComponentWidget::TComponentWidget(const char* className, QWidget* parent)
     : QWidget(parent), component_(CreateComponent(className, nullptr)) {
   if (!component_) qWarning("tessel: no component class %s", className);
-  setAttribute(Qt::WA_TransparentForMouseEvents, false);
   resize(DesignSize, DesignSize);
   hide();  // a component has no appearance at run time
   connect(this, &QObject::objectNameChanged, this, [this](const QString& name) {

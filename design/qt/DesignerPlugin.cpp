@@ -27,9 +27,7 @@ constexpr std::string_view ImageProperty = "Image";
 constexpr const char* PaletteResource = ":/tesselide/palette/";
 
 bool SameName(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-  });
+  return QString::fromLatin1(a).compare(QString::fromLatin1(b), Qt::CaseInsensitive) == 0;
 }
 
 bool DescendsFrom(const TClassInfo& cls, const TClassInfo& ancestor) {
