@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: designer_label [-o FILE.png]\n");
     return 2;
   }
-  const QString file = args[output + 1];
+  const QString& file = args[output + 1];
   if (!ui.image1->grab().toImage().save(file)) {
     std::fprintf(stderr, "designer_label: cannot write %s\n", qPrintable(file));
     return 1;
