@@ -40,3 +40,14 @@ install(CODE [[
     endif()
   endif()
 ]])
+
+# tesselide: the Qt Designer plug-in into Qt's plug-in folder (with another
+# prefix, point QT_PLUGIN_PATH at <prefix>/${QT6_INSTALL_PLUGINS}), and the
+# widget library with its headers, which programs built from designed forms
+# link.
+install(TARGETS tesselwidgets EXPORT tesselkitTargets LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+install(TARGETS tesselide LIBRARY DESTINATION ${QT6_INSTALL_PLUGINS}/designer)
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/design/qt/ComponentWidget.h
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tessel/design/qt)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/include/tessel/designer/TesselWidgets.h
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tessel/designer)
