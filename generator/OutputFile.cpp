@@ -58,10 +58,16 @@ TTarget ResolveTarget(const std::string& path) {
 }
 
 // The permissions a new file gets: read and write for all, less the umask.
+// Reading the umask means setting it for a moment, so it is read once (the
+// static's initialisation is serialised): threads writing files at the same
+// time would otherwise see and restore each other's temporary value.
 mode_t NewFileMode() {
-  const mode_t mask = umask(0);
-  umask(mask);
-  return 0666 & ~mask;
+  static const mode_t mode = [] {
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+  }();
+  return mode;
 }
 
 // A temporary next to the final file (see TTemporaryName).
@@ -107,16 +113,17 @@ class TTemporary {
 
   bool SetMode(mode_t mode) { return fchmod(fd_, mode) == 0; }
 
-  // Syncs and closes the temporary and gives it the final name.
-  bool Commit() {
-    if (fsync(fd_) != 0) return false;
+  // Syncs (when asked) and closes the temporary and gives it the final name.
+  bool Commit(TDurability durability) {
+    const bool sync = durability == TDurability::SyncEachFile;
+    if (sync && fsync(fd_) != 0) return false;
     if (name_.empty() && !LinkUnnamed()) return false;
     const int fd = fd_;
     fd_ = -1;
     if (close(fd) != 0) return false;
     if (rename(name_.c_str(), finalPath_.c_str()) != 0) return false;
     name_.clear();
-    SyncFolder();
+    if (sync) SyncFolder();
     return true;
   }
 
@@ -158,15 +165,24 @@ class TTemporary {
 
 }  // namespace
 
-QString ReplaceFile(const QString& Path, const QByteArray& Contents, TTemporaryName Temporary) {
+QString ReplaceFile(const QString& Path, const QByteArray& Contents, TTemporaryName Temporary, TDurability Durability) {
   const TTarget target = ResolveTarget(QFile::encodeName(Path).toStdString());
   if (!target.Refusal.isEmpty()) return target.Refusal;
   TTemporary temporary(target.Path, Temporary);
   if (!temporary.Opened()) return SystemReason(errno);
   if (!temporary.SetMode(target.ExistingMode.value_or(NewFileMode())) || !temporary.Write(Contents) ||
-      !temporary.Commit())
+      !temporary.Commit(Durability))
     return SystemReason(errno);
   return {};
+}
+
+QString SyncFileSystem(const QString& Folder) {
+  const int fd = open(QFile::encodeName(Folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return SystemReason(errno);
+  const bool synced = syncfs(fd) == 0;
+  const int error = errno;
+  close(fd);
+  return synced ? QString() : SystemReason(error);
 }
 
 QString MakeFolder(const QString& Path) {
