@@ -74,6 +74,7 @@ void TImageEncoder::Analyse(const QImage& image) {
   const int width = rgb_.width(), height = rgb_.height();
   palette_.clear();
   truecolour_ = false;
+  repeats_.assign(static_cast<std::size_t>(height), 0);
   indices_.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
   std::uint32_t lastColour = 0;
   std::uint8_t lastIndex = 0;
@@ -84,6 +85,7 @@ void TImageEncoder::Analyse(const QImage& image) {
     // Bars repeat the row above: take its indices without looking them up.
     if (previousLine && std::memcmp(line, previousLine, sizeof(std::uint32_t) * static_cast<std::size_t>(width)) == 0) {
       std::memcpy(indices, indices - width, static_cast<std::size_t>(width));
+      repeats_[static_cast<std::size_t>(y)] = 1;
       continue;
     }
     for (int x = 0; x < width; ++x) {
@@ -128,11 +130,10 @@ void TImageEncoder::PackRow(int y, int bitsPerPixel, bool bmp, std::uint8_t* row
   }
   // Pixels packed from the most significant bit, as both formats store them.
   const int perByte = 8 / bitsPerPixel;
-  const int rowBytes = (width * bitsPerPixel + 7) / 8;
-  std::memset(row, 0, static_cast<std::size_t>(rowBytes));
-  for (int x = 0; x < width; ++x) {
-    const int shift = 8 - bitsPerPixel * (x % perByte + 1);
-    row[x / perByte] = static_cast<std::uint8_t>(row[x / perByte] | (indices[x] << shift));
+  for (int x = 0; x < width; ++row) {
+    unsigned byte = 0;
+    for (int k = 0; k < perByte; ++k, ++x) byte = (byte << bitsPerPixel) | (x < width ? indices[x] : 0u);
+    *row = static_cast<std::uint8_t>(byte);
   }
 }
 
@@ -182,7 +183,10 @@ bool TImageEncoder::Png(const QImage& Image, int Dpi, QByteArray& Out) {
   for (int y = 0; y < height; ++y) {
     std::uint8_t* row = filtered_.data() + (rowBytes + 1) * static_cast<std::size_t>(y);
     row[0] = PngFilterNone;
-    PackRow(y, bits, false, row + 1);
+    if (y > 0 && repeats_[static_cast<std::size_t>(y)])
+      std::memcpy(row, row - (rowBytes + 1), rowBytes + 1);
+    else
+      PackRow(y, bits, false, row + 1);
   }
   if (!Deflate(filtered_.data(), filtered_.size())) return false;
 
@@ -247,7 +251,8 @@ bool TImageEncoder::Bmp(const QImage& Image, int Dpi, QByteArray& Out) {
     AppendLittleEndian(Out, i < palette_.size() ? palette_[i] : 0, BmpPaletteEntrySize);  // blue, green, red, 0
   row_.assign(rowBytes, 0);
   for (int y = height - 1; y >= 0; --y) {
-    PackRow(y, bits, true, row_.data());
+    // Row y + 1, packed last, holds the same pixels when it repeats row y.
+    if (y == height - 1 || !repeats_[static_cast<std::size_t>(y) + 1]) PackRow(y, bits, true, row_.data());
     Out.append(reinterpret_cast<const char*>(row_.data()), static_cast<qsizetype>(rowBytes));
   }
   return true;

@@ -41,6 +41,7 @@ class TImageEncoder {
   QImage rgb_;                          // the image as 32-bit pixels
   std::vector<std::uint32_t> palette_;  // 0xRRGGBB, in order of first use
   std::vector<std::uint8_t> indices_;   // one a pixel, with a palette
+  std::vector<std::uint8_t> repeats_;   // 1: the row repeats the one above
   bool truecolour_ = false;
   int bitsPerPixel_ = 1;
   std::vector<std::uint8_t> row_, previous_, filtered_, compressed_;
