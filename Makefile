@@ -52,7 +52,7 @@ test-asan: deps
 # reports that come from inside it, each with its reason.
 tsan test-tsan: deps
 	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSEL_TSAN=ON -DTESSEL_BENCH=OFF $(CMAKE_FLAGS)
-	cmake --build $(TSAN_BUILD) -j $(JOBS) --target stripemaker cli_tests gui_tests
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target stripemaker cli_tests
 	TSAN_OPTIONS="suppressions=$(CURDIR)/tests/tsan.supp halt_on_error=1 exitcode=66 second_deadlock_stack=1" \
 	  ./$(TSAN_BUILD)/tests/cli_tests --gtest_filter='*Thread*:*Sync*'
 

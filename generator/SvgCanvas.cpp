@@ -1,5 +1,6 @@
 #include "generator/SvgCanvas.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QString>
 #include <algorithm>
@@ -131,6 +132,11 @@ void TSvgCanvas::SetPixel(int x, int y, TColor color) { Fill({x, y, 1, 1, color}
 const QFont& TSvgCanvas::CurrentFont() {
   if (!fontKey_ || !(*fontKey_ == Font) || fontExtra_ != CharExtra) {
     font_ = ToQFont(Font, CharExtra);
+    // The font asked for, the one the raster draws with where that is
+    // missing, and the generic family.
+    QString families = "'" + font_.family() + "'";
+    if (const QString drawn = QFontInfo(font_).family(); drawn != font_.family()) families += ", '" + drawn + "'";
+    families_ = XmlAttribute(families + ", sans-serif");
     fontKey_ = Font;
     fontExtra_ = CharExtra;
   }
@@ -152,7 +158,7 @@ int TSvgCanvas::TextHeight(std::string_view) {
 void TSvgCanvas::OpenText(TPoint at, const QFont& font) {
   out_ += "<g transform=\"translate(" + Number(at.X) + " " + Number(at.Y) + ")";
   if (Font.Escapement != 0) out_ += " rotate(" + QByteArray::number(-Font.Escapement / 10.0) + ")";
-  out_ += "\" font-family=\"" + XmlAttribute(font.family()) + "\" font-size=\"" + Number(font.pixelSize()) + "\"";
+  out_ += "\" font-family=\"" + families_ + "\" font-size=\"" + Number(font.pixelSize()) + "\"";
   if (font.bold()) out_ += " font-weight=\"bold\"";
   if (font.italic()) out_ += " font-style=\"italic\"";
   if (font.underline() || font.strikeOut())

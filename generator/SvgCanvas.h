@@ -54,6 +54,7 @@ class TSvgCanvas : public TCanvas {
   int dpi_ = 96;
   QImage measure_;  // the device text is measured on, as a raster canvas does
   QFont font_;
+  QByteArray families_;  // the font's family list, as an attribute value
   std::optional<TLogFont> fontKey_;
   int fontExtra_ = 0;
 };
