@@ -191,7 +191,10 @@ bool TImageEncoder::Png(const QImage& Image, int Dpi, QByteArray& Out) {
   if (!Deflate(filtered_.data(), filtered_.size())) return false;
 
   Out.resize(0);  // keeps the buffer for the next image
-  Out.reserve(static_cast<qsizetype>(compressed_.size() + 3 * MaxPaletteSize + 128));
+  // The header chunks take well under 128 bytes.
+  constexpr std::size_t PngHeaderBytes = 128;
+  const std::size_t expected = compressed_.size() + std::size_t{3} * MaxPaletteSize + PngHeaderBytes;
+  Out.reserve(static_cast<qsizetype>(expected));
   Out.append(reinterpret_cast<const char*>(PngSignature.data()), PngSignature.size());
   std::uint8_t ihdr[PngIhdrSize] = {};
   PutBigEndian32(ihdr, static_cast<std::uint32_t>(width));
@@ -231,7 +234,7 @@ bool TImageEncoder::Bmp(const QImage& Image, int Dpi, QByteArray& Out) {
   const std::uint32_t pixelBytes = static_cast<std::uint32_t>(rowBytes * static_cast<std::size_t>(height));
 
   Out.resize(0);  // keeps the buffer for the next image
-  Out.reserve(static_cast<qsizetype>(offset + pixelBytes));
+  Out.reserve(static_cast<qsizetype>(offset) + static_cast<qsizetype>(pixelBytes));
   Out.append("BM");
   AppendLittleEndian(Out, offset + pixelBytes, 4);
   AppendLittleEndian(Out, 0, 4);  // reserved

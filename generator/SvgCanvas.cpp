@@ -4,7 +4,10 @@
 #include <QFontMetrics>
 #include <QString>
 #include <algorithm>
-#include <cstdio>
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <iterator>
 
 #include "generator/ImageEncoder.h"
 #include "platform/qt/QtBitmap.h"
@@ -18,10 +21,21 @@ int DotsPerMetre(int dpi) { return qRound(dpi / 0.0254); }
 
 QByteArray Number(int value) { return QByteArray::number(value); }
 
-QByteArray ColourName(TColor color) {
-  char name[8];
-  std::snprintf(name, sizeof name, "#%02x%02x%02x", GetRValue(color), GetGValue(color), GetBValue(color));
+// "#rrggbb".
+std::array<char, 7> Colour(TColor color) {
+  static constexpr char Digits[] = "0123456789abcdef";
+  const std::uint8_t parts[] = {GetRValue(color), GetGValue(color), GetBValue(color)};
+  std::array<char, 7> name{'#'};
+  for (std::size_t i = 0; i < 3; ++i) {
+    name[1 + 2 * i] = Digits[parts[i] >> 4];
+    name[2 + 2 * i] = Digits[parts[i] & 0xf];
+  }
   return name;
+}
+
+QByteArray ColourName(TColor color) {
+  const std::array<char, 7> name = Colour(color);
+  return {name.data(), static_cast<qsizetype>(name.size())};
 }
 
 // Latin-1 text as XML character data in UTF-8. XML has no control
@@ -46,10 +60,20 @@ QByteArray XmlAttribute(const QString& text) { return text.toHtmlEscaped().toUtf
 TSvgCanvas::TSvgCanvas(QByteArray& Out, TImageEncoder& Encoder) : out_(Out), encoder_(Encoder) {}
 
 void TSvgCanvas::Begin(int Width, int Height, int LayoutDpi) {
+  Pen = {};
+  Brush = {};
+  Font = {};
+  CharExtra = 0;
+  Transparent = false;
+  TextColor = clBlack;
+  pending_.reset();
+  if (measure_.isNull() || dpi_ != LayoutDpi) {
+    measure_ = QImage(1, 1, QImage::Format_RGB32);
+    measure_.setDotsPerMeterX(DotsPerMetre(LayoutDpi));
+    measure_.setDotsPerMeterY(DotsPerMetre(LayoutDpi));
+    fontKey_.reset();
+  }
   dpi_ = LayoutDpi;
-  measure_ = QImage(1, 1, QImage::Format_RGB32);
-  measure_.setDotsPerMeterX(DotsPerMetre(LayoutDpi));
-  measure_.setDotsPerMeterY(DotsPerMetre(LayoutDpi));
   const QByteArray w = Number(Width), h = Number(Height);
   out_ +=
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
@@ -74,14 +98,28 @@ void TSvgCanvas::Fill(const TFill& fill) {
   pending_ = fill;
 }
 
+// Appends "<rect x=... fill=.../>" without printf: a batch writes thousands
+// of these a second.
 void TSvgCanvas::Flush() {
   if (!pending_) return;
   const TFill& f = *pending_;
-  char rect[160];
-  const int size =
-      std::snprintf(rect, sizeof rect, "<rect x=\"%d\" y=\"%d\" width=\"%d\" height=\"%d\" fill=\"#%02x%02x%02x\"/>\n",
-                    f.X, f.Y, f.Width, f.Height, GetRValue(f.Color), GetGValue(f.Color), GetBValue(f.Color));
-  out_.append(rect, std::min(size, static_cast<int>(sizeof rect) - 1));
+  const auto number = [this](int value) {
+    char digits[16];
+    const std::to_chars_result end = std::to_chars(std::begin(digits), std::end(digits), value);
+    out_.append(digits, end.ptr - digits);
+  };
+  out_.append("<rect x=\"");
+  number(f.X);
+  out_.append("\" y=\"");
+  number(f.Y);
+  out_.append("\" width=\"");
+  number(f.Width);
+  out_.append("\" height=\"");
+  number(f.Height);
+  out_.append("\" fill=\"");
+  const std::array<char, 7> colour = Colour(f.Color);
+  out_.append(colour.data(), static_cast<qsizetype>(colour.size()));
+  out_.append("\"/>\n");
   pending_.reset();
 }
 
@@ -129,9 +167,10 @@ void TSvgCanvas::Rectangle(const TRect& rect) {
 
 void TSvgCanvas::SetPixel(int x, int y, TColor color) { Fill({x, y, 1, 1, color}); }
 
-const QFont& TSvgCanvas::CurrentFont() {
+const QFontMetrics& TSvgCanvas::CurrentFont() {
   if (!fontKey_ || !(*fontKey_ == Font) || fontExtra_ != CharExtra) {
     font_ = ToQFont(Font, CharExtra);
+    metrics_.emplace(font_, &measure_);
     // The font asked for, the one the raster draws with where that is
     // missing, and the generic family.
     QString families = "'" + font_.family() + "'";
@@ -140,22 +179,19 @@ const QFont& TSvgCanvas::CurrentFont() {
     fontKey_ = Font;
     fontExtra_ = CharExtra;
   }
-  return font_;
+  return *metrics_;
 }
 
 int TSvgCanvas::TextWidth(std::string_view text) {
-  const QFontMetrics metrics(CurrentFont(), &measure_);
-  return metrics.horizontalAdvance(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+  return CurrentFont().horizontalAdvance(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-int TSvgCanvas::TextHeight(std::string_view) {
-  const QFontMetrics metrics(CurrentFont(), &measure_);
-  return metrics.height();
-}
+int TSvgCanvas::TextHeight(std::string_view) { return CurrentFont().height(); }
 
 // Opens a group at the text's cell, turned by the font's escapement, with
 // the font's attributes.
-void TSvgCanvas::OpenText(TPoint at, const QFont& font) {
+void TSvgCanvas::OpenText(TPoint at) {
+  const QFont& font = font_;
   out_ += "<g transform=\"translate(" + Number(at.X) + " " + Number(at.Y) + ")";
   if (Font.Escapement != 0) out_ += " rotate(" + QByteArray::number(-Font.Escapement / 10.0) + ")";
   out_ += "\" font-family=\"" + families_ + "\" font-size=\"" + Number(font.pixelSize()) + "\"";
@@ -169,10 +205,9 @@ void TSvgCanvas::OpenText(TPoint at, const QFont& font) {
 void TSvgCanvas::TextOut(TPoint at, std::string_view text, std::span<const int> advances) {
   if (text.empty()) return;
   Flush();
-  const QFont& font = CurrentFont();
-  const QFontMetrics metrics(font, &measure_);
+  const QFontMetrics& metrics = CurrentFont();
   const QString string = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-  OpenText(at, font);
+  OpenText(at);
   if (!Transparent)
     out_ += "<rect width=\"" + Number(metrics.horizontalAdvance(string)) + "\" height=\"" + Number(metrics.height()) +
             "\" fill=\"" + ColourName(Brush.Color) + "\"/>\n";

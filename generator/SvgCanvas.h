@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <optional>
 
@@ -21,7 +22,9 @@ class TSvgCanvas : public TCanvas {
   // Appends to Out; Encoder writes embedded bitmaps. Both outlive the canvas.
   TSvgCanvas(QByteArray& Out, TImageEncoder& Encoder);
 
-  // Starts a document of this many pixels, laid out at LayoutDpi.
+  // Starts a document of this many pixels, laid out at LayoutDpi, with the
+  // drawing state of a new canvas. A canvas serves one document after
+  // another and keeps the measured font between them.
   void Begin(int Width, int Height, int LayoutDpi);
   // Ends the document.
   void End();
@@ -45,8 +48,8 @@ class TSvgCanvas : public TCanvas {
   };
   void Fill(const TFill& fill);
   void Flush();
-  const QFont& CurrentFont();
-  void OpenText(TPoint at, const QFont& font);
+  const QFontMetrics& CurrentFont();
+  void OpenText(TPoint at);
 
   QByteArray& out_;
   TImageEncoder& encoder_;
@@ -54,6 +57,7 @@ class TSvgCanvas : public TCanvas {
   int dpi_ = 96;
   QImage measure_;  // the device text is measured on, as a raster canvas does
   QFont font_;
+  std::optional<QFontMetrics> metrics_;
   QByteArray families_;  // the font's family list, as an attribute value
   std::optional<TLogFont> fontKey_;
   int fontExtra_ = 0;

@@ -153,9 +153,8 @@ bool DrawVector(TBarcode& Barcode, const TSymbolBox& Box, QPaintDevice& Device) 
 // Writes the symbol as an SVG document of rectangles and text; a stretched
 // symbol as its bitmap, as on other vector devices. Returns false when the
 // bitmap could not be made.
-bool DrawSvg(TBarcode& Barcode, const TSymbolBox& Box, TImageEncoder& Encoder, QByteArray& Contents) {
+bool DrawSvg(TBarcode& Barcode, const TSymbolBox& Box, TSvgCanvas& canvas) {
   const int width = static_cast<int>(Box.Width), height = static_cast<int>(Box.Height);
-  TSvgCanvas canvas(Contents, Encoder);
   canvas.Begin(width, height, LayoutDpi);
   if (Barcode.StretchWidth()) {
     QImage image;
@@ -176,7 +175,7 @@ bool DrawSvg(TBarcode& Barcode, const TSymbolBox& Box, TImageEncoder& Encoder, Q
 // Returns the symbol's error code; sets Reason when the image could not be
 // encoded.
 int EncodeSymbol(TBarcode& Barcode, const TSymbolBox& Box, TFileFormat Format, int Dpi, TImageEncoder& Encoder,
-                 QByteArray& Contents, QString& Reason) {
+                 TSvgCanvas& Svg, QByteArray& Contents, QString& Reason) {
   Contents.resize(0);  // keeps the buffer for the next symbol
   const QSize size(static_cast<int>(Box.Width), static_cast<int>(Box.Height));
   bool drawn = true;
@@ -195,7 +194,7 @@ int EncodeSymbol(TBarcode& Barcode, const TSymbolBox& Box, TFileFormat Format, i
         Reason = QString("could not encode the image as %1").arg(png ? "PNG" : "BMP");
       break;
     }
-    case TFileFormat::Svg: drawn = DrawSvg(Barcode, Box, Encoder, Contents); break;
+    case TFileFormat::Svg: drawn = DrawSvg(Barcode, Box, Svg); break;
     case TFileFormat::Pdf: {
       QBuffer buffer(&Contents);
       buffer.open(QIODevice::WriteOnly);
@@ -246,7 +245,8 @@ int RenderSymbol(TBarcode& Barcode, QImage& Image) {
   return RenderInBox(Barcode, box, Image);
 }
 
-TSymbolWriter::TSymbolWriter() : encoder_(std::make_unique<TImageEncoder>()) {}
+TSymbolWriter::TSymbolWriter()
+    : encoder_(std::make_unique<TImageEncoder>()), svg_(std::make_unique<TSvgCanvas>(contents_, *encoder_)) {}
 
 TSymbolWriter::~TSymbolWriter() = default;
 
@@ -255,7 +255,7 @@ TWriteResult TSymbolWriter::Encode(TBarcode& Barcode, TFileFormat Format, int Dp
   if (box.Error != ecValid) return {TWriteFailure::InvalidText, box.Error, {}};
   if (QString refusal = box.SizeRefusal(); !refusal.isEmpty()) return {TWriteFailure::TooLarge, ecValid, refusal};
   QString reason;
-  const int error = EncodeSymbol(Barcode, box, Format, Dpi, *encoder_, contents_, reason);
+  const int error = EncodeSymbol(Barcode, box, Format, Dpi, *encoder_, *svg_, contents_, reason);
   if (error != ecValid) return {TWriteFailure::InvalidText, error, {}};
   if (!reason.isEmpty()) return {TWriteFailure::File, ecValid, reason};
   return {};

@@ -51,6 +51,7 @@ struct TWriteResult {
 int RenderSymbol(TBarcode& Barcode, QImage& Image);
 
 class TImageEncoder;
+class TSvgCanvas;
 
 // Encodes and writes symbols, keeping its buffers (the file's bytes, the
 // image encoder's rows and compressor) from symbol to symbol. One writer
@@ -71,8 +72,9 @@ class TSymbolWriter {
   const QByteArray& Contents() const { return contents_; }
 
  private:
-  std::unique_ptr<TImageEncoder> encoder_;
   QByteArray contents_;
+  std::unique_ptr<TImageEncoder> encoder_;
+  std::unique_ptr<TSvgCanvas> svg_;  // writes into contents_
 };
 
 // Writes the symbol to Path (see ReplaceFile for what Path may name).
