@@ -80,7 +80,8 @@ class TTemporary {
 #ifdef O_TMPFILE
     if (kind == TTemporaryName::UnnamedWherePossible) {
       fd_ = open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-      if (fd_ >= 0) return;
+      unnamed_ = fd_ >= 0;
+      if (unnamed_) return;
     }
 #endif
     std::string name = HiddenName("XXXXXX");
@@ -111,17 +112,27 @@ class TTemporary {
     return true;
   }
 
-  bool SetMode(mode_t mode) { return fchmod(fd_, mode) == 0; }
+  // Gives the file its permissions. An unnamed temporary for a new file
+  // already has them: it was created with the umask applied.
+  bool SetMode(std::optional<mode_t> existing) {
+    if (unnamed_ && !existing) return true;
+    return fchmod(fd_, existing.value_or(NewFileMode())) == 0;
+  }
 
-  // Syncs (when asked) and closes the temporary and gives it the final name.
-  bool Commit(TDurability durability) {
+  // Syncs (when asked) and closes the temporary and gives it the final name:
+  // an unnamed temporary of a new file is linked to it directly (a link
+  // never replaces a name, so a file made meanwhile is not overwritten);
+  // otherwise the temporary is renamed over it.
+  bool Commit(TDurability durability, bool replacing) {
     const bool sync = durability == TDurability::SyncEachFile;
     if (sync && fsync(fd_) != 0) return false;
-    if (name_.empty() && !LinkUnnamed()) return false;
+    const bool linked = unnamed_ && !replacing && Link(finalPath_);
+    if (!linked && errno != EEXIST && unnamed_ && !replacing) return false;
+    if (!linked && name_.empty() && !LinkUnnamed()) return false;
     const int fd = fd_;
     fd_ = -1;
     if (close(fd) != 0) return false;
-    if (rename(name_.c_str(), finalPath_.c_str()) != 0) return false;
+    if (!linked && rename(name_.c_str(), finalPath_.c_str()) != 0) return false;
     name_.clear();
     if (sync) SyncFolder();
     return true;
@@ -137,16 +148,21 @@ class TTemporary {
   // Gives an unnamed temporary a hidden name, to be renamed over the final
   // file (a link cannot replace an existing name itself).
   bool LinkUnnamed() {
-    const std::string self = "/proc/self/fd/" + std::to_string(fd_);
     for (int attempt = 0; attempt < 100; ++attempt) {
       const std::string name = HiddenName(QString::number(QRandomGenerator::global()->generate64(), 36).toStdString());
-      if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+      if (Link(name)) {
         name_ = name;
         return true;
       }
       if (errno != EEXIST) return false;
     }
     return false;
+  }
+
+  // Gives the unnamed temporary this name; fails with EEXIST if it is taken.
+  bool Link(const std::string& name) const {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd_);
+    return linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
   }
 
   // Makes the rename durable; the contents are already on disk, so a file
@@ -161,6 +177,7 @@ class TTemporary {
   std::string finalPath_, folder_, base_;
   std::string name_;  // the temporary's name once it has one
   int fd_ = -1;
+  bool unnamed_ = false;  // made with O_TMPFILE: no name until linked
 };
 
 }  // namespace
@@ -170,8 +187,8 @@ QString ReplaceFile(const QString& Path, const QByteArray& Contents, TTemporaryN
   if (!target.Refusal.isEmpty()) return target.Refusal;
   TTemporary temporary(target.Path, Temporary);
   if (!temporary.Opened()) return SystemReason(errno);
-  if (!temporary.SetMode(target.ExistingMode.value_or(NewFileMode())) || !temporary.Write(Contents) ||
-      !temporary.Commit(Durability))
+  if (!temporary.SetMode(target.ExistingMode) || !temporary.Write(Contents) ||
+      !temporary.Commit(Durability, target.ExistingMode.has_value()))
     return SystemReason(errno);
   return {};
 }

@@ -34,7 +34,7 @@ trap 'rm -rf "$work"' EXIT
 # The input: COUNT lines of valid data for the symbology.
 make_input() {  # symbology count file
   case $1 in
-    ean13) awk -v n="$2" 'BEGIN { for (i = 1; i <= n; i++) printf "%012d\n", 400000000000 + i * 7919 }' ;;
+    ean13) awk -v n="$2" 'BEGIN { for (i = 1; i <= n; i++) printf "40%010d\n", (i * 7919) % 1000000000 }' ;;
     code128) awk -v n="$2" 'BEGIN { for (i = 1; i <= n; i++) printf "Tessel-%08d\n", i }' ;;
   esac >"$3"
 }
