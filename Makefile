@@ -4,6 +4,7 @@
 BUILD       ?= build
 ASAN_BUILD  ?= build-asan
 BENCH_BUILD ?= build-bench
+TSAN_BUILD  ?= build-tsan
 FUZZ_BUILD  ?= build-fuzz
 FUZZ_SECONDS ?= 25
 FUZZERS     := symbols text cli
@@ -12,7 +13,7 @@ CMAKE_FLAGS ?=
 
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: all deps build run test test-fast test-asan bench fuzz tidy format format-check install clean
+.PHONY: all deps build run test test-fast test-asan test-tsan tsan bench fuzz tidy format format-check install clean
 
 all: build
 
@@ -45,10 +46,21 @@ test-asan: deps
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
+# The batch on several threads under ThreadSanitizer: stripemaker and the
+# command-line tests built instrumented, then the tests that run threaded
+# batches. Qt itself is not instrumented; tests/tsan.supp names the few
+# reports that come from inside it, each with its reason.
+tsan test-tsan: deps
+	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSEL_TSAN=ON -DTESSEL_BENCH=OFF $(CMAKE_FLAGS)
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target stripemaker cli_tests
+	TSAN_OPTIONS="suppressions=$(CURDIR)/tests/tsan.supp halt_on_error=1 exitcode=66 second_deadlock_stack=1" \
+	  ./$(TSAN_BUILD)/tests/cli_tests --gtest_filter='*Thread*:*Sync*'
+
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTESSEL_BENCH=ON $(CMAKE_FLAGS)
-	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tessel_bench
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tessel_bench zint_comparison decode_files stripemaker
 	./$(BENCH_BUILD)/bench/tessel_bench
+	./$(BENCH_BUILD)/bench/zint_comparison
 
 # libFuzzer targets under AddressSanitizer and UBSan (clang), each run for
 # FUZZ_SECONDS from the seed corpora in fuzz/corpus/; new inputs collect in
@@ -86,4 +98,4 @@ install: build
 	cmake --install $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) out
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) out

@@ -10,11 +10,19 @@ qint64 ReadLineSize(qint64 bytes) { return bytes + 1; }
 
 }  // namespace
 
+// Reads up to the limit and two bytes more (room for a CR LF after a line
+// of the full length) into the reader's own buffer, allocated once: the
+// number of bytes read, 0 or less at the end or on an error.
+qint64 TBatchReader::ReadPiece() {
+  buffer_.resize(static_cast<std::size_t>(ReadLineSize(maxLength_ + 2)));
+  return input_.readLine(buffer_.data(), static_cast<qint64>(buffer_.size()));
+}
+
 bool TBatchReader::SkipRestOfLine() {
   for (;;) {
-    const QByteArray chunk = input_.readLine(ReadLineSize(maxLength_ + 2));
-    if (chunk.isEmpty()) return input_.atEnd();
-    if (chunk.endsWith('\n')) return true;
+    const qint64 size = ReadPiece();
+    if (size <= 0) return input_.atEnd();
+    if (buffer_[static_cast<std::size_t>(size) - 1] == '\n') return true;
   }
 }
 
@@ -24,9 +32,9 @@ TBatchReader::TStatus TBatchReader::Next(QByteArray& Line) {
     skipping_ = false;
     if (!SkipRestOfLine()) return TStatus::Error;
   }
-  // Two bytes more than the limit hold a CR LF after a line of the full length.
-  Line = input_.readLine(ReadLineSize(maxLength_ + 2));
-  if (Line.isEmpty()) return input_.atEnd() ? TStatus::End : TStatus::Error;
+  const qint64 size = ReadPiece();
+  if (size <= 0) return input_.atEnd() ? TStatus::End : TStatus::Error;
+  Line.append(buffer_.data(), size);
   ++number_;
   const bool complete = Line.endsWith('\n');
   if (complete) Line.chop(1);

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QIODevice>
+#include <vector>
 
 namespace tessel::generator {
 
@@ -30,12 +31,14 @@ class TBatchReader {
   qint64 LineNumber() const { return number_; }
 
  private:
+  qint64 ReadPiece();
   bool SkipRestOfLine();
 
   QIODevice& input_;
   qint64 maxLength_;
   qint64 number_ = 0;
   bool skipping_ = false;
+  std::vector<char> buffer_;
 };
 
 }  // namespace tessel::generator

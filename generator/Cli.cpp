@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -14,6 +15,7 @@
 
 #include "components/pBarcode.h"
 #include "generator/BatchReader.h"
+#include "generator/BatchWorkers.h"
 #include "generator/Catalogue.h"
 #include "generator/DbBatch.h"
 #include "generator/OutputFile.h"
@@ -47,6 +49,13 @@ struct TOptions {
                             "path"};
   QCommandLineOption Dpi{"dpi", "Resolution recorded in PNG/BMP files and the PDF page scale (default 96).", "n", "96"};
   QCommandLineOption Batch{"batch", "Writes one symbol per line of this file (numbered 000001.png ...).", "file"};
+  QCommandLineOption Jobs{"jobs",
+                          "Writes a --batch on this many threads (default: the number of processor cores); the "
+                          "files and messages are the same as with one.",
+                          "n"};
+  QCommandLineOption Sync{"sync",
+                          "Syncs every file of a --batch to disk before it takes its name, instead of the whole "
+                          "batch once at its end (slower; a single -o file is always synced)."};
   QCommandLineOption Format{"format", "File format of --batch and --db output: png, bmp, svg or pdf (default png).",
                             "format", "png"};
   QCommandLineOption List{"list", "Lists the window's symbology names, one a line."};
@@ -64,8 +73,8 @@ struct TOptions {
   QCommandLineOption Key{"key", "The field naming the files of --db (default: record numbers 000001 ...).", "name"};
 
   void AddTo(QCommandLineParser& parser) const {
-    parser.addOptions({Classes, Class, Property, Encode, Output, Dpi, Batch, Format, Samples, List, Symbology, Db,
-                       Table, Field, Key});
+    parser.addOptions({Classes, Class, Property, Encode, Output, Dpi, Batch, Jobs, Sync, Format, Samples, List,
+                       Symbology, Db, Table, Field, Key});
   }
 };
 
@@ -221,52 +230,112 @@ class TBatchProgress {
   bool shown_ = false;
 };
 
-// Writes one symbol per line of the input, read as a stream. A line that is
-// invalid, too long or makes too large a symbol is reported and the batch
-// goes on; it ends with the worst status of its lines. A file that cannot
-// be written ends the batch at once.
-int RunBatch(TBarcode& barcode, const TSymbolSettings& settings, const QString& inputPath, const QString& folder,
-             TFileFormat format, int dpi) {
-  QFile input(inputPath);
-  if (!input.open(QIODevice::ReadOnly))
-    throw TExit{ExitFile, QString("cannot read %1: %2").arg(inputPath, input.errorString())};
-  if (const QString reason = MakeFolder(folder); !reason.isEmpty())
-    throw TExit{ExitFile, QString("cannot create folder %1: %2").arg(folder, reason)};
+// The lines a batch reads before its workers write them: enough to keep
+// every worker busy, few enough that memory does not grow with the batch.
+constexpr std::size_t BatchLinesPerJob = 32;
 
-  TBatchReader reader(input);
-  TBatchProgress progress;
-  int status = ExitOk;
+// A batch: its settings, and where its input and output are.
+struct TBatch {
+  const TSymbolSettings& Settings;
+  QString InputPath, Folder;
+  TFileFormat Format;
+};
+
+// Reads up to Count lines into Items, ending the chunk early after a line
+// that is too long; returns false at the end of the input.
+bool ReadChunk(TBatchReader& reader, const TBatch& batch, QFile& input, std::size_t count,
+               std::vector<TBatchItem>& items) {
+  items.clear();
   QByteArray line;
-  for (;;) {
+  while (items.size() < count) {
     const TBatchReader::TStatus read = reader.Next(line);
-    if (read == TBatchReader::TStatus::End) break;
+    if (read == TBatchReader::TStatus::End) return false;
     if (read == TBatchReader::TStatus::Error)
-      throw TExit{ExitFile, QString("cannot read %1: %2").arg(inputPath, input.errorString())};
-    if (read == TBatchReader::TStatus::TooLong) {
-      progress.Failed(reader.LineNumber(), QString("longer than %1 bytes; skipped").arg(MaxBatchLineLength));
+      throw TExit{ExitFile, QString("cannot read %1: %2").arg(batch.InputPath, input.errorString())};
+    TBatchItem& item = items.emplace_back();
+    item.Line = reader.LineNumber();
+    item.TooLong = read == TBatchReader::TStatus::TooLong;
+    // Reported before the rest of the line is skipped, however long it is.
+    if (item.TooLong) return true;
+    item.Text = UnescapeText(std::string_view(line.constData(), std::size_t(line.size())));
+    const QString name = QString("%1.%2").arg(item.Line, 6, 10, QChar('0')).arg(Extension(batch.Format));
+    item.Path = QDir(batch.Folder).filePath(name);
+  }
+  return true;
+}
+
+// Reports a chunk's outcomes in input order; returns the worst status. A
+// file that could not be written ends the batch at once.
+int ReportChunk(const std::vector<TBatchItem>& items, const TBatch& batch, TBatchProgress& progress) {
+  int status = ExitOk;
+  for (const TBatchItem& item : items) {
+    if (!item.Done) break;
+    if (item.TooLong) {
+      progress.Failed(item.Line, QString("longer than %1 bytes; skipped").arg(MaxBatchLineLength));
       status = std::max(status, ExitInvalidBarcode);
       continue;
     }
-    const std::string text = UnescapeText(std::string_view(line.constData(), std::size_t(line.size())));
-    barcode.SetBarcode(text);
-    const QString name = QString("%1.%2").arg(reader.LineNumber(), 6, 10, QChar('0')).arg(Extension(format));
-    const QString path = QDir(folder).filePath(name);
-    const TWriteResult result = WriteSymbol(barcode, path, format, dpi);
-    switch (result.Failure) {
+    switch (item.Result.Failure) {
       case TWriteFailure::None: break;
       case TWriteFailure::InvalidText:
-        progress.Failed(reader.LineNumber(), InvalidTextMessage(text, result.Error) + Culprit(settings, text));
+        progress.Failed(item.Line,
+                        InvalidTextMessage(item.Text, item.Result.Error) + Culprit(batch.Settings, item.Text));
         status = std::max(status, ExitInvalidBarcode);
         break;
       case TWriteFailure::TooLarge:
-        progress.Failed(reader.LineNumber(), QString("cannot write %1: %2").arg(path, result.Message));
+        progress.Failed(item.Line, QString("cannot write %1: %2").arg(item.Path, item.Result.Message));
         status = std::max(status, ExitFile);
         break;
-      case TWriteFailure::File: throw TExit{ExitFile, QString("cannot write %1: %2").arg(path, result.Message)};
+      case TWriteFailure::File:
+        throw TExit{ExitFile, QString("cannot write %1: %2").arg(item.Path, item.Result.Message)};
     }
-    progress.Done(reader.LineNumber());
+    progress.Done(item.Line);
   }
   return status;
+}
+
+// Writes one symbol per line of the input, read as a stream, on the
+// command's worker threads. A line that is invalid, too long or makes too
+// large a symbol is reported and the batch goes on; it ends with the worst
+// status of its lines. A file that cannot be written ends the batch at once.
+// Without --sync the files reach the disk together at the end.
+int RunBatch(const TCommandLine& command) {
+  const TBatch batch{command.Settings, command.Input, command.Folder, command.Format};
+  QFile input(batch.InputPath);
+  if (!input.open(QIODevice::ReadOnly))
+    throw TExit{ExitFile, QString("cannot read %1: %2").arg(batch.InputPath, input.errorString())};
+  if (const QString reason = MakeFolder(batch.Folder); !reason.isEmpty())
+    throw TExit{ExitFile, QString("cannot create folder %1: %2").arg(batch.Folder, reason)};
+
+  const TDurability durability = command.Sync ? TDurability::SyncEachFile : TDurability::SyncLater;
+  TBatchWorkers workers(
+      command.Jobs, [&] { return CreateSymbol(command.Settings); }, batch.Format, command.Dpi, durability);
+  TBatchReader reader(input);
+  TBatchProgress progress;
+  std::vector<TBatchItem> items;
+  int status = ExitOk;
+  for (bool more = true; more;) {
+    more = ReadChunk(reader, batch, input, BatchLinesPerJob * std::size_t(workers.Jobs()), items);
+    workers.Run(items);
+    status = std::max(status, ReportChunk(items, batch, progress));
+  }
+  if (durability == TDurability::SyncLater)
+    if (const QString reason = SyncFileSystem(batch.Folder); !reason.isEmpty())
+      throw TExit{ExitFile, QString("cannot sync %1 to disk: %2").arg(batch.Folder, reason)};
+  return status;
+}
+
+// The --jobs value: a whole number from 1 to MaxJobs, or the number of cores.
+constexpr int MaxJobs = 256;
+int JobsOption(const QCommandLineParser& parser, const TOptions& options) {
+  if (!parser.isSet(options.Jobs)) return std::clamp(QThread::idealThreadCount(), 1, MaxJobs);
+  bool ok = false;
+  const int jobs = parser.value(options.Jobs).toInt(&ok);
+  if (!ok || jobs < 1 || jobs > MaxJobs)
+    throw TExit{
+        ExitUsage,
+        QString("--jobs needs a whole number from 1 to %1, not '%2'").arg(MaxJobs).arg(parser.value(options.Jobs))};
+  return jobs;
 }
 
 // Parses the arguments into Command; usage errors end in TExit.
@@ -333,6 +402,8 @@ void Parse(const QStringList& arguments, TCommandLine& command) {
     command.Input = parser.value(options.Batch);
     command.Folder = parser.value(options.Output);
     command.Format = *format;
+    command.Jobs = JobsOption(parser, options);
+    command.Sync = parser.isSet(options.Sync);
     return;
   }
   if (!parser.isSet(options.Encode) && !parser.isSet(options.Output))
@@ -369,8 +440,7 @@ int Run(const QStringList& arguments) {
       return ExitOk;
     case TCommandLine::TAction::Db: return RunDbBatch(*command.Barcode, command.Db);
     case TCommandLine::TAction::Samples: return WriteSamples(command.Folder) ? ExitOk : ExitFile;
-    case TCommandLine::TAction::Batch:
-      return RunBatch(*command.Barcode, command.Settings, command.Input, command.Folder, command.Format, command.Dpi);
+    case TCommandLine::TAction::Batch: return RunBatch(command);
     case TCommandLine::TAction::Symbol: break;
   }
   RequireValidText(*command.Barcode, command.Settings);

@@ -37,6 +37,8 @@ struct TCommandLine {
   QString Input;   // a batch's input file
   QString Output;  // a symbol's file; empty for none
   bool Encode = false;
+  int Jobs = 1;       // a batch's worker threads
+  bool Sync = false;  // a batch syncs every file, not once at its end
   TFileFormat Format = TFileFormat::Png;
   TDbBatchOptions Db;  // with Db
   TSymbolSettings Settings;

@@ -58,10 +58,16 @@ TTarget ResolveTarget(const std::string& path) {
 }
 
 // The permissions a new file gets: read and write for all, less the umask.
+// Reading the umask means setting it for a moment, so it is read once (the
+// static's initialisation is serialised): threads writing files at the same
+// time would otherwise see and restore each other's temporary value.
 mode_t NewFileMode() {
-  const mode_t mask = umask(0);
-  umask(mask);
-  return 0666 & ~mask;
+  static const mode_t mode = [] {
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+  }();
+  return mode;
 }
 
 // A temporary next to the final file (see TTemporaryName).
@@ -74,7 +80,8 @@ class TTemporary {
 #ifdef O_TMPFILE
     if (kind == TTemporaryName::UnnamedWherePossible) {
       fd_ = open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-      if (fd_ >= 0) return;
+      unnamed_ = fd_ >= 0;
+      if (unnamed_) return;
     }
 #endif
     std::string name = HiddenName("XXXXXX");
@@ -105,18 +112,29 @@ class TTemporary {
     return true;
   }
 
-  bool SetMode(mode_t mode) { return fchmod(fd_, mode) == 0; }
+  // Gives the file its permissions. An unnamed temporary for a new file
+  // already has them: it was created with the umask applied.
+  bool SetMode(std::optional<mode_t> existing) {
+    if (unnamed_ && !existing) return true;
+    return fchmod(fd_, existing.value_or(NewFileMode())) == 0;
+  }
 
-  // Syncs and closes the temporary and gives it the final name.
-  bool Commit() {
-    if (fsync(fd_) != 0) return false;
-    if (name_.empty() && !LinkUnnamed()) return false;
+  // Syncs (when asked) and closes the temporary and gives it the final name:
+  // an unnamed temporary of a new file is linked to it directly (a link
+  // never replaces a name, so a file made meanwhile is not overwritten);
+  // otherwise the temporary is renamed over it.
+  bool Commit(TDurability durability, bool replacing) {
+    const bool sync = durability == TDurability::SyncEachFile;
+    if (sync && fsync(fd_) != 0) return false;
+    const bool linked = unnamed_ && !replacing && Link(finalPath_);
+    if (!linked && errno != EEXIST && unnamed_ && !replacing) return false;
+    if (!linked && name_.empty() && !LinkUnnamed()) return false;
     const int fd = fd_;
     fd_ = -1;
     if (close(fd) != 0) return false;
-    if (rename(name_.c_str(), finalPath_.c_str()) != 0) return false;
+    if (!linked && rename(name_.c_str(), finalPath_.c_str()) != 0) return false;
     name_.clear();
-    SyncFolder();
+    if (sync) SyncFolder();
     return true;
   }
 
@@ -130,16 +148,21 @@ class TTemporary {
   // Gives an unnamed temporary a hidden name, to be renamed over the final
   // file (a link cannot replace an existing name itself).
   bool LinkUnnamed() {
-    const std::string self = "/proc/self/fd/" + std::to_string(fd_);
     for (int attempt = 0; attempt < 100; ++attempt) {
       const std::string name = HiddenName(QString::number(QRandomGenerator::global()->generate64(), 36).toStdString());
-      if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+      if (Link(name)) {
         name_ = name;
         return true;
       }
       if (errno != EEXIST) return false;
     }
     return false;
+  }
+
+  // Gives the unnamed temporary this name; fails with EEXIST if it is taken.
+  bool Link(const std::string& name) const {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd_);
+    return linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
   }
 
   // Makes the rename durable; the contents are already on disk, so a file
@@ -154,19 +177,29 @@ class TTemporary {
   std::string finalPath_, folder_, base_;
   std::string name_;  // the temporary's name once it has one
   int fd_ = -1;
+  bool unnamed_ = false;  // made with O_TMPFILE: no name until linked
 };
 
 }  // namespace
 
-QString ReplaceFile(const QString& Path, const QByteArray& Contents, TTemporaryName Temporary) {
+QString ReplaceFile(const QString& Path, const QByteArray& Contents, TTemporaryName Temporary, TDurability Durability) {
   const TTarget target = ResolveTarget(QFile::encodeName(Path).toStdString());
   if (!target.Refusal.isEmpty()) return target.Refusal;
   TTemporary temporary(target.Path, Temporary);
   if (!temporary.Opened()) return SystemReason(errno);
-  if (!temporary.SetMode(target.ExistingMode.value_or(NewFileMode())) || !temporary.Write(Contents) ||
-      !temporary.Commit())
+  if (!temporary.SetMode(target.ExistingMode) || !temporary.Write(Contents) ||
+      !temporary.Commit(Durability, target.ExistingMode.has_value()))
     return SystemReason(errno);
   return {};
+}
+
+QString SyncFileSystem(const QString& Folder) {
+  const int fd = open(QFile::encodeName(Folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return SystemReason(errno);
+  const bool synced = syncfs(fd) == 0;
+  const int error = errno;
+  close(fd);
+  return synced ? QString() : SystemReason(error);
 }
 
 QString MakeFolder(const QString& Path) {

@@ -4,11 +4,12 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <memory>
 
+#include "generator/ImageEncoder.h"
 #include "generator/OutputFile.h"
+#include "generator/SvgCanvas.h"
 #include "platform/Image.h"
 #include "platform/qt/QtBitmap.h"
 #include "platform/qt/QtCanvas.h"
@@ -149,13 +150,33 @@ bool DrawVector(TBarcode& Barcode, const TSymbolBox& Box, QPaintDevice& Device) 
   return true;
 }
 
+// Writes the symbol as an SVG document of rectangles and text; a stretched
+// symbol as its bitmap, as on other vector devices. Returns false when the
+// bitmap could not be made.
+bool DrawSvg(TBarcode& Barcode, const TSymbolBox& Box, TSvgCanvas& canvas) {
+  const int width = static_cast<int>(Box.Width), height = static_cast<int>(Box.Height);
+  canvas.Begin(width, height, LayoutDpi);
+  if (Barcode.StretchWidth()) {
+    QImage image;
+    RenderInBox(Barcode, Box, image);
+    if (image.isNull()) return false;
+    canvas.DrawImage(0, 0, width, height, image);
+  } else {
+    canvas.Brush.Color = Barcode.SpaceColor();
+    canvas.Pen.Color = Barcode.SpaceColor();
+    canvas.Rectangle({0, 0, width, height});
+    Barcode.DrawTo(canvas, Barcode.Module(), Barcode.LeftMargin(), Barcode.TopMargin(), Box.BarHeight(), -1);
+  }
+  canvas.End();
+  return true;
+}
+
 // The file's contents in memory, so that writing them is one checked step.
 // Returns the symbol's error code; sets Reason when the image could not be
 // encoded.
-int EncodeSymbol(TBarcode& Barcode, const TSymbolBox& Box, TFileFormat Format, int Dpi, QByteArray& Contents,
-                 QString& Reason) {
-  QBuffer buffer(&Contents);
-  buffer.open(QIODevice::WriteOnly);
+int EncodeSymbol(TBarcode& Barcode, const TSymbolBox& Box, TFileFormat Format, int Dpi, TImageEncoder& Encoder,
+                 TSvgCanvas& Svg, QByteArray& Contents, QString& Reason) {
+  Contents.resize(0);  // keeps the buffer for the next symbol
   const QSize size(static_cast<int>(Box.Width), static_cast<int>(Box.Height));
   bool drawn = true;
   switch (Format) {
@@ -168,24 +189,15 @@ int EncodeSymbol(TBarcode& Barcode, const TSymbolBox& Box, TFileFormat Format, i
         drawn = false;
         break;
       }
-      const int dotsPerMeter = qRound(Dpi / 0.0254);
-      image.setDotsPerMeterX(dotsPerMeter);
-      image.setDotsPerMeterY(dotsPerMeter);
-      const char* name = Format == TFileFormat::Png ? "PNG" : "BMP";
-      if (!image.save(&buffer, name)) Reason = QString("could not encode the image as %1").arg(name);
+      const bool png = Format == TFileFormat::Png;
+      if (!(png ? Encoder.Png(image, Dpi, Contents) : Encoder.Bmp(image, Dpi, Contents)))
+        Reason = QString("could not encode the image as %1").arg(png ? "PNG" : "BMP");
       break;
     }
-    case TFileFormat::Svg: {
-      QSvgGenerator svg;
-      svg.setOutputDevice(&buffer);
-      svg.setSize(size);
-      svg.setViewBox(QRect(QPoint(0, 0), size));
-      svg.setResolution(LayoutDpi);
-      svg.setTitle("Barcode");
-      drawn = DrawVector(Barcode, Box, svg);
-      break;
-    }
+    case TFileFormat::Svg: drawn = DrawSvg(Barcode, Box, Svg); break;
     case TFileFormat::Pdf: {
+      QBuffer buffer(&Contents);
+      buffer.open(QIODevice::WriteOnly);
       QPdfWriter pdf(&buffer);
       pdf.setResolution(Dpi);
       pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -233,18 +245,35 @@ int RenderSymbol(TBarcode& Barcode, QImage& Image) {
   return RenderInBox(Barcode, box, Image);
 }
 
-TWriteResult WriteSymbol(TBarcode& Barcode, const QString& Path, TFileFormat Format, int Dpi) {
+TSymbolWriter::TSymbolWriter()
+    : encoder_(std::make_unique<TImageEncoder>()), svg_(std::make_unique<TSvgCanvas>(contents_, *encoder_)) {}
+
+TSymbolWriter::~TSymbolWriter() = default;
+
+TWriteResult TSymbolWriter::Encode(TBarcode& Barcode, TFileFormat Format, int Dpi) {
   const TSymbolBox box(Barcode);
   if (box.Error != ecValid) return {TWriteFailure::InvalidText, box.Error, {}};
   if (QString refusal = box.SizeRefusal(); !refusal.isEmpty()) return {TWriteFailure::TooLarge, ecValid, refusal};
-
-  QByteArray contents;
   QString reason;
-  const int error = EncodeSymbol(Barcode, box, Format, Dpi, contents, reason);
+  const int error = EncodeSymbol(Barcode, box, Format, Dpi, *encoder_, *svg_, contents_, reason);
   if (error != ecValid) return {TWriteFailure::InvalidText, error, {}};
-  if (reason.isEmpty()) reason = ReplaceFile(Path, contents);
   if (!reason.isEmpty()) return {TWriteFailure::File, ecValid, reason};
   return {};
+}
+
+TWriteResult TSymbolWriter::Write(TBarcode& Barcode, const QString& Path, TFileFormat Format, int Dpi,
+                                  TDurability Durability) {
+  TWriteResult result = Encode(Barcode, Format, Dpi);
+  if (result.Failure != TWriteFailure::None) return result;
+  if (QString reason = ReplaceFile(Path, contents_, TTemporaryName::UnnamedWherePossible, Durability);
+      !reason.isEmpty())
+    return {TWriteFailure::File, ecValid, reason};
+  return {};
+}
+
+TWriteResult WriteSymbol(TBarcode& Barcode, const QString& Path, TFileFormat Format, int Dpi) {
+  TSymbolWriter writer;
+  return writer.Write(Barcode, Path, Format, Dpi);
 }
 
 }  // namespace tessel::generator

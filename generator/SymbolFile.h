@@ -3,11 +3,14 @@
 // right and TopMargin above and below, on the component's SpaceColor.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <memory>
 #include <optional>
 
 #include "components/pBarcode.h"
+#include "generator/OutputFile.h"
 
 namespace tessel::generator {
 
@@ -46,6 +49,33 @@ struct TWriteResult {
 // Returns the error code (0: Image holds the symbol); a symbol beyond the
 // limits gives ecValid and a null Image.
 int RenderSymbol(TBarcode& Barcode, QImage& Image);
+
+class TImageEncoder;
+class TSvgCanvas;
+
+// Encodes and writes symbols, keeping its buffers (the file's bytes, the
+// image encoder's rows and compressor) from symbol to symbol. One writer
+// serves one thread.
+class TSymbolWriter {
+ public:
+  TSymbolWriter();
+  ~TSymbolWriter();
+  TSymbolWriter(const TSymbolWriter&) = delete;
+  TSymbolWriter& operator=(const TSymbolWriter&) = delete;
+
+  // Makes the symbol's file in memory: Contents() holds it on success.
+  TWriteResult Encode(TBarcode& Barcode, TFileFormat Format, int Dpi);
+  // Encodes the symbol and writes it to Path (see ReplaceFile for what Path
+  // may name).
+  TWriteResult Write(TBarcode& Barcode, const QString& Path, TFileFormat Format, int Dpi,
+                     TDurability Durability = TDurability::SyncEachFile);
+  const QByteArray& Contents() const { return contents_; }
+
+ private:
+  QByteArray contents_;
+  std::unique_ptr<TImageEncoder> encoder_;
+  std::unique_ptr<TSvgCanvas> svg_;  // writes into contents_
+};
 
 // Writes the symbol to Path (see ReplaceFile for what Path may name).
 TWriteResult WriteSymbol(TBarcode& Barcode, const QString& Path, TFileFormat Format, int Dpi);

@@ -1,8 +1,12 @@
 // Stripemaker, the barcode generator. With options it works as a command
-// line; without, it opens its window.
+// line; without, it opens its window. The command line runs on a
+// QGuiApplication: it draws and writes files but shows no widgets, so it
+// does not pay for setting them up.
 #include <QApplication>
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include "generator/Cli.h"
 #include "generator/MainWindow.h"
@@ -10,10 +14,15 @@
 int main(int argc, char** argv) {
   if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (argc > 1) {
+    std::optional<QGuiApplication> commandLine(std::in_place, argc, argv);
+    QGuiApplication::setApplicationName("Stripemaker");
+    const QStringList arguments = QGuiApplication::arguments();
+    if (tessel::generator::WantsCommandLine(arguments)) return tessel::generator::RunCommandLine(arguments);
+    // Only Qt's own options: the window, with them.
+  }
   QApplication application(argc, argv);
   QApplication::setApplicationName("Stripemaker");
-  const QStringList arguments = QApplication::arguments();
-  if (tessel::generator::WantsCommandLine(arguments)) return tessel::generator::RunCommandLine(arguments);
   const QString platform = QApplication::platformName();
   if (platform == "offscreen" || platform == "minimal") {
     std::fputs("stripemaker: there is no display to open the window on; see stripemaker --help for the command line\n",

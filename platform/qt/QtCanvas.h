@@ -59,5 +59,9 @@ class TQtCanvas : public TCanvas {
 };
 
 QColor ToQColor(TColor color);
+// The Qt font a canvas draws and measures text in: the face, pixel height
+// and style of the selected font, CharExtra pixels after every character,
+// monochrome and without kerning.
+QFont ToQFont(const TLogFont& font, int charExtra);
 
 }  // namespace tessel

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -139,6 +140,7 @@ TEST(Cli, UsageErrorsExitWithTwoAndNameTheCulprit) {
       {{"-c", "TBarcode_Code25Interleaved", "-p", "Padding=cipMiddle", "-o", path}, "cipMiddle"},
       {{"-c", "TBarcode_Code25Interleaved", "-p", "Barcode=1", "-o", dir.filePath("x.gif")}, "x.gif"},
       {{"-c", "TBarcode_Code25Interleaved", "-p", "Barcode=1", "-o", path, "--dpi", "0"}, "--dpi"},
+      {{"-c", "TBarcode_Code25Interleaved", "--batch", path, "-o", dir.filePath("out"), "--jobs", "0"}, "--jobs"},
       {{"--no-such-option"}, "no-such-option"},
   };
   for (const auto& c : cases) {
@@ -176,6 +178,50 @@ TEST(Cli, BatchWritesOneNumberedFilePerLine) {
   EXPECT_TRUE(run.Err.contains("line 2")) << run.Err.toStdString();
   EXPECT_EQ(FilesIn(out), (QStringList{"000001.png", "000003.png"}));
   EXPECT_FALSE(QImage(QDir(out).filePath("000001.png")).isNull());
+}
+
+// Every file of a folder with its contents.
+QMap<QString, QByteArray> Folder(const QString& folder) {
+  QMap<QString, QByteArray> files;
+  for (const QString& name : FilesIn(folder)) files[name] = Contents(QDir(folder).filePath(name));
+  return files;
+}
+
+TEST(Cli, BatchOnSeveralThreadsWritesWhatOneThreadWrites) {
+  QTemporaryDir dir;
+  QByteArray texts;
+  for (int i = 1; i <= 100; ++i) texts += i == 7 || i == 61 ? "12X4\n" : QByteArray::number(i * 7919) + "\n";
+  WriteFile(dir.filePath("texts.txt"), texts);
+  for (const char* format : {"png", "svg"}) {
+    QMap<QString, TRun> runs;
+    for (const QString jobs : {"1", "3"}) {
+      runs[jobs] = Stripemaker({"-c", "TBarcode_Code25Interleaved", "-p", "Module=2", "-p", "DisplayText=dtFullEncoded",
+                                "--batch", dir.filePath("texts.txt"), "-o", dir.filePath(format + jobs), "--format",
+                                format, "--jobs", jobs});
+    }
+    EXPECT_EQ(runs["1"].Status, 1) << format;
+    EXPECT_EQ(runs["3"].Status, 1) << format;
+    EXPECT_TRUE(runs["1"].Err.contains("line 7") && runs["1"].Err.contains("line 61")) << runs["1"].Err.toStdString();
+    EXPECT_EQ(runs["3"].Err, runs["1"].Err) << format;
+    const auto single = Folder(dir.filePath(QString(format) + "1"));
+    EXPECT_EQ(single.size(), 98) << format;
+    EXPECT_TRUE(single == Folder(dir.filePath(QString(format) + "3"))) << format;
+  }
+}
+
+TEST(CliFiles, BatchLeavesCompleteFilesAndNoTemporariesWithOrWithoutSync) {
+  QTemporaryDir dir;
+  WriteFile(dir.filePath("texts.txt"), "1234\n5678\n9012\n");
+  for (const QStringList& extra : {QStringList{}, QStringList{"--sync"}, QStringList{"--sync", "--jobs", "2"}}) {
+    const QString out = dir.filePath("out" + extra.join(""));
+    const TRun run = Stripemaker(QStringList{"-c", "TBarcode_Code25Interleaved", "--batch", dir.filePath("texts.txt"),
+                                             "-o", out, "--format", "bmp"} +
+                                 extra);
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    EXPECT_EQ(FilesIn(out), (QStringList{"000001.bmp", "000002.bmp", "000003.bmp"})) << extra.join(' ').toStdString();
+    for (const QString& name : FilesIn(out))
+      EXPECT_FALSE(QImage(QDir(out).filePath(name)).isNull()) << name.toStdString();
+  }
 }
 
 TEST(Cli, SamplesCoverEveryRegisteredClass) {

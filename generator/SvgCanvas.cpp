@@ -1,0 +1,244 @@
+#include "generator/SvgCanvas.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QString>
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <iterator>
+
+#include "generator/ImageEncoder.h"
+#include "platform/qt/QtBitmap.h"
+#include "platform/qt/QtCanvas.h"
+
+namespace tessel::generator {
+namespace {
+
+// The dots per metre of a QImage at this resolution.
+int DotsPerMetre(int dpi) { return qRound(dpi / 0.0254); }
+
+QByteArray Number(int value) { return QByteArray::number(value); }
+
+// "#rrggbb".
+std::array<char, 7> Colour(TColor color) {
+  static constexpr char Digits[] = "0123456789abcdef";
+  const std::uint8_t parts[] = {GetRValue(color), GetGValue(color), GetBValue(color)};
+  std::array<char, 7> name{'#'};
+  for (std::size_t i = 0; i < 3; ++i) {
+    name[1 + 2 * i] = Digits[parts[i] >> 4];
+    name[2 + 2 * i] = Digits[parts[i] & 0xf];
+  }
+  return name;
+}
+
+QByteArray ColourName(TColor color) {
+  const std::array<char, 7> name = Colour(color);
+  return {name.data(), static_cast<qsizetype>(name.size())};
+}
+
+// Latin-1 text as XML character data in UTF-8. XML has no control
+// characters: they become the replacement character, one for one.
+QByteArray XmlText(std::string_view text) {
+  QString result;
+  result.reserve(static_cast<qsizetype>(text.size()));
+  for (const char c : text) {
+    const auto code = static_cast<unsigned char>(c);
+    if (code < 0x20 || code == 0x7f)
+      result += QChar(0xfffd);
+    else
+      result += QChar(code);
+  }
+  return result.toHtmlEscaped().toUtf8();
+}
+
+QByteArray XmlAttribute(const QString& text) { return text.toHtmlEscaped().toUtf8(); }
+
+}  // namespace
+
+TSvgCanvas::TSvgCanvas(QByteArray& Out, TImageEncoder& Encoder) : out_(Out), encoder_(Encoder) {}
+
+void TSvgCanvas::Begin(int Width, int Height, int LayoutDpi) {
+  Pen = {};
+  Brush = {};
+  Font = {};
+  CharExtra = 0;
+  Transparent = false;
+  TextColor = clBlack;
+  pending_.reset();
+  if (measure_.isNull() || dpi_ != LayoutDpi) {
+    measure_ = QImage(1, 1, QImage::Format_RGB32);
+    measure_.setDotsPerMeterX(DotsPerMetre(LayoutDpi));
+    measure_.setDotsPerMeterY(DotsPerMetre(LayoutDpi));
+    fontKey_.reset();
+  }
+  dpi_ = LayoutDpi;
+  const QByteArray w = Number(Width), h = Number(Height);
+  out_ +=
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
+      "xmlns:xlink=\"http://www.w3.org/1999/xlink\" version=\"1.2\" baseProfile=\"tiny\" width=\"" +
+      w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w + " " + h +
+      "\" shape-rendering=\"crispEdges\">\n<title>Barcode</title>\n";
+}
+
+void TSvgCanvas::End() {
+  Flush();
+  out_ += "</svg>\n";
+}
+
+void TSvgCanvas::Fill(const TFill& fill) {
+  if (fill.Width <= 0 || fill.Height <= 0) return;
+  if (pending_ && pending_->Color == fill.Color && pending_->Y == fill.Y && pending_->Height == fill.Height &&
+      pending_->X + pending_->Width == fill.X) {
+    pending_->Width += fill.Width;
+    return;
+  }
+  Flush();
+  pending_ = fill;
+}
+
+// Appends "<rect x=... fill=.../>" without printf: a batch writes thousands
+// of these a second.
+void TSvgCanvas::Flush() {
+  if (!pending_) return;
+  const TFill& f = *pending_;
+  const auto number = [this](int value) {
+    char digits[16];
+    const std::to_chars_result end = std::to_chars(std::begin(digits), std::end(digits), value);
+    out_.append(digits, end.ptr - digits);
+  };
+  out_.append("<rect x=\"");
+  number(f.X);
+  out_.append("\" y=\"");
+  number(f.Y);
+  out_.append("\" width=\"");
+  number(f.Width);
+  out_.append("\" height=\"");
+  number(f.Height);
+  out_.append("\" fill=\"");
+  const std::array<char, 7> colour = Colour(f.Color);
+  out_.append(colour.data(), static_cast<qsizetype>(colour.size()));
+  out_.append("\"/>\n");
+  pending_.reset();
+}
+
+void TSvgCanvas::Polygon(const TPoint (&points)[4]) {
+  // An upright rectangle outlined in its own fill colour covers its corner
+  // pixels and everything between, as on a raster canvas.
+  const bool upright = (points[0].X == points[3].X && points[1].X == points[2].X && points[0].Y == points[1].Y &&
+                        points[2].Y == points[3].Y) ||
+                       (points[0].Y == points[3].Y && points[1].Y == points[2].Y && points[0].X == points[1].X &&
+                        points[2].X == points[3].X);
+  if (upright && Brush.Style == TBrushStyle::bsSolid && Pen.Style == TPenStyle::psSolid && Pen.Width <= 1 &&
+      Pen.Color == Brush.Color) {
+    const int left = std::min(points[0].X, points[2].X), right = std::max(points[0].X, points[2].X);
+    const int top = std::min(points[0].Y, points[2].Y), bottom = std::max(points[0].Y, points[2].Y);
+    Fill({left, top, right - left + 1, bottom - top + 1, Brush.Color});
+    return;
+  }
+  Flush();
+  QByteArray list;
+  for (const TPoint& p : points) list += Number(p.X) + "," + Number(p.Y) + " ";
+  list.chop(1);
+  out_ += "<polygon points=\"" + list + "\" fill=\"" +
+          (Brush.Style == TBrushStyle::bsSolid ? ColourName(Brush.Color) : QByteArray("none")) + "\"";
+  if (Pen.Style != TPenStyle::psClear)
+    out_ += " stroke=\"" + ColourName(Pen.Color) + "\" stroke-width=\"" + Number(std::max(1, Pen.Width)) + "\"";
+  out_ += "/>\n";
+}
+
+void TSvgCanvas::Rectangle(const TRect& rect) {
+  if (rect.Width() <= 0 || rect.Height() <= 0) return;
+  if (Brush.Style == TBrushStyle::bsSolid) Fill({rect.Left, rect.Top, rect.Width(), rect.Height(), Brush.Color});
+  // The outline lies inside the rectangle, as the fill does: a thin one in
+  // the fill's colour adds nothing.
+  if (Pen.Style == TPenStyle::psClear ||
+      (Brush.Style == TBrushStyle::bsSolid && Pen.Color == Brush.Color && Pen.Width <= 1))
+    return;
+  Flush();
+  const int width = std::max(1, Pen.Width);
+  const double inset = width / 2.0;
+  out_ += "<rect x=\"" + QByteArray::number(rect.Left + inset) + "\" y=\"" + QByteArray::number(rect.Top + inset) +
+          "\" width=\"" + QByteArray::number(std::max(0.0, rect.Width() - 2 * inset)) + "\" height=\"" +
+          QByteArray::number(std::max(0.0, rect.Height() - 2 * inset)) + "\" fill=\"none\" stroke=\"" +
+          ColourName(Pen.Color) + "\" stroke-width=\"" + Number(width) + "\"/>\n";
+}
+
+void TSvgCanvas::SetPixel(int x, int y, TColor color) { Fill({x, y, 1, 1, color}); }
+
+const QFontMetrics& TSvgCanvas::CurrentFont() {
+  if (!fontKey_ || !(*fontKey_ == Font) || fontExtra_ != CharExtra) {
+    font_ = ToQFont(Font, CharExtra);
+    metrics_.emplace(font_, &measure_);
+    // The font asked for, the one the raster draws with where that is
+    // missing, and the generic family.
+    QString families = "'" + font_.family() + "'";
+    if (const QString drawn = QFontInfo(font_).family(); drawn != font_.family()) families += ", '" + drawn + "'";
+    families_ = XmlAttribute(families + ", sans-serif");
+    fontKey_ = Font;
+    fontExtra_ = CharExtra;
+  }
+  return *metrics_;
+}
+
+int TSvgCanvas::TextWidth(std::string_view text) {
+  return CurrentFont().horizontalAdvance(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+int TSvgCanvas::TextHeight(std::string_view) { return CurrentFont().height(); }
+
+// Opens a group at the text's cell, turned by the font's escapement, with
+// the font's attributes.
+void TSvgCanvas::OpenText(TPoint at) {
+  const QFont& font = font_;
+  out_ += "<g transform=\"translate(" + Number(at.X) + " " + Number(at.Y) + ")";
+  if (Font.Escapement != 0) out_ += " rotate(" + QByteArray::number(-Font.Escapement / 10.0) + ")";
+  out_ += "\" font-family=\"" + families_ + "\" font-size=\"" + Number(font.pixelSize()) + "\"";
+  if (font.bold()) out_ += " font-weight=\"bold\"";
+  if (font.italic()) out_ += " font-style=\"italic\"";
+  if (font.underline() || font.strikeOut())
+    out_ += QByteArray(" text-decoration=\"") + (font.underline() ? "underline" : "line-through") + "\"";
+  out_ += " fill=\"" + ColourName(TextColor) + "\">\n";
+}
+
+void TSvgCanvas::TextOut(TPoint at, std::string_view text, std::span<const int> advances) {
+  if (text.empty()) return;
+  Flush();
+  const QFontMetrics& metrics = CurrentFont();
+  const QString string = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  OpenText(at);
+  if (!Transparent)
+    out_ += "<rect width=\"" + Number(metrics.horizontalAdvance(string)) + "\" height=\"" + Number(metrics.height()) +
+            "\" fill=\"" + ColourName(Brush.Color) + "\"/>\n";
+  const QByteArray baseline = Number(metrics.ascent());
+  if (advances.empty()) {
+    out_ += "<text y=\"" + baseline + "\"";
+    if (CharExtra != 0) out_ += " letter-spacing=\"" + Number(CharExtra) + "\"";
+    out_ += ">" + XmlText(text) + "</text>\n";
+  } else {
+    // Each character at its own place, as the layout spaced them.
+    int x = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      out_ += "<text x=\"" + Number(x) + "\" y=\"" + baseline + "\">" + XmlText(text.substr(i, 1)) + "</text>\n";
+      x += i < advances.size() ? advances[i] : metrics.horizontalAdvance(string[static_cast<qsizetype>(i)]);
+    }
+  }
+  out_ += "</g>\n";
+}
+
+void TSvgCanvas::DrawImage(int X, int Y, int Width, int Height, const QImage& Image) {
+  Flush();
+  QByteArray png;
+  if (!encoder_.Png(Image, dpi_, png)) return;
+  out_ += "<image x=\"" + Number(X) + "\" y=\"" + Number(Y) + "\" width=\"" + Number(Width) + "\" height=\"" +
+          Number(Height) + "\" preserveAspectRatio=\"none\" image-rendering=\"optimizeSpeed\" " +
+          "xlink:href=\"data:image/png;base64," + png.toBase64() + "\"/>\n";
+}
+
+void TSvgCanvas::StretchDraw(const TRect& dest, const TBitmap& source) {
+  if (const auto* bitmap = dynamic_cast<const TQtBitmap*>(&source))
+    DrawImage(dest.Left, dest.Top, dest.Width(), dest.Height(), bitmap->Image());
+}
+
+}  // namespace tessel::generator

@@ -1,0 +1,66 @@
+// TSvgCanvas: a canvas that writes what the engine draws as an SVG file:
+// upright fills as rectangles (adjacent fills of one colour on the same
+// rows merged into one), other shapes as polygons, and text as text
+// elements laid out with the metrics a raster canvas measures.
+#pragma once
+
+#include <QByteArray>
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <optional>
+
+#include "platform/Canvas.h"
+#include "platform/Types.h"
+
+namespace tessel::generator {
+
+class TImageEncoder;
+
+class TSvgCanvas : public TCanvas {
+ public:
+  // Appends to Out; Encoder writes embedded bitmaps. Both outlive the canvas.
+  TSvgCanvas(QByteArray& Out, TImageEncoder& Encoder);
+
+  // Starts a document of this many pixels, laid out at LayoutDpi, with the
+  // drawing state of a new canvas. A canvas serves one document after
+  // another and keeps the measured font between them.
+  void Begin(int Width, int Height, int LayoutDpi);
+  // Ends the document.
+  void End();
+  // Embeds an image losslessly at (X, Y), Width x Height pixels.
+  void DrawImage(int X, int Y, int Width, int Height, const QImage& Image);
+
+  void Polygon(const TPoint (&points)[4]) override;
+  void Rectangle(const TRect& rect) override;
+  void SetPixel(int x, int y, TColor color) override;
+  int TextWidth(std::string_view text) override;
+  int TextHeight(std::string_view text) override;
+  void TextOut(TPoint at, std::string_view text, std::span<const int> advances = {}) override;
+  int PixelsPerInchX() const override { return dpi_; }
+  int PixelsPerInchY() const override { return dpi_; }
+  void StretchDraw(const TRect& dest, const TBitmap& source) override;
+
+ private:
+  struct TFill {
+    int X, Y, Width, Height;
+    TColor Color;
+  };
+  void Fill(const TFill& fill);
+  void Flush();
+  const QFontMetrics& CurrentFont();
+  void OpenText(TPoint at);
+
+  QByteArray& out_;
+  TImageEncoder& encoder_;
+  std::optional<TFill> pending_;  // the fill that the next may extend
+  int dpi_ = 96;
+  QImage measure_;  // the device text is measured on, as a raster canvas does
+  QFont font_;
+  std::optional<QFontMetrics> metrics_;
+  QByteArray families_;  // the font's family list, as an attribute value
+  std::optional<TLogFont> fontKey_;
+  int fontExtra_ = 0;
+};
+
+}  // namespace tessel::generator

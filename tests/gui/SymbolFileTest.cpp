@@ -1,0 +1,93 @@
+// The generator's own PNG, BMP and SVG files read back: as images by Qt (the
+// SVG rasterised by Qt's renderer) and as symbols by a real reader.
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <QSvgRenderer>
+#include <memory>
+#include <set>
+
+#include "generator/SymbolFile.h"
+#include "qt/QtTestSupport.h"
+
+namespace {
+
+using tessel::generator::TFileFormat;
+using tessel::generator::TSymbolWriter;
+using tessel::generator::TWriteFailure;
+
+std::unique_ptr<tessel::TBarcode> Symbol(const char* className, const char* text) {
+  std::unique_ptr<tessel::TBarcode> barcode(
+      dynamic_cast<tessel::TBarcode*>(tessel::CreateComponent(className, nullptr)));
+  barcode->SetModule(2);
+  barcode->SetLeftMargin(20);
+  barcode->SetBarcode(text);
+  return barcode;
+}
+
+// The file as an image: loaded by Qt, or an SVG drawn at its own size.
+QImage Loaded(const QByteArray& contents, TFileFormat format) {
+  if (format != TFileFormat::Svg) return QImage::fromData(contents, format == TFileFormat::Png ? "PNG" : "BMP");
+  QSvgRenderer renderer(contents);
+  QImage image(renderer.defaultSize(), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  renderer.render(&painter);
+  return image;
+}
+
+TEST(SymbolFiles, DecodeToTheirTextInEveryFormat) {
+  struct TCase {
+    const char* ClassName;
+    const char* Text;
+    const char* ReaderFormat;
+    const char* Expected;
+  };
+  const TCase cases[] = {
+      {"TBarcode_EAN13", "400638133393", "EAN13", "4006381333931"},
+      {"TBarcode_Code128", "Tessel-128", "Code128", "Tessel-128"},
+      // The mod 43 check character: (12 + 24 + 13 + 14 + 38 + 3 + 9) mod 43 = 27, R.
+      {"TBarcode_Code39", "CODE 39", "Code39", "CODE 39R"},
+      // Check digit 4 (weights 3, 1 from the right), padded to an even count.
+      {"TBarcode_Code25Interleaved", "12345678", "ITF", "0123456784"},
+  };
+  TSymbolWriter writer;
+  for (const TCase& c : cases) {
+    const auto barcode = Symbol(c.ClassName, c.Text);
+    for (const TFileFormat format : {TFileFormat::Png, TFileFormat::Bmp, TFileFormat::Svg}) {
+      const std::string what = std::string(c.ClassName) + " as ." + tessel::generator::Extension(format).toStdString();
+      ASSERT_EQ(writer.Encode(*barcode, format, 300).Failure, TWriteFailure::None) << what;
+      const QImage image = Loaded(writer.Contents(), format);
+      ASSERT_FALSE(image.isNull()) << what;
+      const auto decoded = tessel::testing::Decode(image, c.ReaderFormat);
+      ASSERT_TRUE(decoded) << what;
+      EXPECT_EQ(decoded->Text, c.Expected) << what;
+    }
+  }
+}
+
+TEST(SymbolFiles, PngTakesOneBitForTwoColoursAndKeepsColoursExact) {
+  TSymbolWriter writer;
+  const auto barcode = Symbol("TBarcode_Code128", "ABC123");
+  ASSERT_EQ(writer.Encode(*barcode, TFileFormat::Png, 96).Failure, TWriteFailure::None);
+  // IHDR follows the 8-byte signature and the chunk's length and type: bit depth at 24, colour type at 25.
+  ASSERT_GT(writer.Contents().size(), 26);
+  EXPECT_EQ(writer.Contents()[24], 1);
+
+  // Colours as 0xBBGGRR.
+  barcode->SetBarColor(0x563412);
+  barcode->SetSpaceColor(0xbadcfe);
+  barcode->TextFont().SetColor(0x563412);
+  for (const TFileFormat format : {TFileFormat::Png, TFileFormat::Bmp}) {
+    ASSERT_EQ(writer.Encode(*barcode, format, 96).Failure, TWriteFailure::None);
+    const QImage image = Loaded(writer.Contents(), format).convertToFormat(QImage::Format_RGB32);
+    std::set<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y));
+    // Bars, spaces and the text in the bar colour: exactly the two colours.
+    EXPECT_EQ(colours, (std::set<QRgb>{qRgb(0x12, 0x34, 0x56), qRgb(0xfe, 0xdc, 0xba)}))
+        << tessel::generator::Extension(format).toStdString();
+  }
+}
+
+}  // namespace
