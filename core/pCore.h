@@ -230,6 +230,9 @@ double ActualPrintWidth(const std::string& Barcode, double ModuleMM, const TBarc
                         int& ErrorCode, double TargetWidthMM, int Resolution);
 int PrintSize(const std::string& Barcode, double ModuleMM, const TBarcodeDefineExtra& Define, int& Module,
               double& WidthMM, double& HeightMM, double TargetWidthMM, int ResolutionX, int ResolutionY);
-int DrawSize(const std::string& Barcode, const TBarcodeDefineExtra& Define, int& Width, int& Height);
+// The symbol's size on a screen bitmap; texts are measured on Canvas when
+// given, else on a scratch bitmap of the platform.
+int DrawSize(const std::string& Barcode, const TBarcodeDefineExtra& Define, int& Width, int& Height,
+             TCanvas* Canvas = nullptr);
 
 }  // namespace tessel

@@ -97,20 +97,24 @@ void TQtCanvas::SetPixel(int x, int y, TColor color) {
   if (QPainter* painter = Painter()) painter->fillRect(x, y, 1, 1, ToQColor(color));
 }
 
-const QFont& TQtCanvas::CurrentFont() {
-  if (fontExtra_ == CharExtra && fontKey_ == Font) return font_;
+QFont ToQFont(const TLogFont& font, int charExtra) {
   EnsureGuiApplication();
-  QFont f(QString::fromStdString(Font.Name));
-  f.setPixelSize(std::max(1, std::abs(Font.Height)));
-  f.setBold(Font.Style.Contains(TFontStyle::fsBold));
-  f.setItalic(Font.Style.Contains(TFontStyle::fsItalic));
-  f.setUnderline(Font.Style.Contains(TFontStyle::fsUnderline));
-  f.setStrikeOut(Font.Style.Contains(TFontStyle::fsStrikeOut));
+  QFont f(QString::fromStdString(font.Name));
+  f.setPixelSize(std::max(1, std::abs(font.Height)));
+  f.setBold(font.Style.Contains(TFontStyle::fsBold));
+  f.setItalic(font.Style.Contains(TFontStyle::fsItalic));
+  f.setUnderline(font.Style.Contains(TFontStyle::fsUnderline));
+  f.setStrikeOut(font.Style.Contains(TFontStyle::fsStrikeOut));
   f.setStyleHint(QFont::SansSerif);
   f.setStyleStrategy(QFont::NoAntialias);
   f.setKerning(false);
-  f.setLetterSpacing(QFont::AbsoluteSpacing, CharExtra);
-  font_ = f;
+  f.setLetterSpacing(QFont::AbsoluteSpacing, charExtra);
+  return f;
+}
+
+const QFont& TQtCanvas::CurrentFont() {
+  if (fontExtra_ == CharExtra && fontKey_ == Font) return font_;
+  font_ = ToQFont(Font, CharExtra);
   fontKey_ = Font;
   fontExtra_ = CharExtra;
   return font_;

@@ -59,5 +59,8 @@ class TQtCanvas : public TCanvas {
 };
 
 QColor ToQColor(TColor color);
+// The Qt font a canvas draws a selected font with, CharExtra pixels after
+// every character.
+QFont ToQFont(const TLogFont& font, int charExtra);
 
 }  // namespace tessel
