@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "components/pBarcode.h"
+#include "platform/qt/QtRasterCanvas.h"
 
 namespace tessel::generator {
 
@@ -42,12 +43,30 @@ struct TWriteResult {
   QString Message;  // the reason with TooLarge and File
 };
 
-// Draws the symbol through an image control with the component's own Draw.
+// Draws symbols one after another into an image buffer it keeps (reused
+// while the caller no longer holds the previous image), with the same pixels
+// as the component's own Draw on an image control gives. A batch keeps one
+// renderer; renderers are not shared between threads (the glyph fonts they
+// use are, read-only).
+class TSymbolRenderer {
+ public:
+  // As RenderSymbol.
+  int Render(TBarcode& Barcode, QImage& Image);
+  // The canvas the symbols are measured and drawn on.
+  TQtRasterCanvas& Canvas() { return canvas_; }
+
+ private:
+  TQtRasterCanvas canvas_;
+};
+
+// Draws the symbol as the component's own Draw does on an image control.
 // Returns the error code (0: Image holds the symbol); a symbol beyond the
 // limits gives ecValid and a null Image.
 int RenderSymbol(TBarcode& Barcode, QImage& Image);
 
-// Writes the symbol to Path (see ReplaceFile for what Path may name).
-TWriteResult WriteSymbol(TBarcode& Barcode, const QString& Path, TFileFormat Format, int Dpi);
+// Writes the symbol to Path (see ReplaceFile for what Path may name); a
+// bitmap is drawn by Renderer when one is given.
+TWriteResult WriteSymbol(TBarcode& Barcode, const QString& Path, TFileFormat Format, int Dpi,
+                         TSymbolRenderer* Renderer = nullptr);
 
 }  // namespace tessel::generator
