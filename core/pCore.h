@@ -5,6 +5,7 @@
 // TBarcodeDefineExtra.
 #pragma once
 
+#include <climits>
 #include <span>
 #include <string>
 #include <string_view>
@@ -158,8 +159,16 @@ TLineWidths LineWidths(int Module, double Ratio);
 bool DecodeLine(char C, const TLineWidths& Widths, TLineType& LineType, int& Width);
 int GetLinesWidth(std::string_view Pattern, int Module, double Ratio);
 
-// Rounds to the nearest integer, halves to the even neighbour.
-int Round(double X);
+// Rounds to the nearest integer, halves to the even neighbour. Whole values,
+// the common case in pixel arithmetic, are taken inline.
+int RoundFraction(double X);
+inline int Round(double X) {
+  if (X > INT_MIN && X < INT_MAX) {
+    const auto whole = static_cast<int>(X);
+    if (whole == X) return whole;
+  }
+  return RoundFraction(X);
+}
 
 // ---- layout -------------------------------------------------------------------
 
