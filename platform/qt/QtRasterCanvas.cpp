@@ -55,10 +55,15 @@ void TQtRasterCanvas::AddFill(int left, int top, int right, int bottom, TColor c
 
 void TQtRasterCanvas::Flush() {
   if (fills_.empty()) return;
+  // Fills mostly come in runs of one height: their edges are taken once.
   edges_.clear();
+  const TFill* previous = nullptr;
   for (const TFill& f : fills_) {
-    edges_.push_back(f.Top);
-    edges_.push_back(f.Bottom);
+    if (!previous || f.Top != previous->Top || f.Bottom != previous->Bottom) {
+      edges_.push_back(f.Top);
+      edges_.push_back(f.Bottom);
+    }
+    previous = &f;
   }
   std::sort(edges_.begin(), edges_.end());
   edges_.erase(std::unique(edges_.begin(), edges_.end()), edges_.end());
@@ -73,13 +78,30 @@ void TQtRasterCanvas::FlushBand(int top, int bottom) {
   uchar* bits = image_.bits();
   const qsizetype stride = image_.bytesPerLine();
   auto* first = reinterpret_cast<QRgb*>(bits + top * stride);
+  // The covered spans, merged as they come while the fills run left to
+  // right (as bars do); sorted and merged afterwards otherwise.
   spans_.clear();
+  bool ordered = true;
   for (const TFill& f : fills_) {
     if (f.Top > top || f.Bottom < bottom) continue;
     std::fill(first + f.Left, first + f.Right, f.Color);
-    spans_.emplace_back(f.Left, f.Right);
+    if (!spans_.empty() && f.Left >= spans_.back().first && f.Left <= spans_.back().second) {
+      spans_.back().second = std::max(spans_.back().second, f.Right);
+    } else {
+      ordered = ordered && (spans_.empty() || f.Left > spans_.back().second);
+      spans_.emplace_back(f.Left, f.Right);
+    }
   }
   if (spans_.empty() || bottom - top < 2) return;
+  if (!ordered) MergeSpans();
+  for (int y = top + 1; y < bottom; ++y) {
+    auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
+    for (const auto& [left, right] : spans_)
+      std::memcpy(row + left, first + left, static_cast<std::size_t>(right - left) * sizeof(QRgb));
+  }
+}
+
+void TQtRasterCanvas::MergeSpans() {
   std::sort(spans_.begin(), spans_.end());
   std::size_t merged = 0;
   for (const auto& span : spans_) {
@@ -89,11 +111,6 @@ void TQtRasterCanvas::FlushBand(int top, int bottom) {
       spans_[merged++] = span;
   }
   spans_.resize(merged);
-  for (int y = top + 1; y < bottom; ++y) {
-    auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
-    for (const auto& [left, right] : spans_)
-      std::memcpy(row + left, first + left, static_cast<std::size_t>(right - left) * sizeof(QRgb));
-  }
 }
 
 TQtCanvas& TQtRasterCanvas::General() {

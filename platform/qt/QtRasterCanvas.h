@@ -53,6 +53,7 @@ class TQtRasterCanvas : public TCanvas {
   void AddFill(int left, int top, int right, int bottom, TColor color);
   void Flush();
   void FlushBand(int top, int bottom);
+  void MergeSpans();
   // The general canvas with this canvas's state, after the pending fills.
   TQtCanvas& General();
   // The glyphs of the current font, or null when the painter must draw it.
