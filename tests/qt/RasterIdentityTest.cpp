@@ -11,6 +11,7 @@
 #include "generator/SymbolFile.h"
 #include "platform/Image.h"
 #include "platform/qt/QtBitmap.h"
+#include "platform/qt/QtGlyphFont.h"
 #include "qt/QtTestSupport.h"
 #include "symbologies/pCode128.h"
 #include "symbologies/pEAN13.h"
@@ -116,6 +117,14 @@ TEST(RasterIdentity, EverySymbologyAtEveryRightAngleMatchesTheGeneralPath) {
     }
   }
   EXPECT_GT(compared, 40 * 16);
+}
+
+// The identity above holds through the painter too; this keeps the default
+// font on the glyph path, which is what makes the raster path fast.
+TEST(RasterIdentity, TheDefaultFontIsDrawnFromGlyphs) {
+  const auto glyphs = TQtGlyphFont::For(TLogFont{});
+  ASSERT_NE(glyphs, nullptr);
+  EXPECT_TRUE(glyphs->Covers("0123456789 ABCDEFGHIJKLMNOPQRSTUVWXYZ-.$/+%*"));
 }
 
 // A stretched symbol keeps the general path; the renderer still serves the
