@@ -149,6 +149,9 @@ class TBarcode : public TComponent {
   virtual int DrawToSize(int& Width, int& Height, const std::string& Barcode, bool AutoCheckDigit, double Ratio,
                          int Module, int BarHeight, TDisplayText DisplayText, TTextAlignment TextAlignment,
                          const TFont* Font, int Angle, int ExtraFontSize);
+  // DrawToSize with the texts measured on Canvas, the one the symbol will be
+  // drawn on (the other overloads measure on a scratch bitmap).
+  int DrawToSize(TCanvas& Canvas, int& Width, int& Height, int Module, int BarHeight);
   virtual int Print(double ModuleMM, double LeftMM, double TopMM, double HeightMM, int Angle, double WidthMM);
   virtual int Print(const std::string& Barcode, bool AutoCheckDigit, double Ratio, double ModuleMM, double LeftMM,
                     double TopMM, double HeightMM, TColor BarColor, TColor SpaceColor, TDisplayText DisplayText,

@@ -198,6 +198,14 @@ int TBarcode::DrawToSize(int& Width, int& Height, const std::string& Barcode, bo
   return DrawSize(Barcode, define, Width, Height);
 }
 
+int TBarcode::DrawToSize(TCanvas& Canvas, int& Width, int& Height, int Module, int BarHeight) {
+  TBarcodeDefineExtra define =
+      FullDefine(autoCheckDigit_, ratio_, displayText_, textAlignment_, &textFont_, GetAngle(), extraFontSize_);
+  define.Module = Module;
+  Height = BarHeight;
+  return DrawSize(barcode_, define, Width, Height, &Canvas);
+}
+
 int TBarcode::Print(double ModuleMM, double LeftMM, double TopMM, double HeightMM, int Angle, double WidthMM) {
   return Print(barcode_, autoCheckDigit_, ratio_, ModuleMM, LeftMM, TopMM, HeightMM, barColor_, spaceColor_,
                displayText_, textPosition_, textAlignment_, &textFont_, Angle == -1 ? GetAngle() : Angle, WidthMM,

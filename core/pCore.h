@@ -5,6 +5,7 @@
 // TBarcodeDefineExtra.
 #pragma once
 
+#include <climits>
 #include <span>
 #include <string>
 #include <string_view>
@@ -158,8 +159,16 @@ TLineWidths LineWidths(int Module, double Ratio);
 bool DecodeLine(char C, const TLineWidths& Widths, TLineType& LineType, int& Width);
 int GetLinesWidth(std::string_view Pattern, int Module, double Ratio);
 
-// Rounds to the nearest integer, halves to the even neighbour.
-int Round(double X);
+// Rounds to the nearest integer, halves to the even neighbour. Whole values,
+// the common case in pixel arithmetic, are taken inline.
+int RoundFraction(double X);
+inline int Round(double X) {
+  if (X > INT_MIN && X < INT_MAX) {
+    const auto whole = static_cast<int>(X);
+    if (whole == X) return whole;
+  }
+  return RoundFraction(X);
+}
 
 // ---- layout -------------------------------------------------------------------
 
@@ -230,6 +239,9 @@ double ActualPrintWidth(const std::string& Barcode, double ModuleMM, const TBarc
                         int& ErrorCode, double TargetWidthMM, int Resolution);
 int PrintSize(const std::string& Barcode, double ModuleMM, const TBarcodeDefineExtra& Define, int& Module,
               double& WidthMM, double& HeightMM, double TargetWidthMM, int ResolutionX, int ResolutionY);
-int DrawSize(const std::string& Barcode, const TBarcodeDefineExtra& Define, int& Width, int& Height);
+// The symbol's size on a screen bitmap; texts are measured on Canvas when
+// given, else on a scratch bitmap of the platform.
+int DrawSize(const std::string& Barcode, const TBarcodeDefineExtra& Define, int& Width, int& Height,
+             TCanvas* Canvas = nullptr);
 
 }  // namespace tessel

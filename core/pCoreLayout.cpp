@@ -56,11 +56,7 @@ bool IsJustified(TTextAlignment a) { return a == taJustify || a == taJustifyQuie
 
 }  // namespace
 
-int Round(double x) {
-  if (x > INT_MIN && x < INT_MAX) {
-    const auto whole = static_cast<int>(x);
-    if (whole == x) return whole;  // the common case
-  }
+int RoundFraction(double x) {
   if (std::isnan(x)) return 0;
   if (x >= INT_MAX) return INT_MAX;
   if (x <= INT_MIN) return INT_MIN;

@@ -25,14 +25,18 @@ constexpr int LayoutDpi = 96;
 // height and width afterwards.
 class TSymbolBox {
  public:
-  explicit TSymbolBox(TBarcode& barcode) : barcode_(barcode), wasLocked_(barcode.Locked()) {
+  // A symbol that is not stretched is measured and drawn by Renderer when
+  // one is given.
+  TSymbolBox(TBarcode& barcode, TSymbolRenderer* renderer)
+      : barcode_(barcode), renderer_(barcode.StretchWidth() ? nullptr : renderer), wasLocked_(barcode.Locked()) {
     barcode_.SetLocked(true);
     height_ = barcode_.BarcodeHeight();
     width_ = barcode_.BarcodeWidth();
     barHeight_ = height_ > 0 ? height_ : DefaultBarHeight;
     barcode_.SetBarcodeHeight(barHeight_);
     int width = 0, height = 0;
-    Error = barcode_.DrawToSize(width, height, barcode_.Module(), barHeight_, -1);
+    Error = renderer_ ? barcode_.DrawToSize(renderer_->Canvas(), width, height, barcode_.Module(), barHeight_)
+                      : barcode_.DrawToSize(width, height, barcode_.Module(), barHeight_, -1);
     NaturalWidth = width;
     NaturalHeight = height;
     if (Error == 0 && barcode_.StretchWidth()) {
@@ -56,6 +60,7 @@ class TSymbolBox {
   TSymbolBox& operator=(const TSymbolBox&) = delete;
 
   int BarHeight() const { return barHeight_; }
+  TSymbolRenderer* Renderer() const { return renderer_; }
 
   // Why the image may not be made, or empty when it fits the limits.
   QString SizeRefusal() const {
@@ -93,12 +98,33 @@ class TSymbolBox {
   }
 
   TBarcode& barcode_;
+  TSymbolRenderer* renderer_;
   bool wasLocked_;
   int height_, width_, barHeight_;
 };
 
-// Draws the symbol into an image of the box's size (within the limits).
+// Draws the symbol straight into the renderer's buffer as Draw would on an
+// image control: the box on the space colour, the symbol at the margins.
+int RenderRaster(TBarcode& Barcode, const TSymbolBox& Box, TQtRasterCanvas& Canvas, QImage& Image) {
+  const int width = static_cast<int>(Box.Width), height = static_cast<int>(Box.Height);
+  if (!Canvas.Start(width, height)) {
+    Image = QImage();
+    return ecValid;
+  }
+  Canvas.Brush.Color = Barcode.SpaceColor();
+  Canvas.Pen.Color = Barcode.SpaceColor();
+  Canvas.Rectangle({0, 0, width, height});
+  const int error =
+      Barcode.DrawTo(Canvas, Barcode.Module(), Barcode.LeftMargin(), Barcode.TopMargin(), Box.BarHeight(), -1);
+  Image = Canvas.Image();
+  return error;
+}
+
+// Draws the symbol into an image of the box's size (within the limits): by
+// the box's renderer, or through an image control with the component's own
+// Draw (a stretched symbol).
 int RenderInBox(TBarcode& Barcode, const TSymbolBox& Box, QImage& Image) {
+  if (TSymbolRenderer* renderer = Box.Renderer()) return RenderRaster(Barcode, Box, renderer->Canvas(), Image);
   const int width = static_cast<int>(Box.Width), height = static_cast<int>(Box.Height);
   const auto image = std::make_unique<TImage>(nullptr);
   image->SetBounds(width, height);
@@ -235,8 +261,8 @@ QString Extension(TFileFormat format) {
   return "png";
 }
 
-int RenderSymbol(TBarcode& Barcode, QImage& Image) {
-  const TSymbolBox box(Barcode);
+int TSymbolRenderer::Render(TBarcode& Barcode, QImage& Image) {
+  const TSymbolBox box(Barcode, this);
   if (box.Error != ecValid) return box.Error;
   if (!box.SizeRefusal().isEmpty()) {
     Image = QImage();
@@ -250,8 +276,13 @@ TSymbolWriter::TSymbolWriter()
 
 TSymbolWriter::~TSymbolWriter() = default;
 
+int RenderSymbol(TBarcode& Barcode, QImage& Image) {
+  TSymbolRenderer renderer;
+  return renderer.Render(Barcode, Image);
+}
+
 TWriteResult TSymbolWriter::Encode(TBarcode& Barcode, TFileFormat Format, int Dpi) {
-  const TSymbolBox box(Barcode);
+  const TSymbolBox box(Barcode, &renderer_);
   if (box.Error != ecValid) return {TWriteFailure::InvalidText, box.Error, {}};
   if (QString refusal = box.SizeRefusal(); !refusal.isEmpty()) return {TWriteFailure::TooLarge, ecValid, refusal};
   QString reason;

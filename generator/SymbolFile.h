@@ -11,6 +11,7 @@
 
 #include "components/pBarcode.h"
 #include "generator/OutputFile.h"
+#include "platform/qt/QtRasterCanvas.h"
 
 namespace tessel::generator {
 
@@ -45,7 +46,23 @@ struct TWriteResult {
   QString Message;  // the reason with TooLarge and File
 };
 
-// Draws the symbol through an image control with the component's own Draw.
+// Draws symbols one after another into an image buffer it keeps (reused
+// while the caller no longer holds the previous image), with the same pixels
+// as the component's own Draw on an image control gives. A batch keeps one
+// renderer; renderers are not shared between threads (the glyph fonts they
+// use are, read-only).
+class TSymbolRenderer {
+ public:
+  // As RenderSymbol.
+  int Render(TBarcode& Barcode, QImage& Image);
+  // The canvas the symbols are measured and drawn on.
+  TQtRasterCanvas& Canvas() { return canvas_; }
+
+ private:
+  TQtRasterCanvas canvas_;
+};
+
+// Draws the symbol as the component's own Draw does on an image control.
 // Returns the error code (0: Image holds the symbol); a symbol beyond the
 // limits gives ecValid and a null Image.
 int RenderSymbol(TBarcode& Barcode, QImage& Image);
@@ -53,8 +70,8 @@ int RenderSymbol(TBarcode& Barcode, QImage& Image);
 class TImageEncoder;
 class TSvgCanvas;
 
-// Encodes and writes symbols, keeping its buffers (the file's bytes, the
-// image encoder's rows and compressor) from symbol to symbol. One writer
+// Encodes and writes symbols, keeping its buffers (the renderer's image, the
+// file's bytes, the image encoder's rows and compressor) from symbol to symbol. One writer
 // serves one thread.
 class TSymbolWriter {
  public:
@@ -72,6 +89,7 @@ class TSymbolWriter {
   const QByteArray& Contents() const { return contents_; }
 
  private:
+  TSymbolRenderer renderer_;
   QByteArray contents_;
   std::unique_ptr<TImageEncoder> encoder_;
   std::unique_ptr<TSvgCanvas> svg_;  // writes into contents_

@@ -1,0 +1,200 @@
+#include "platform/qt/QtRasterCanvas.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/qt/QtGlyphFont.h"
+
+namespace tessel {
+namespace {
+
+QRgb ToRgb(TColor color) { return qRgb(GetRValue(color), GetGValue(color), GetBValue(color)); }
+
+// The glyph fonts a canvas remembers before it starts over.
+constexpr std::size_t MaxRememberedFonts = 8;
+
+bool SameGlyphs(const TLogFont& a, const TLogFont& b) {
+  return a.Height == b.Height && a.Style == b.Style && a.Name == b.Name;
+}
+
+}  // namespace
+
+TQtRasterCanvas::TQtRasterCanvas() : general_(&image_) {}
+
+TQtRasterCanvas::~TQtRasterCanvas() { general_.End(); }
+
+bool TQtRasterCanvas::Start(int width, int height) {
+  general_.End();
+  fills_.clear();
+  // Each drawing starts from the state of a new canvas.
+  Pen = {};
+  Brush = {};
+  Font = {};
+  CharExtra = 0;
+  Transparent = false;
+  TextColor = clBlack;
+  if (image_.isNull() || image_.width() != width || image_.height() != height || !image_.isDetached())
+    image_ = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+  general_.SetDevice(&image_);
+  return !image_.isNull();
+}
+
+QImage TQtRasterCanvas::Image() {
+  Flush();
+  general_.End();
+  return image_;
+}
+
+void TQtRasterCanvas::AddFill(int left, int top, int right, int bottom, TColor color) {
+  left = std::max(left, 0);
+  top = std::max(top, 0);
+  right = std::min(right, image_.width());
+  bottom = std::min(bottom, image_.height());
+  if (left < right && top < bottom) fills_.push_back({left, top, right, bottom, ToRgb(color)});
+}
+
+void TQtRasterCanvas::Flush() {
+  if (fills_.empty()) return;
+  // Fills mostly come in runs of one height: their edges are taken once.
+  edges_.clear();
+  const TFill* previous = nullptr;
+  for (const TFill& f : fills_) {
+    if (!previous || f.Top != previous->Top || f.Bottom != previous->Bottom) {
+      edges_.push_back(f.Top);
+      edges_.push_back(f.Bottom);
+    }
+    previous = &f;
+  }
+  std::sort(edges_.begin(), edges_.end());
+  edges_.erase(std::unique(edges_.begin(), edges_.end()), edges_.end());
+  for (std::size_t i = 0; i + 1 < edges_.size(); ++i) FlushBand(edges_[i], edges_[i + 1]);
+  fills_.clear();
+}
+
+// Every fill covers a band whole or not at all, so the band's rows are
+// alike where the fills reach: its first row is composed in drawing order
+// and copied down over the spans the fills cover.
+void TQtRasterCanvas::FlushBand(int top, int bottom) {
+  uchar* bits = image_.bits();
+  const qsizetype stride = image_.bytesPerLine();
+  auto* first = reinterpret_cast<QRgb*>(bits + top * stride);
+  // The covered spans, merged as they come while the fills run left to
+  // right (as bars do); sorted and merged afterwards otherwise.
+  spans_.clear();
+  bool ordered = true;
+  for (const TFill& f : fills_) {
+    if (f.Top > top || f.Bottom < bottom) continue;
+    std::fill(first + f.Left, first + f.Right, f.Color);
+    if (!spans_.empty() && f.Left >= spans_.back().first && f.Left <= spans_.back().second) {
+      spans_.back().second = std::max(spans_.back().second, f.Right);
+    } else {
+      ordered = ordered && (spans_.empty() || f.Left > spans_.back().second);
+      spans_.emplace_back(f.Left, f.Right);
+    }
+  }
+  if (spans_.empty() || bottom - top < 2) return;
+  if (!ordered) MergeSpans();
+  for (int y = top + 1; y < bottom; ++y) {
+    auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
+    for (const auto& [left, right] : spans_)
+      std::memcpy(row + left, first + left, static_cast<std::size_t>(right - left) * sizeof(QRgb));
+  }
+}
+
+void TQtRasterCanvas::MergeSpans() {
+  std::sort(spans_.begin(), spans_.end());
+  std::size_t merged = 0;
+  for (const auto& span : spans_) {
+    if (merged > 0 && span.first <= spans_[merged - 1].second)
+      spans_[merged - 1].second = std::max(spans_[merged - 1].second, span.second);
+    else
+      spans_[merged++] = span;
+  }
+  spans_.resize(merged);
+}
+
+TQtCanvas& TQtRasterCanvas::General() {
+  general_.Pen = Pen;
+  general_.Brush = Brush;
+  general_.Font = Font;
+  general_.CharExtra = CharExtra;
+  general_.Transparent = Transparent;
+  general_.TextColor = TextColor;
+  return general_;
+}
+
+const TQtGlyphFont* TQtRasterCanvas::Glyphs() {
+  for (const auto& [font, glyphs] : fonts_)
+    if (SameGlyphs(font, Font)) return glyphs.get();
+  if (fonts_.size() == MaxRememberedFonts) fonts_.clear();
+  fonts_.emplace_back(Font, TQtGlyphFont::For(Font));
+  return fonts_.back().second.get();
+}
+
+void TQtRasterCanvas::Polygon(const TPoint (&points)[4]) {
+  // The cases TQtCanvas fills as a box: an upright rectangle outlined in its
+  // own fill colour covers its corner pixels and everything between.
+  const bool upright = (points[0].X == points[3].X && points[1].X == points[2].X && points[0].Y == points[1].Y &&
+                        points[2].Y == points[3].Y) ||
+                       (points[0].Y == points[3].Y && points[1].Y == points[2].Y && points[0].X == points[1].X &&
+                        points[2].X == points[3].X);
+  if (upright && Brush.Style == TBrushStyle::bsSolid && Pen.Style == TPenStyle::psSolid && Pen.Width <= 1 &&
+      Pen.Color == Brush.Color && Pen.Mode == TPenMode::pmCopy) {
+    const int left = std::min(points[0].X, points[2].X), right = std::max(points[0].X, points[2].X);
+    const int top = std::min(points[0].Y, points[2].Y), bottom = std::max(points[0].Y, points[2].Y);
+    AddFill(left, top, right + 1, bottom + 1, Brush.Color);
+    return;
+  }
+  Flush();
+  General().Polygon(points);
+}
+
+void TQtRasterCanvas::Rectangle(const TRect& rect) {
+  if (rect.Width() <= 0 || rect.Height() <= 0) return;
+  // An outline of one pixel in the fill colour lies inside the fill.
+  const bool plainFill = Brush.Style == TBrushStyle::bsSolid && Pen.Style == TPenStyle::psSolid && Pen.Width <= 1 &&
+                         Pen.Color == Brush.Color;
+  if (Pen.Style == TPenStyle::psClear || plainFill) {
+    if (Brush.Style == TBrushStyle::bsSolid) AddFill(rect.Left, rect.Top, rect.Right, rect.Bottom, Brush.Color);
+    return;
+  }
+  Flush();
+  General().Rectangle(rect);
+}
+
+void TQtRasterCanvas::SetPixel(int x, int y, TColor color) { AddFill(x, y, x + 1, y + 1, color); }
+
+int TQtRasterCanvas::TextWidth(std::string_view text) {
+  const TQtGlyphFont* glyphs = Glyphs();
+  return glyphs && glyphs->Covers(text) ? glyphs->Width(text, CharExtra) : General().TextWidth(text);
+}
+
+int TQtRasterCanvas::TextHeight(std::string_view text) {
+  const TQtGlyphFont* glyphs = Glyphs();
+  return glyphs ? glyphs->Height() : General().TextHeight(text);
+}
+
+void TQtRasterCanvas::TextOut(TPoint at, std::string_view text, std::span<const int> advances) {
+  if (text.empty()) return;
+  const TQtGlyphFont* glyphs = Font.Escapement == 0 ? Glyphs() : nullptr;
+  if (!glyphs || !glyphs->Covers(text)) {
+    Flush();
+    General().TextOut(at, text, advances);
+    return;
+  }
+  if (!Transparent) AddFill(at.X, at.Y, at.X + glyphs->Width(text, CharExtra), at.Y + glyphs->Height(), Brush.Color);
+  Flush();
+  glyphs->Draw(image_.bits(), image_.bytesPerLine(), image_.width(), image_.height(), at.X, at.Y, text, CharExtra,
+               advances, ToRgb(TextColor));
+}
+
+int TQtRasterCanvas::PixelsPerInchX() const { return general_.PixelsPerInchX(); }
+
+int TQtRasterCanvas::PixelsPerInchY() const { return general_.PixelsPerInchY(); }
+
+void TQtRasterCanvas::StretchDraw(const TRect& dest, const TBitmap& source) {
+  Flush();
+  General().StretchDraw(dest, source);
+}
+
+}  // namespace tessel

@@ -1,0 +1,200 @@
+// The raster path of the generator (RenderSymbol) against the general one:
+// the component's own Draw on an image control, through TQtCanvas and
+// QPainter. Both must give the same pixels for every registered symbology,
+// turned, with its text above or below, at other modules and colours.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "components/pBarcode.h"
+#include "generator/SymbolFile.h"
+#include "platform/Image.h"
+#include "platform/qt/QtBitmap.h"
+#include "platform/qt/QtGlyphFont.h"
+#include "qt/QtTestSupport.h"
+#include "symbologies/pCode128.h"
+#include "symbologies/pEAN13.h"
+
+namespace tessel {
+namespace {
+
+using generator::RenderSymbol;
+using generator::TSymbolRenderer;
+
+// The first of these texts each symbology accepts (as the generator's
+// samples choose them).
+constexpr const char* SampleTexts[] = {"1234567890",
+                                       "123456789012",
+                                       "12345678901",
+                                       "1234567",
+                                       "0123456",
+                                       "123456",
+                                       "12345",
+                                       "12",
+                                       "A12345B",
+                                       "TESSEL-1",
+                                       "1139987520",
+                                       "K1A0B1",
+                                       "20704987654321654321123456789"};
+
+bool ChooseText(TBarcode& barcode) {
+  for (const char* text : SampleTexts) {
+    barcode.SetBarcode(text);
+    int width = 0, height = 0;
+    if (barcode.DrawToSize(width, height, barcode.Module(), generator::DefaultBarHeight, -1) == ecValid) return true;
+  }
+  return false;
+}
+
+// The general path: the component's Draw onto an image control's bitmap of
+// the size RenderSymbol chose, filled with the space colour first.
+QImage DrawThroughImageControl(TBarcode& barcode, QSize size) {
+  TImage image(nullptr);
+  image.SetBounds(size.width(), size.height());
+  auto* bitmap = dynamic_cast<TQtBitmap*>(image.Picture().Bitmap());
+  if (!bitmap) return {};
+  bitmap->SetSize(size.width(), size.height());
+  TCanvas& canvas = bitmap->Canvas();
+  canvas.Brush.Color = barcode.SpaceColor();
+  canvas.Pen.Color = barcode.SpaceColor();
+  canvas.Rectangle({0, 0, size.width(), size.height()});
+  const int height = barcode.BarcodeHeight();
+  barcode.SetBarcodeHeight(height > 0 ? height : generator::DefaultBarHeight);
+  barcode.SetImage(&image);
+  barcode.Draw();
+  barcode.SetImage(nullptr);
+  barcode.SetBarcodeHeight(height);
+  return bitmap->Image().copy();
+}
+
+struct TSettings {
+  const char* Name;
+  int Module;
+  TTextPosition Position;
+  TColor Bars, Spaces, Text;
+};
+
+// Colours as 0x00BBGGRR.
+constexpr TColor Navy = 0x800000, Yellow = 0x00FFFF, Maroon = 0x000080, Aqua = 0xFFFF00, Green = 0x008000;
+
+constexpr TSettings Settings[] = {
+    {"Module2Below", 2, tpBottomOut, clBlack, clWhite, clBlack},
+    {"Module1Above", 1, tpTopOut, clBlack, clWhite, clBlack},
+    {"Module3InsideBelowColoured", 3, tpBottomIn, Navy, Yellow, clRed},
+    {"Module2InsideAboveColoured", 2, tpTopIn, Maroon, Aqua, Green},
+};
+
+constexpr TBarcodeOrientation Orientations[] = {boLeftRight, boBottomTop, boRightLeft, boTopBottom};
+
+TEST(RasterIdentity, EverySymbologyAtEveryRightAngleMatchesTheGeneralPath) {
+  TSymbolRenderer renderer;  // one renderer for all, as a batch keeps it
+  int compared = 0;
+  for (const TClassInfo* info : RegisteredClasses()) {
+    const std::unique_ptr<TComponent> component(info->Create(nullptr));
+    auto* barcode = dynamic_cast<TBarcode*>(component.get());
+    if (!barcode) continue;
+    barcode->SetDisplayText(dtFullEncoded);
+    barcode->SetLeftMargin(7);
+    barcode->SetTopMargin(5);
+    ASSERT_TRUE(ChooseText(*barcode)) << info->Name;
+    for (const TSettings& s : Settings) {
+      barcode->SetModule(s.Module);
+      barcode->SetTextPosition(s.Position);
+      barcode->SetBarColor(s.Bars);
+      barcode->SetSpaceColor(s.Spaces);
+      barcode->TextFont().SetColor(s.Text);
+      for (const TBarcodeOrientation orientation : Orientations) {
+        barcode->SetOrientation(orientation);
+        QImage fast;
+        ASSERT_EQ(renderer.Render(*barcode, fast), ecValid) << info->Name;
+        ASSERT_FALSE(fast.isNull()) << info->Name;
+        const QImage general = DrawThroughImageControl(*barcode, fast.size());
+        ASSERT_TRUE(fast.convertToFormat(QImage::Format_RGB32) == general)
+            << info->Name << " " << s.Name << " at " << static_cast<int>(orientation);
+        ++compared;
+      }
+    }
+  }
+  EXPECT_GT(compared, 40 * 16);
+}
+
+// The identity above holds through the painter too; this keeps the default
+// font on the glyph path, which is what makes the raster path fast.
+TEST(RasterIdentity, TheDefaultFontIsDrawnFromGlyphs) {
+  const auto glyphs = TQtGlyphFont::For(TLogFont{});
+  ASSERT_NE(glyphs, nullptr);
+  EXPECT_TRUE(glyphs->Covers("0123456789 ABCDEFGHIJKLMNOPQRSTUVWXYZ-.$/+%*"));
+}
+
+// A stretched symbol keeps the general path; the renderer still serves the
+// next symbol.
+TEST(RasterIdentity, StretchedSymbolAndTheNextOneMatch) {
+  TBarcode_Code128 barcode(nullptr);
+  barcode.SetBarcode("Stretch 42");
+  barcode.SetDisplayText(dtBarcode);
+  barcode.SetStretchWidth(true);
+  barcode.SetBarcodeWidth(400);
+  TSymbolRenderer renderer;
+  QImage stretched;
+  ASSERT_EQ(renderer.Render(barcode, stretched), ecValid);
+  EXPECT_TRUE(stretched == DrawThroughImageControl(barcode, stretched.size()));
+  barcode.SetStretchWidth(false);
+  QImage plain;
+  ASSERT_EQ(renderer.Render(barcode, plain), ecValid);
+  EXPECT_TRUE(plain.convertToFormat(QImage::Format_RGB32) == DrawThroughImageControl(barcode, plain.size()));
+  EXPECT_NE(plain.size(), stretched.size());
+}
+
+// An image the caller keeps is not drawn over by the next symbol.
+TEST(RasterIdentity, AKeptImageSurvivesTheNextSymbol) {
+  TBarcode_EAN13 barcode(nullptr);
+  barcode.SetDisplayText(dtFullEncoded);
+  barcode.SetBarcode("400638133393");
+  TSymbolRenderer renderer;
+  QImage first;
+  ASSERT_EQ(renderer.Render(barcode, first), ecValid);
+  const QImage before = first.copy();
+  barcode.SetBarcode("590123412345");
+  QImage second;
+  ASSERT_EQ(renderer.Render(barcode, second), ecValid);
+  EXPECT_TRUE(first == before);
+  EXPECT_FALSE(first == second);
+}
+
+struct TReadBack {
+  const char* Name;
+  const char* ClassName;
+  const char* Text;
+  const char* Format;
+  const char* Expected;
+};
+
+class RasterReadBack : public ::testing::TestWithParam<TReadBack> {};
+
+TEST_P(RasterReadBack, DecodesToTheSameText) {
+  const TReadBack& c = GetParam();
+  const std::unique_ptr<TComponent> component(CreateComponent(c.ClassName, nullptr));
+  auto* barcode = dynamic_cast<TBarcode*>(component.get());
+  ASSERT_NE(barcode, nullptr);
+  barcode->SetBarcode(c.Text);
+  barcode->SetDisplayText(dtFullEncoded);
+  barcode->SetModule(2);
+  barcode->SetLeftMargin(20);
+  barcode->SetTopMargin(20);
+  QImage image;
+  ASSERT_EQ(RenderSymbol(*barcode, image), ecValid);
+  const auto decoded = testing::Decode(image, c.Format);
+  ASSERT_TRUE(decoded.has_value());
+  EXPECT_EQ(decoded->Text, c.Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Symbols, RasterReadBack,
+                         ::testing::Values(TReadBack{"Ean13", "TBarcode_EAN13", "400638133393", "EAN13",
+                                                     "4006381333931"},
+                                           TReadBack{"Code128", "TBarcode_Code128", "Tessel 128: mixed 42.0!",
+                                                     "Code128", "Tessel 128: mixed 42.0!"}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+}  // namespace
+}  // namespace tessel
