@@ -198,7 +198,8 @@ TPoint Translate2D(TPoint P, TPoint D);
 TPoint TranslateQuad2D(TPoint LeftTop, TPoint Size, double Aspect, double Angle);
 void RotatedExtent(int& Width, int& Height, double Aspect, double Angle);
 // The point transform of a layout (offset, turn, aspect, origin) with its
-// sine and cosine computed once.
+// sine and cosine computed once; an unturned frame of aspect 1 (most
+// symbols) is a plain translation.
 class TFrameTransform {
  public:
   explicit TFrameTransform(const TBarcodeParameters& Parameters);
@@ -207,6 +208,7 @@ class TFrameTransform {
  private:
   double sin_, cos_, aspect_;
   TPoint origin_, offset_;
+  bool translation_;
 };
 
 // Where a point of the layout's unrotated frame lands on the target.

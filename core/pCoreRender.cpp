@@ -189,9 +189,11 @@ TFrameTransform::TFrameTransform(const TBarcodeParameters& P)
       cos_(std::cos(P.Angle)),
       aspect_(P.AspectRatio),
       origin_(P.Origin),
-      offset_(P.RotationOffset) {}
+      offset_(P.RotationOffset),
+      translation_(sin_ == 0.0 && cos_ == 1.0 && aspect_ == 1.0) {}
 
 TPoint TFrameTransform::operator()(TPoint P) const {
+  if (translation_) return {P.X + offset_.X + origin_.X, P.Y + offset_.Y + origin_.Y};
   const double x = P.X + offset_.X, y = P.Y + offset_.Y;
   return {Round(x * cos_ + y * sin_) + origin_.X, Round((y * cos_ - x * sin_) / aspect_) + origin_.Y};
 }
