@@ -451,6 +451,7 @@ int Run(const QStringList& arguments) {
 
 }  // namespace
 
+// The window's status texts, "Inavlid" spelling included: scripts match them.
 QString InvalidTextMessage(const std::string& Barcode, int Error) {
   if (Error == ecInvalidLength)
     return QString::asprintf("Inavlid barcode length: %d", static_cast<int>(Barcode.size()));

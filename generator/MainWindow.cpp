@@ -453,6 +453,8 @@ void TfrmDemo::BarcodeChange() {
   FUpdating = updating;
 }
 
+// "Inavlid" is the generator's established message text, spelt as scripts
+// and users match it; the command line says the same.
 void TfrmDemo::BarcodeInvalidChar(int Index, char BarcodeChar) {
   staBarcode->SetText(
       spState, QString::asprintf("Inavlid character(%d): %s", Index, EscapeText(std::string(1, BarcodeChar)).c_str()));
