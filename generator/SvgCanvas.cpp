@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cstdint>
 #include <iterator>
+#include <string_view>
 
 #include "generator/ImageEncoder.h"
 #include "platform/qt/QtBitmap.h"
@@ -98,28 +99,31 @@ void TSvgCanvas::Fill(const TFill& fill) {
   pending_ = fill;
 }
 
-// Appends "<rect x=... fill=.../>" without printf: a batch writes thousands
-// of these a second.
+// Appends "<rect x=... fill=.../>" without printf, written straight into the
+// output's spare room: a batch writes thousands of these a second.
 void TSvgCanvas::Flush() {
   if (!pending_) return;
   const TFill& f = *pending_;
-  const auto number = [this](int value) {
-    char digits[16];
-    const std::to_chars_result end = std::to_chars(std::begin(digits), std::end(digits), value);
-    out_.append(digits, end.ptr - digits);
-  };
-  out_.append("<rect x=\"");
+  constexpr qsizetype MaxRectLength = 128;  // the fixed text, four numbers and a colour
+  const qsizetype start = out_.size();
+  out_.resize(start + MaxRectLength);
+  char* const rect = out_.data() + start;
+  char* at = rect;
+  const auto text = [&at](std::string_view part) { at = std::copy(part.begin(), part.end(), at); };
+  const auto number = [&at, rect](int value) { at = std::to_chars(at, rect + MaxRectLength, value).ptr; };
+  text("<rect x=\"");
   number(f.X);
-  out_.append("\" y=\"");
+  text("\" y=\"");
   number(f.Y);
-  out_.append("\" width=\"");
+  text("\" width=\"");
   number(f.Width);
-  out_.append("\" height=\"");
+  text("\" height=\"");
   number(f.Height);
-  out_.append("\" fill=\"");
+  text("\" fill=\"");
   const std::array<char, 7> colour = Colour(f.Color);
-  out_.append(colour.data(), static_cast<qsizetype>(colour.size()));
-  out_.append("\"/>\n");
+  text({colour.data(), colour.size()});
+  text("\"/>\n");
+  out_.resize(start + (at - rect));
   pending_.reset();
 }
 
