@@ -338,6 +338,89 @@ int JobsOption(const QCommandLineParser& parser, const TOptions& options) {
   return jobs;
 }
 
+// The file format of --batch and --db output.
+TFileFormat FormatOption(const QCommandLineParser& parser, const TOptions& options) {
+  const auto format = FormatFromName(parser.value(options.Format));
+  if (!format) throw TExit{ExitUsage, QString("unknown file format '%1'").arg(parser.value(options.Format))};
+  return *format;
+}
+
+// The resolution written into image files.
+int DpiOption(const QCommandLineParser& parser, const TOptions& options) {
+  bool dpiOk = false;
+  const int dpi = parser.value(options.Dpi).toInt(&dpiOk);
+  if (!dpiOk || dpi < 1 || dpi > 100000)
+    throw TExit{ExitUsage,
+                QString("--dpi needs a whole number from 1 to 100000, not '%1'").arg(parser.value(options.Dpi))};
+  return dpi;
+}
+
+// The listings that need no symbology: --classes and --list. False when
+// neither was asked for.
+bool ParseListing(const QCommandLineParser& parser, const TOptions& options, TCommandLine& command) {
+  if (parser.isSet(options.Classes)) {
+    command.Action = TCommandLine::TAction::Classes;
+  } else if (parser.isSet(options.List)) {
+    command.Action = TCommandLine::TAction::List;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+// -c or -s with the -p settings: the configured component.
+void ParseSymbology(const QCommandLineParser& parser, const TOptions& options, TCommandLine& command) {
+  if (parser.isSet(options.Class) && parser.isSet(options.Symbology))
+    throw TExit{ExitUsage, "-s and -c exclude each other: give one symbology"};
+  if (!parser.isSet(options.Class) && !parser.isSet(options.Symbology))
+    throw TExit{ExitUsage, "no symbology given (use -s NAME, see --list; or -c CLASS, see --classes)"};
+  command.Settings = {parser.value(options.Class), parser.value(options.Symbology), parser.values(options.Property)};
+  command.Barcode = CreateSymbol(command.Settings);
+}
+
+// --db: one symbol per record of a table.
+void ParseDb(const QCommandLineParser& parser, const TOptions& options, TCommandLine& command) {
+  if (!parser.isSet(options.Output)) throw TExit{ExitUsage, "--db needs an output folder (-o folder/)"};
+  if (!parser.isSet(options.Table) || !parser.isSet(options.Field))
+    throw TExit{ExitUsage, "--db needs --table NAME and --field NAME"};
+  const TFileFormat format = FormatOption(parser, options);
+  command.Action = TCommandLine::TAction::Db;
+  command.Db = {parser.value(options.Db),
+                parser.value(options.Table),
+                parser.value(options.Field),
+                parser.value(options.Key),
+                parser.value(options.Output),
+                format,
+                command.Dpi};
+}
+
+// --batch: one symbol per line of a file.
+void ParseBatch(const QCommandLineParser& parser, const TOptions& options, TCommandLine& command) {
+  if (!parser.isSet(options.Output)) throw TExit{ExitUsage, "--batch needs an output folder (-o folder/)"};
+  const TFileFormat format = FormatOption(parser, options);
+  command.Action = TCommandLine::TAction::Batch;
+  command.Input = parser.value(options.Batch);
+  command.Folder = parser.value(options.Output);
+  command.Format = format;
+  command.Jobs = JobsOption(parser, options);
+  command.Sync = parser.isSet(options.Sync);
+}
+
+// --encode and -o FILE: one symbol.
+void ParseSymbol(const QCommandLineParser& parser, const TOptions& options, TCommandLine& command) {
+  if (!parser.isSet(options.Encode) && !parser.isSet(options.Output))
+    throw TExit{ExitUsage, "nothing to do: give --encode, -o FILE or --batch FILE"};
+  command.Action = TCommandLine::TAction::Symbol;
+  command.Encode = parser.isSet(options.Encode);
+  command.Output = parser.value(options.Output);
+  if (!command.Output.isEmpty()) {
+    const auto format = FormatFromName(command.Output);
+    if (!format)
+      throw TExit{ExitUsage, QString("unknown file format of '%1' (use .png, .bmp, .svg or .pdf)").arg(command.Output)};
+    command.Format = *format;
+  }
+}
+
 // Parses the arguments into Command; usage errors end in TExit.
 void Parse(const QStringList& arguments, TCommandLine& command) {
   QCommandLineParser parser;
@@ -353,70 +436,20 @@ void Parse(const QStringList& arguments, TCommandLine& command) {
   }
   if (!parser.positionalArguments().isEmpty())
     throw TExit{ExitUsage, QString("unexpected argument '%1'").arg(parser.positionalArguments().first())};
-  if (parser.isSet(options.Classes)) {
-    command.Action = TCommandLine::TAction::Classes;
-    return;
-  }
-  if (parser.isSet(options.List)) {
-    command.Action = TCommandLine::TAction::List;
-    return;
-  }
-  bool dpiOk = false;
-  command.Dpi = parser.value(options.Dpi).toInt(&dpiOk);
-  if (!dpiOk || command.Dpi < 1 || command.Dpi > 100000)
-    throw TExit{ExitUsage,
-                QString("--dpi needs a whole number from 1 to 100000, not '%1'").arg(parser.value(options.Dpi))};
+  if (ParseListing(parser, options, command)) return;
+  command.Dpi = DpiOption(parser, options);
   if (parser.isSet(options.Samples)) {
     command.Action = TCommandLine::TAction::Samples;
     command.Folder = parser.value(options.Samples);
     return;
   }
-
-  if (parser.isSet(options.Class) && parser.isSet(options.Symbology))
-    throw TExit{ExitUsage, "-s and -c exclude each other: give one symbology"};
-  if (!parser.isSet(options.Class) && !parser.isSet(options.Symbology))
-    throw TExit{ExitUsage, "no symbology given (use -s NAME, see --list; or -c CLASS, see --classes)"};
-  command.Settings = {parser.value(options.Class), parser.value(options.Symbology), parser.values(options.Property)};
-  command.Barcode = CreateSymbol(command.Settings);
-  if (parser.isSet(options.Db)) {
-    if (!parser.isSet(options.Output)) throw TExit{ExitUsage, "--db needs an output folder (-o folder/)"};
-    if (!parser.isSet(options.Table) || !parser.isSet(options.Field))
-      throw TExit{ExitUsage, "--db needs --table NAME and --field NAME"};
-    const auto format = FormatFromName(parser.value(options.Format));
-    if (!format) throw TExit{ExitUsage, QString("unknown file format '%1'").arg(parser.value(options.Format))};
-    command.Action = TCommandLine::TAction::Db;
-    command.Db = {parser.value(options.Db),
-                  parser.value(options.Table),
-                  parser.value(options.Field),
-                  parser.value(options.Key),
-                  parser.value(options.Output),
-                  *format,
-                  command.Dpi};
-    return;
-  }
-  if (parser.isSet(options.Batch)) {
-    if (!parser.isSet(options.Output)) throw TExit{ExitUsage, "--batch needs an output folder (-o folder/)"};
-    const auto format = FormatFromName(parser.value(options.Format));
-    if (!format) throw TExit{ExitUsage, QString("unknown file format '%1'").arg(parser.value(options.Format))};
-    command.Action = TCommandLine::TAction::Batch;
-    command.Input = parser.value(options.Batch);
-    command.Folder = parser.value(options.Output);
-    command.Format = *format;
-    command.Jobs = JobsOption(parser, options);
-    command.Sync = parser.isSet(options.Sync);
-    return;
-  }
-  if (!parser.isSet(options.Encode) && !parser.isSet(options.Output))
-    throw TExit{ExitUsage, "nothing to do: give --encode, -o FILE or --batch FILE"};
-  command.Action = TCommandLine::TAction::Symbol;
-  command.Encode = parser.isSet(options.Encode);
-  command.Output = parser.value(options.Output);
-  if (!command.Output.isEmpty()) {
-    const auto format = FormatFromName(command.Output);
-    if (!format)
-      throw TExit{ExitUsage, QString("unknown file format of '%1' (use .png, .bmp, .svg or .pdf)").arg(command.Output)};
-    command.Format = *format;
-  }
+  ParseSymbology(parser, options, command);
+  if (parser.isSet(options.Db))
+    ParseDb(parser, options, command);
+  else if (parser.isSet(options.Batch))
+    ParseBatch(parser, options, command);
+  else
+    ParseSymbol(parser, options, command);
 }
 
 // The --encode line: the escaped full-encoded text, a TAB and the pattern.

@@ -172,6 +172,8 @@ TfrmDemo::~TfrmDemo() {
   FBarcode.reset();
 }
 
+// Builds the window's widgets top to bottom in the order they appear on
+// screen; kept in one piece so that it reads like the form it makes.
 void TfrmDemo::BuildLayout() {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

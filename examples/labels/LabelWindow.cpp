@@ -52,7 +52,15 @@ TLabelWindow::TLabelWindow(const QString& DatabasePath, QWidget* Parent)
   url.DatabaseName = DatabasePath;
   database_ = OpenDatabase(url, connection_);
   CreateSampleLabels(database_);
+  CreateComponents();
+  BuildWidgets();
+  LinkBarcodeToTable();
+  if (table_->RecNo() >= 0) tblLabels_->selectRow(table_->RecNo());
+  BarcodeChange();
+}
 
+// The table, its data source, the image and the Code 128 component it shows.
+void TLabelWindow::CreateComponents() {
   form_ = std::make_unique<TControl>(nullptr);
   table_ = new TQtSqlTable(form_.get(), database_, LabelsTable);
   table_->Open();
@@ -66,7 +74,10 @@ TLabelWindow::TLabelWindow(const QString& DatabasePath, QWidget* Parent)
   barcode_->SetBarcodeHeight(PreviewHeight - 3 * PreviewMargin);
   barcode_->SetDisplayText(dtBarcode);
   barcode_->OnChange = [this](TObject*) { BarcodeChange(); };
+}
 
+// The label list, the preview, the text field and the status line, top to bottom.
+void TLabelWindow::BuildWidgets() {
   tblLabels_ = new QTableView(this);
   tblLabels_->setModel(&table_->Model());
   tblLabels_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -86,7 +97,10 @@ TLabelWindow::TLabelWindow(const QString& DatabasePath, QWidget* Parent)
   layout->addWidget(imgView_, 0, Qt::AlignHCenter);
   layout->addWidget(edtCode_);
   layout->addWidget(labStatus_);
+}
 
+// The barcode follows the selected record's code; edits go back to the table.
+void TLabelWindow::LinkBarcodeToTable() {
   barcode_->SetImage(image_);
   link_ = new TDBBarcode(form_.get());
   link_->SetBarcode(barcode_);
@@ -96,8 +110,6 @@ TLabelWindow::TLabelWindow(const QString& DatabasePath, QWidget* Parent)
   connect(tblLabels_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) { tblLabelsCurrentChanged(current.row()); });
   connect(edtCode_, &QLineEdit::editingFinished, this, [this] { edtCodeEditingFinished(); });
-  if (table_->RecNo() >= 0) tblLabels_->selectRow(table_->RecNo());
-  BarcodeChange();
 }
 
 TLabelWindow::~TLabelWindow() {

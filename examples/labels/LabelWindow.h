@@ -37,6 +37,9 @@ class TLabelWindow : public QWidget {
   TQtSqlTable& Table() { return *table_; }
 
  private:
+  void CreateComponents();
+  void BuildWidgets();
+  void LinkBarcodeToTable();
   void tblLabelsCurrentChanged(int Row);
   void edtCodeEditingFinished();
   void BarcodeChange();
