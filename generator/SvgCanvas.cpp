@@ -128,17 +128,8 @@ void TSvgCanvas::Flush() {
 }
 
 void TSvgCanvas::Polygon(const TPoint (&points)[4]) {
-  // An upright rectangle outlined in its own fill colour covers its corner
-  // pixels and everything between, as on a raster canvas.
-  const bool upright = (points[0].X == points[3].X && points[1].X == points[2].X && points[0].Y == points[1].Y &&
-                        points[2].Y == points[3].Y) ||
-                       (points[0].Y == points[3].Y && points[1].Y == points[2].Y && points[0].X == points[1].X &&
-                        points[2].X == points[3].X);
-  if (upright && Brush.Style == TBrushStyle::bsSolid && Pen.Style == TPenStyle::psSolid && Pen.Width <= 1 &&
-      Pen.Color == Brush.Color) {
-    const int left = std::min(points[0].X, points[2].X), right = std::max(points[0].X, points[2].X);
-    const int top = std::min(points[0].Y, points[2].Y), bottom = std::max(points[0].Y, points[2].Y);
-    Fill({left, top, right - left + 1, bottom - top + 1, Brush.Color});
+  if (const std::optional<TRect> box = SolidUprightBox(*this, points)) {
+    Fill({box->Left, box->Top, box->Width() + 1, box->Height() + 1, Brush.Color});
     return;
   }
   Flush();

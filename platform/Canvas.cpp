@@ -23,6 +23,28 @@ constexpr std::int64_t MaxFontHeight = 1 << 24;
 
 }  // namespace
 
+void CopyDrawingState(const TCanvas& From, TCanvas& To) {
+  To.Pen = From.Pen;
+  To.Brush = From.Brush;
+  To.Font = From.Font;
+  To.CharExtra = From.CharExtra;
+  To.Transparent = From.Transparent;
+  To.TextColor = From.TextColor;
+}
+
+std::optional<TRect> SolidUprightBox(const TCanvas& Canvas, const TPoint (&Points)[4]) {
+  const bool upright = (Points[0].X == Points[3].X && Points[1].X == Points[2].X && Points[0].Y == Points[1].Y &&
+                        Points[2].Y == Points[3].Y) ||
+                       (Points[0].Y == Points[3].Y && Points[1].Y == Points[2].Y && Points[0].X == Points[1].X &&
+                        Points[2].X == Points[3].X);
+  const bool solid = Canvas.Brush.Style == TBrushStyle::bsSolid && Canvas.Pen.Style == TPenStyle::psSolid &&
+                     Canvas.Pen.Width <= 1 && Canvas.Pen.Color == Canvas.Brush.Color &&
+                     Canvas.Pen.Mode == TPenMode::pmCopy;
+  if (!upright || !solid) return std::nullopt;
+  return TRect{std::min(Points[0].X, Points[2].X), std::min(Points[0].Y, Points[2].Y),
+               std::max(Points[0].X, Points[2].X), std::max(Points[0].Y, Points[2].Y)};
+}
+
 int MulDiv(int a, int b, int c) {
   if (c == 0) return -1;
   const std::int64_t q = RoundedQuotient(a, b, c);

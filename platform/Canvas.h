@@ -3,6 +3,7 @@
 // operations; an implementation reads the state when it draws or measures.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -114,6 +115,16 @@ class TCanvasStateSaver {
   bool transparent_;
   TColor textColor_;
 };
+
+// Copies the drawing state (pen, brush, font, spacing, text mode and colour)
+// of one canvas to another, for a canvas that hands work to a second one.
+void CopyDrawingState(const TCanvas& From, TCanvas& To);
+
+// A quadrilateral that is an upright rectangle filled and outlined in one
+// solid colour (pen of at most one pixel, copy mode) covers exactly its
+// corner pixels and everything between: that box, right and bottom
+// inclusive. None for any other shape or state.
+std::optional<TRect> SolidUprightBox(const TCanvas& Canvas, const TPoint (&Points)[4]);
 
 // a * b / c rounded to the nearest integer, as the platform's MulDiv: -1
 // when c is 0 or the result lies outside the integer range.

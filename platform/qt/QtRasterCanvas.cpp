@@ -114,12 +114,7 @@ void TQtRasterCanvas::MergeSpans() {
 }
 
 TQtCanvas& TQtRasterCanvas::General() {
-  general_.Pen = Pen;
-  general_.Brush = Brush;
-  general_.Font = Font;
-  general_.CharExtra = CharExtra;
-  general_.Transparent = Transparent;
-  general_.TextColor = TextColor;
+  CopyDrawingState(*this, general_);
   return general_;
 }
 
@@ -132,17 +127,9 @@ const TQtGlyphFont* TQtRasterCanvas::Glyphs() {
 }
 
 void TQtRasterCanvas::Polygon(const TPoint (&points)[4]) {
-  // The cases TQtCanvas fills as a box: an upright rectangle outlined in its
-  // own fill colour covers its corner pixels and everything between.
-  const bool upright = (points[0].X == points[3].X && points[1].X == points[2].X && points[0].Y == points[1].Y &&
-                        points[2].Y == points[3].Y) ||
-                       (points[0].Y == points[3].Y && points[1].Y == points[2].Y && points[0].X == points[1].X &&
-                        points[2].X == points[3].X);
-  if (upright && Brush.Style == TBrushStyle::bsSolid && Pen.Style == TPenStyle::psSolid && Pen.Width <= 1 &&
-      Pen.Color == Brush.Color && Pen.Mode == TPenMode::pmCopy) {
-    const int left = std::min(points[0].X, points[2].X), right = std::max(points[0].X, points[2].X);
-    const int top = std::min(points[0].Y, points[2].Y), bottom = std::max(points[0].Y, points[2].Y);
-    AddFill(left, top, right + 1, bottom + 1, Brush.Color);
+  // The cases TQtCanvas fills as a box.
+  if (const std::optional<TRect> box = SolidUprightBox(*this, points)) {
+    AddFill(box->Left, box->Top, box->Right + 1, box->Bottom + 1, Brush.Color);
     return;
   }
   Flush();
