@@ -61,12 +61,7 @@ QByteArray XmlAttribute(const QString& text) { return text.toHtmlEscaped().toUtf
 TSvgCanvas::TSvgCanvas(QByteArray& Out, TImageEncoder& Encoder) : out_(Out), encoder_(Encoder) {}
 
 void TSvgCanvas::Begin(int Width, int Height, int LayoutDpi) {
-  Pen = {};
-  Brush = {};
-  Font = {};
-  CharExtra = 0;
-  Transparent = false;
-  TextColor = clBlack;
+  ResetDrawingState(*this);
   pending_.reset();
   if (measure_.isNull() || dpi_ != LayoutDpi) {
     measure_ = QImage(1, 1, QImage::Format_RGB32);

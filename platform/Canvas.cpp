@@ -32,6 +32,15 @@ void CopyDrawingState(const TCanvas& From, TCanvas& To) {
   To.TextColor = From.TextColor;
 }
 
+void ResetDrawingState(TCanvas& Canvas) {
+  Canvas.Pen = {};
+  Canvas.Brush = {};
+  Canvas.Font = {};
+  Canvas.CharExtra = 0;
+  Canvas.Transparent = false;
+  Canvas.TextColor = clBlack;
+}
+
 std::optional<TRect> SolidUprightBox(const TCanvas& Canvas, const TPoint (&Points)[4]) {
   const bool upright = (Points[0].X == Points[3].X && Points[1].X == Points[2].X && Points[0].Y == Points[1].Y &&
                         Points[2].Y == Points[3].Y) ||

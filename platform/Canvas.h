@@ -119,6 +119,9 @@ class TCanvasStateSaver {
 // Copies the drawing state (pen, brush, font, spacing, text mode and colour)
 // of one canvas to another, for a canvas that hands work to a second one.
 void CopyDrawingState(const TCanvas& From, TCanvas& To);
+// Returns a canvas's drawing state to that of a new canvas, for a canvas
+// that is reused from symbol to symbol.
+void ResetDrawingState(TCanvas& Canvas);
 
 // A quadrilateral that is an upright rectangle filled and outlined in one
 // solid colour (pen of at most one pixel, copy mode) covers exactly its

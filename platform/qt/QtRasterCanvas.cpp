@@ -27,12 +27,7 @@ bool TQtRasterCanvas::Start(int width, int height) {
   general_.End();
   fills_.clear();
   // Each drawing starts from the state of a new canvas.
-  Pen = {};
-  Brush = {};
-  Font = {};
-  CharExtra = 0;
-  Transparent = false;
-  TextColor = clBlack;
+  ResetDrawingState(*this);
   if (image_.isNull() || image_.width() != width || image_.height() != height || !image_.isDetached())
     image_ = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
   general_.SetDevice(&image_);
