@@ -34,6 +34,14 @@ struct TBarcodeCustomParameters {
   int TotalWidth = 0, TotalHeight = 0;
 };
 
+// A symbol laid out once, to be measured and then drawn without laying it
+// out again (a writer sizes its image from the layout it draws).
+struct TBarcodeLayout {
+  TBarcodeDefineExtra Define;
+  TBarcodeParameters Parameters;
+  int Width = 0, Height = 0;  // the drawing's extent, turned by its angle
+};
+
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 using TOnInvalidChar = std::function<void(TObject* Sender, int Index, char BarcodeChar)>;
 using TOnInvalidLength = std::function<void(TObject* Sender, const std::string& Barcode)>;
@@ -149,9 +157,12 @@ class TBarcode : public TComponent {
   virtual int DrawToSize(int& Width, int& Height, const std::string& Barcode, bool AutoCheckDigit, double Ratio,
                          int Module, int BarHeight, TDisplayText DisplayText, TTextAlignment TextAlignment,
                          const TFont* Font, int Angle, int ExtraFontSize);
-  // DrawToSize with the texts measured on Canvas, the one the symbol will be
-  // drawn on (the other overloads measure on a scratch bitmap).
-  int DrawToSize(TCanvas& Canvas, int& Width, int& Height, int Module, int BarHeight);
+  // Lays the symbol out as DrawTo(Canvas, Module, Left, Top, Height, -1)
+  // would, with its texts measured on Canvas; returns the error code.
+  int LayOut(TCanvas& Canvas, int Module, int Left, int Top, int Height, TBarcodeLayout& Layout);
+  // Draws a layout made by LayOut; the text events may change it, so a
+  // layout is drawn once.
+  void DrawLayout(TCanvas& Canvas, TBarcodeLayout& Layout);
   virtual int Print(double ModuleMM, double LeftMM, double TopMM, double HeightMM, int Angle, double WidthMM);
   virtual int Print(const std::string& Barcode, bool AutoCheckDigit, double Ratio, double ModuleMM, double LeftMM,
                     double TopMM, double HeightMM, TColor BarColor, TColor SpaceColor, TDisplayText DisplayText,

@@ -198,12 +198,19 @@ int TBarcode::DrawToSize(int& Width, int& Height, const std::string& Barcode, bo
   return DrawSize(Barcode, define, Width, Height);
 }
 
-int TBarcode::DrawToSize(TCanvas& Canvas, int& Width, int& Height, int Module, int BarHeight) {
-  TBarcodeDefineExtra define =
-      FullDefine(autoCheckDigit_, ratio_, displayText_, textAlignment_, &textFont_, GetAngle(), extraFontSize_);
-  define.Module = Module;
-  Height = BarHeight;
-  return DrawSize(barcode_, define, Width, Height, &Canvas);
+int TBarcode::LayOut(TCanvas& Canvas, int Module, int Left, int Top, int Height, TBarcodeLayout& Layout) {
+  Layout.Define = BuildBarcodeDefineExtra(false, -1);
+  Layout.Define.Module = Module;
+  const int error =
+      BuildBarcodeParameters(&Canvas, barcode_, Layout.Define, Layout.Parameters, Left, Top, Height, 1, 1, nullptr);
+  Layout.Width = error == ecValid ? Layout.Parameters.TotalWidth : 0;
+  Layout.Height = error == ecValid ? Layout.Parameters.TotalHeight : 0;
+  if (error == ecValid) RotatedExtent(Layout.Width, Layout.Height, 1, Layout.Parameters.Angle);
+  return error;
+}
+
+void TBarcode::DrawLayout(TCanvas& Canvas, TBarcodeLayout& Layout) {
+  DrawBarcodeLayout(Canvas, Layout.Define, Layout.Parameters, barColor_, spaceColor_, spaceColor_);
 }
 
 int TBarcode::Print(double ModuleMM, double LeftMM, double TopMM, double HeightMM, int Angle, double WidthMM) {

@@ -203,11 +203,15 @@ void RotatedExtent(int& Width, int& Height, double Aspect, double Angle);
 class TFrameTransform {
  public:
   explicit TFrameTransform(const TBarcodeParameters& Parameters);
-  TPoint operator()(TPoint P) const;
+  // Inline for the plain translation: it runs four times for every line.
+  TPoint operator()(TPoint P) const { return translation_ ? TPoint{P.X + shift_.X, P.Y + shift_.Y} : Turned(P); }
 
  private:
+  TPoint Turned(TPoint P) const;
+
   double sin_, cos_, aspect_;
   TPoint origin_, offset_;
+  TPoint shift_;  // offset and origin together, for the plain translation
   bool translation_;
 };
 
@@ -221,6 +225,10 @@ void FillFrameRect(TCanvas& Canvas, const TBarcodeParameters& Parameters, int Le
 int DrawBarcode(TCanvas& Canvas, const std::string& Barcode, int Left, int Top, int Height, TColor BarColor,
                 TColor SpaceColor, TColor TextBackColor, const TBarcodeDefineExtra& Define, int ResolutionX,
                 int ResolutionY, const TCustomRotation* Rotation);
+// Draws a symbol laid out by BuildBarcodeParameters: its lines, its text and
+// the after-drawing event (the text events may change both arguments).
+void DrawBarcodeLayout(TCanvas& Canvas, TBarcodeDefineExtra& Define, TBarcodeParameters& Parameters, TColor BarColor,
+                       TColor SpaceColor, TColor TextBackColor);
 int ClearBarcode(TCanvas& Canvas, const std::string& Barcode, int Left, int Top, int Height, TColor Color,
                  const TBarcodeDefineExtra& Define, int Margin, bool UseColor);
 
@@ -241,9 +249,8 @@ double ActualPrintWidth(const std::string& Barcode, double ModuleMM, const TBarc
                         int& ErrorCode, double TargetWidthMM, int Resolution);
 int PrintSize(const std::string& Barcode, double ModuleMM, const TBarcodeDefineExtra& Define, int& Module,
               double& WidthMM, double& HeightMM, double TargetWidthMM, int ResolutionX, int ResolutionY);
-// The symbol's size on a screen bitmap; texts are measured on Canvas when
-// given, else on a scratch bitmap of the platform.
-int DrawSize(const std::string& Barcode, const TBarcodeDefineExtra& Define, int& Width, int& Height,
-             TCanvas* Canvas = nullptr);
+// The symbol's size on a screen bitmap, its texts measured on a scratch
+// bitmap of the platform.
+int DrawSize(const std::string& Barcode, const TBarcodeDefineExtra& Define, int& Width, int& Height);
 
 }  // namespace tessel

@@ -135,9 +135,9 @@ int PrintBarcode(const std::string& Barcode, double ModuleMM, double LeftMM, dou
                      printer->PixelsPerInchX(), printer->PixelsPerInchY(), nullptr);
 }
 
-int DrawSize(const std::string& Barcode, const TBarcodeDefineExtra& Define, int& Width, int& Height, TCanvas* Canvas) {
-  std::unique_ptr<TBitmap> scratch;
-  if (!Canvas && (scratch = Platform().CreateBitmap())) Canvas = &scratch->Canvas();
+int DrawSize(const std::string& Barcode, const TBarcodeDefineExtra& Define, int& Width, int& Height) {
+  const std::unique_ptr<TBitmap> scratch = Platform().CreateBitmap();
+  TCanvas* Canvas = scratch ? &scratch->Canvas() : nullptr;
   TBarcodeDefineExtra define = Define;
   TBarcodeParameters p;
   const int error = BuildBarcodeParameters(Canvas, Barcode, define, p, 0, 0, Height, 1, 1, nullptr);

@@ -190,10 +190,10 @@ TFrameTransform::TFrameTransform(const TBarcodeParameters& P)
       aspect_(P.AspectRatio),
       origin_(P.Origin),
       offset_(P.RotationOffset),
+      shift_{P.RotationOffset.X + P.Origin.X, P.RotationOffset.Y + P.Origin.Y},
       translation_(sin_ == 0.0 && cos_ == 1.0 && aspect_ == 1.0) {}
 
-TPoint TFrameTransform::operator()(TPoint P) const {
-  if (translation_) return {P.X + offset_.X + origin_.X, P.Y + offset_.Y + origin_.Y};
+TPoint TFrameTransform::Turned(TPoint P) const {
   const double x = P.X + offset_.X, y = P.Y + offset_.Y;
   return {Round(x * cos_ + y * sin_) + origin_.X, Round((y * cos_ - x * sin_) / aspect_) + origin_.Y};
 }
@@ -263,8 +263,13 @@ int DrawBarcode(TCanvas& Canvas, const std::string& Barcode, int Left, int Top, 
   const int error =
       BuildBarcodeParameters(&Canvas, Barcode, define, p, Left, Top, Height, ResolutionX, ResolutionY, Rotation);
   if (error != ecValid) return error;
-  if (p.Pattern.empty()) return ecValid;
+  DrawBarcodeLayout(Canvas, define, p, BarColor, SpaceColor, TextBackColor);
+  return ecValid;
+}
 
+void DrawBarcodeLayout(TCanvas& Canvas, TBarcodeDefineExtra& define, TBarcodeParameters& p, TColor BarColor,
+                       TColor SpaceColor, TColor TextBackColor) {
+  if (p.Pattern.empty()) return;
   TCanvasStateSaver saved(Canvas);
   int linesHeight = p.LinesHeight, linesTop = 0;
   if (define.MultiState && !p.Text.empty()) {
@@ -276,7 +281,6 @@ int DrawBarcode(TCanvas& Canvas, const std::string& Barcode, int Left, int Top, 
   if (linesHeight > 0) DrawLines(Canvas, define, p, linesTop, linesHeight, BarColor, SpaceColor);
   if (!p.Text.empty()) DrawBarcodeText(Canvas, define, p, TextBackColor);
   if (define.AfterDrawBarcode) define.AfterDrawBarcode(Canvas, define, p);
-  return ecValid;
 }
 
 int ClearBarcode(TCanvas& Canvas, const std::string& Barcode, int Left, int Top, int Height, TColor Color,

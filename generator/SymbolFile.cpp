@@ -35,8 +35,15 @@ class TSymbolBox {
     barHeight_ = height_ > 0 ? height_ : DefaultBarHeight;
     barcode_.SetBarcodeHeight(barHeight_);
     int width = 0, height = 0;
-    Error = renderer_ ? barcode_.DrawToSize(renderer_->Canvas(), width, height, barcode_.Module(), barHeight_)
-                      : barcode_.DrawToSize(width, height, barcode_.Module(), barHeight_, -1);
+    if (renderer_) {
+      TBarcodeLayout& layout = renderer_->Layout();
+      Error = barcode_.LayOut(renderer_->Canvas(), barcode_.Module(), barcode_.LeftMargin(), barcode_.TopMargin(),
+                              barHeight_, layout);
+      width = layout.Width;
+      height = layout.Height;
+    } else {
+      Error = barcode_.DrawToSize(width, height, barcode_.Module(), barHeight_, -1);
+    }
     NaturalWidth = width;
     NaturalHeight = height;
     if (Error == 0 && barcode_.StretchWidth()) {
@@ -104,27 +111,30 @@ class TSymbolBox {
 };
 
 // Draws the symbol straight into the renderer's buffer as Draw would on an
-// image control: the box on the space colour, the symbol at the margins.
-int RenderRaster(TBarcode& Barcode, const TSymbolBox& Box, TQtRasterCanvas& Canvas, QImage& Image) {
+// image control: the box on the space colour, the symbol laid out by the
+// box at the margins.
+void RenderRaster(TBarcode& Barcode, const TSymbolBox& Box, TSymbolRenderer& Renderer, QImage& Image) {
   const int width = static_cast<int>(Box.Width), height = static_cast<int>(Box.Height);
-  if (!Canvas.Start(width, height)) {
+  TQtRasterCanvas& canvas = Renderer.Canvas();
+  if (!canvas.Start(width, height)) {
     Image = QImage();
-    return ecValid;
+    return;
   }
-  Canvas.Brush.Color = Barcode.SpaceColor();
-  Canvas.Pen.Color = Barcode.SpaceColor();
-  Canvas.Rectangle({0, 0, width, height});
-  const int error =
-      Barcode.DrawTo(Canvas, Barcode.Module(), Barcode.LeftMargin(), Barcode.TopMargin(), Box.BarHeight(), -1);
-  Image = Canvas.Image();
-  return error;
+  canvas.Brush.Color = Barcode.SpaceColor();
+  canvas.Pen.Color = Barcode.SpaceColor();
+  canvas.Rectangle({0, 0, width, height});
+  Barcode.DrawLayout(canvas, Renderer.Layout());
+  Image = canvas.Image();
 }
 
 // Draws the symbol into an image of the box's size (within the limits): by
 // the box's renderer, or through an image control with the component's own
 // Draw (a stretched symbol).
 int RenderInBox(TBarcode& Barcode, const TSymbolBox& Box, QImage& Image) {
-  if (TSymbolRenderer* renderer = Box.Renderer()) return RenderRaster(Barcode, Box, renderer->Canvas(), Image);
+  if (TSymbolRenderer* renderer = Box.Renderer()) {
+    RenderRaster(Barcode, Box, *renderer, Image);
+    return ecValid;
+  }
   const int width = static_cast<int>(Box.Width), height = static_cast<int>(Box.Height);
   const auto image = std::make_unique<TImage>(nullptr);
   image->SetBounds(width, height);

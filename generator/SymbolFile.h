@@ -57,9 +57,12 @@ class TSymbolRenderer {
   int Render(TBarcode& Barcode, QImage& Image);
   // The canvas the symbols are measured and drawn on.
   TQtRasterCanvas& Canvas() { return canvas_; }
+  // The layout of the symbol being drawn, kept to reuse its buffers.
+  TBarcodeLayout& Layout() { return layout_; }
 
  private:
   TQtRasterCanvas canvas_;
+  TBarcodeLayout layout_;
 };
 
 // Draws the symbol as the component's own Draw does on an image control.
