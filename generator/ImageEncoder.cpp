@@ -1,6 +1,7 @@
 #include "generator/ImageEncoder.h"
 
 #include <QBuffer>
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -70,47 +71,85 @@ TImageEncoder::~TImageEncoder() {
 }
 
 void TImageEncoder::Analyse(const QImage& image) {
-  rgb_ = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
-  const int width = rgb_.width(), height = rgb_.height();
+  width_ = image.width();
+  height_ = image.height();
   palette_.clear();
   truecolour_ = false;
-  repeats_.assign(static_cast<std::size_t>(height), 0);
-  indices_.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-  std::uint32_t lastColour = 0;
-  std::uint8_t lastIndex = 0;
-  const auto* previousLine = static_cast<const std::uint32_t*>(nullptr);
-  for (int y = 0; y < height && !truecolour_; ++y) {
-    const auto* line = reinterpret_cast<const std::uint32_t*>(rgb_.constScanLine(y));
-    std::uint8_t* indices = indices_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
-    // Bars repeat the row above: take its indices without looking them up.
-    if (previousLine && std::memcmp(line, previousLine, sizeof(std::uint32_t) * static_cast<std::size_t>(width)) == 0) {
-      std::memcpy(indices, indices - width, static_cast<std::size_t>(width));
-      repeats_[static_cast<std::size_t>(y)] = 1;
-      continue;
-    }
-    for (int x = 0; x < width; ++x) {
-      const std::uint32_t colour = line[x] & 0xffffffu;
-      if (palette_.empty() || colour != lastColour) {
-        std::size_t i = 0;
-        while (i < palette_.size() && palette_[i] != colour) ++i;
-        if (i == palette_.size()) {
-          if (palette_.size() == MaxPaletteSize) {
-            truecolour_ = true;
-            break;
-          }
-          palette_.push_back(colour);
-        }
-        lastColour = colour;
-        lastIndex = static_cast<std::uint8_t>(i);
-      }
-      indices[x] = lastIndex;
+  repeats_.assign(static_cast<std::size_t>(height_), 0);
+  indices_.resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
+  if (image.format() == QImage::Format_Indexed8)
+    AnalyseIndexed(image);
+  else
+    AnalyseRgb(image);
+}
+
+bool TImageEncoder::RepeatsRowAbove(int y, const uchar* line, const uchar* previousLine, std::size_t bytes) {
+  if (!previousLine || std::memcmp(line, previousLine, bytes) != 0) return false;
+  // Bars repeat the row above: take its indices without looking them up.
+  std::uint8_t* indices = indices_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
+  std::memcpy(indices, indices - width_, static_cast<std::size_t>(width_));
+  repeats_[static_cast<std::size_t>(y)] = 1;
+  return true;
+}
+
+std::uint8_t TImageEncoder::PaletteIndex(std::uint32_t colour) {
+  const auto found = std::find(palette_.begin(), palette_.end(), colour);
+  if (found != palette_.end()) return static_cast<std::uint8_t>(found - palette_.begin());
+  palette_.push_back(colour);
+  return static_cast<std::uint8_t>(palette_.size() - 1);
+}
+
+// An 8-bit image's palette is its colour table less the entries it does not
+// use and the colours it repeats, in order of first use.
+void TImageEncoder::AnalyseIndexed(const QImage& image) {
+  const QList<QRgb> table = image.colorTable();
+  constexpr int Unseen = -1;
+  std::array<int, MaxPaletteSize> slot;
+  slot.fill(Unseen);
+  const uchar* previousLine = nullptr;
+  for (int y = 0; y < height_; ++y) {
+    const uchar* line = image.constScanLine(y);
+    if (RepeatsRowAbove(y, line, previousLine, static_cast<std::size_t>(width_))) continue;
+    std::uint8_t* indices = indices_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
+    for (int x = 0; x < width_; ++x) {
+      int& index = slot[line[x]];
+      // Entries beyond the table are black, as Qt draws them.
+      if (index == Unseen) index = PaletteIndex(line[x] < table.size() ? table[line[x]] & 0xffffffu : 0u);
+      indices[x] = static_cast<std::uint8_t>(index);
     }
     previousLine = line;
   }
 }
 
+void TImageEncoder::AnalyseRgb(const QImage& image) {
+  rgb_ = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
+  std::uint32_t lastColour = 0;
+  std::uint8_t lastIndex = 0;
+  const uchar* previousLine = nullptr;
+  for (int y = 0; y < height_ && !truecolour_; ++y) {
+    const uchar* bytes = rgb_.constScanLine(y);
+    if (RepeatsRowAbove(y, bytes, previousLine, sizeof(std::uint32_t) * static_cast<std::size_t>(width_))) continue;
+    const auto* line = reinterpret_cast<const std::uint32_t*>(bytes);
+    std::uint8_t* indices = indices_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
+    for (int x = 0; x < width_; ++x) {
+      const std::uint32_t colour = line[x] & 0xffffffu;
+      if (palette_.empty() || colour != lastColour) {
+        if (palette_.size() == MaxPaletteSize &&
+            std::find(palette_.begin(), palette_.end(), colour) == palette_.end()) {
+          truecolour_ = true;
+          break;
+        }
+        lastColour = colour;
+        lastIndex = PaletteIndex(colour);
+      }
+      indices[x] = lastIndex;
+    }
+    previousLine = bytes;
+  }
+}
+
 void TImageEncoder::PackRow(int y, int bitsPerPixel, bool bmp, std::uint8_t* row) const {
-  const int width = rgb_.width();
+  const int width = width_;
   if (truecolour_) {
     const auto* line = reinterpret_cast<const std::uint32_t*>(rgb_.constScanLine(y));
     for (int x = 0; x < width; ++x) {
@@ -173,7 +212,7 @@ bool TImageEncoder::Png(const QImage& Image, int Dpi, QByteArray& Out) {
   if (Image.isNull()) return false;
   if (Image.hasAlphaChannel()) return SaveWithQt(Image, Dpi, "PNG", Out);
   Analyse(Image);
-  const int width = rgb_.width(), height = rgb_.height();
+  const int width = width_, height = height_;
   const int bits = truecolour_ ? 24 : PaletteBits(palette_.size(), false);
   const std::size_t rowBytes = (static_cast<std::size_t>(width) * static_cast<std::size_t>(bits) + 7) / 8;
 
@@ -225,7 +264,7 @@ bool TImageEncoder::Bmp(const QImage& Image, int Dpi, QByteArray& Out) {
   if (Image.isNull()) return false;
   if (Image.hasAlphaChannel()) return SaveWithQt(Image, Dpi, "BMP", Out);
   Analyse(Image);
-  const int width = rgb_.width(), height = rgb_.height();
+  const int width = width_, height = height_;
   const int bits = truecolour_ ? 24 : PaletteBits(palette_.size(), true);
   const std::uint32_t colours = truecolour_ ? 0 : static_cast<std::uint32_t>(std::size_t{1} << bits);
   // Rows are padded to whole 32-bit words and stored bottom row first.

@@ -32,20 +32,26 @@ class TImageEncoder {
   // The image's pixels as palette indices, or as RGB when it has more than
   // MaxPaletteSize colours.
   void Analyse(const QImage& image);
+  void AnalyseIndexed(const QImage& image);
+  void AnalyseRgb(const QImage& image);
+  // Whether row y's pixels are those of the row above (its indices are then
+  // copied and the row marked as a repeat).
+  bool RepeatsRowAbove(int y, const uchar* line, const uchar* previousLine, std::size_t bytes);
+  // The colour's palette entry, added when new.
+  std::uint8_t PaletteIndex(std::uint32_t colour);
   void PackRow(int y, int bitsPerPixel, bool bmp, std::uint8_t* row) const;
   bool Deflate(const std::uint8_t* data, std::size_t size);
   void AddChunk(QByteArray& out, const char* type, const std::uint8_t* data, std::size_t size) const;
 
   static constexpr int MaxPaletteSize = 256;
 
-  QImage rgb_;                          // the image as 32-bit pixels
+  int width_ = 0, height_ = 0;
+  QImage rgb_;                          // an image of more than 8 bits as 32-bit pixels
   std::vector<std::uint32_t> palette_;  // 0xRRGGBB, in order of first use
   std::vector<std::uint8_t> indices_;   // one a pixel, with a palette
   std::vector<std::uint8_t> repeats_;   // 1: the row repeats the one above
   bool truecolour_ = false;
-  int bitsPerPixel_ = 1;
-  std::vector<std::uint8_t> row_, previous_, filtered_, compressed_;
-  QByteArray idat_;
+  std::vector<std::uint8_t> row_, filtered_, compressed_;
   z_stream zlib_{};
   bool zlibReady_ = false;
 };

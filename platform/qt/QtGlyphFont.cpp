@@ -89,25 +89,27 @@ int TQtGlyphFont::Width(std::string_view text, int charExtra) const {
   return RoundedPixels(fixed);
 }
 
+template <typename Pixel>
 void TQtGlyphFont::DrawGlyph(uchar* bits, qsizetype bytesPerLine, int width, int height, int penX, int top, char c,
-                             QRgb color) const {
+                             Pixel value) const {
   const TGlyph& glyph = glyphs_[static_cast<unsigned char>(c)];
   for (int i = glyph.FirstRun; i < glyph.FirstRun + glyph.RunCount; ++i) {
     const TRun& run = runs_[i];
     const int y = top + run.Y;
     const int left = std::max(penX + run.X, 0), right = std::min(penX + run.X + run.Length, width);
     if (y < 0 || y >= height || left >= right) continue;
-    auto* row = reinterpret_cast<QRgb*>(bits + y * bytesPerLine);
-    std::fill(row + left, row + right, color);
+    auto* row = reinterpret_cast<Pixel*>(bits + y * bytesPerLine);
+    std::fill(row + left, row + right, value);
   }
 }
 
+template <typename Pixel>
 void TQtGlyphFont::Draw(uchar* bits, qsizetype bytesPerLine, int width, int height, int x, int y, std::string_view text,
-                        int charExtra, std::span<const int> advances, QRgb color) const {
+                        int charExtra, std::span<const int> advances, Pixel value) const {
   if (advances.empty()) {
     long long pen = 0;
     for (char c : text) {
-      DrawGlyph(bits, bytesPerLine, width, height, x + PixelOf(pen), y, c, color);
+      DrawGlyph(bits, bytesPerLine, width, height, x + PixelOf(pen), y, c, value);
       pen += glyphs_[static_cast<unsigned char>(c)].Advance + static_cast<long long>(charExtra) * FixedOne;
     }
     return;
@@ -115,10 +117,15 @@ void TQtGlyphFont::Draw(uchar* bits, qsizetype bytesPerLine, int width, int heig
   // Each character on its own at whole pixels, as TQtCanvas draws them.
   long long pen = x;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    DrawGlyph(bits, bytesPerLine, width, height, static_cast<int>(pen), y, text[i], color);
+    DrawGlyph(bits, bytesPerLine, width, height, static_cast<int>(pen), y, text[i], value);
     pen += i < advances.size() ? advances[i] : CharWidth(text[i]);
   }
 }
+
+template void TQtGlyphFont::Draw<QRgb>(uchar*, qsizetype, int, int, int, int, std::string_view, int,
+                                       std::span<const int>, QRgb) const;
+template void TQtGlyphFont::Draw<uchar>(uchar*, qsizetype, int, int, int, int, std::string_view, int,
+                                        std::span<const int>, uchar) const;
 
 bool TQtGlyphFont::Build(const TLogFont& font) {
   if (font.Style.Contains(TFontStyle::fsUnderline) || font.Style.Contains(TFontStyle::fsStrikeOut)) return false;

@@ -1,6 +1,6 @@
 // TQtGlyphFont: the Latin-1 glyphs of a selected font rasterised once, as
 // Qt's painter draws them without antialiasing, so that upright text can be
-// measured and drawn straight into an RGB32 buffer with the same pixels as
+// measured and drawn straight into an image buffer with the same pixels as
 // TQtCanvas gives, without a painter or text shaping per call.
 #pragma once
 
@@ -39,10 +39,12 @@ class TQtGlyphFont {
   // without a given advance).
   int CharWidth(char c) const { return glyphs_[static_cast<unsigned char>(c)].Width; }
 
-  // Draws a covered text whose cell's top-left corner is at (x, y) into an
-  // RGB32 buffer, clipped to it; advances as TCanvas::TextOut takes them.
+  // Draws a covered text whose cell's top-left corner is at (x, y) into a
+  // buffer of RGB32 (QRgb) or 8-bit indexed (uchar) pixels, clipped to it;
+  // advances as TCanvas::TextOut takes them.
+  template <typename Pixel>
   void Draw(uchar* bits, qsizetype bytesPerLine, int width, int height, int x, int y, std::string_view text,
-            int charExtra, std::span<const int> advances, QRgb color) const;
+            int charExtra, std::span<const int> advances, Pixel value) const;
 
   TQtGlyphFont(const TQtGlyphFont&) = delete;
   TQtGlyphFont& operator=(const TQtGlyphFont&) = delete;
@@ -65,8 +67,9 @@ class TQtGlyphFont {
   bool Build(const TLogFont& font);
   void UncoverJoiningCharacters(const QFont& font, const QRawFont& raw);
   bool Matches(const TLogFont& font) const;
+  template <typename Pixel>
   void DrawGlyph(uchar* bits, qsizetype bytesPerLine, int width, int height, int penX, int top, char c,
-                 QRgb color) const;
+                 Pixel value) const;
 
   std::array<TGlyph, 256> glyphs_{};
   std::vector<TRun> runs_;

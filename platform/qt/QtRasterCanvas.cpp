@@ -12,6 +12,7 @@ QRgb ToRgb(TColor color) { return qRgb(GetRValue(color), GetGValue(color), GetBV
 
 // The glyph fonts a canvas remembers before it starts over.
 constexpr std::size_t MaxRememberedFonts = 8;
+constexpr std::size_t MaxIndexedColours = 256;
 
 bool SameGlyphs(const TLogFont& a, const TLogFont& b) {
   return a.Height == b.Height && a.Style == b.Style && a.Name == b.Name;
@@ -26,10 +27,11 @@ TQtRasterCanvas::~TQtRasterCanvas() { general_.End(); }
 bool TQtRasterCanvas::Start(int width, int height) {
   general_.End();
   fills_.clear();
+  colours_.clear();
   // Each drawing starts from the state of a new canvas.
   ResetDrawingState(*this);
-  if (image_.isNull() || image_.width() != width || image_.height() != height || !image_.isDetached())
-    image_ = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+  if (image_.isNull() || image_.width() != width || image_.height() != height || !image_.isDetached() || !Indexed())
+    image_ = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_Indexed8);
   general_.SetDevice(&image_);
   return !image_.isNull();
 }
@@ -37,7 +39,28 @@ bool TQtRasterCanvas::Start(int width, int height) {
 QImage TQtRasterCanvas::Image() {
   Flush();
   general_.End();
+  if (Indexed()) image_.setColorTable(QList<QRgb>(colours_.begin(), colours_.end()));
   return image_;
+}
+
+uchar TQtRasterCanvas::IndexOf(QRgb color) {
+  // Bars and spaces alternate between two colours.
+  if (lastIndex_ < colours_.size() && colours_[lastIndex_] == color) return static_cast<uchar>(lastIndex_);
+  lastIndex_ = static_cast<std::size_t>(std::find(colours_.begin(), colours_.end(), color) - colours_.begin());
+  if (lastIndex_ == MaxIndexedColours) {
+    ToRgb32();
+    return 0;
+  }
+  if (lastIndex_ == colours_.size()) colours_.push_back(color);
+  return static_cast<uchar>(lastIndex_);
+}
+
+void TQtRasterCanvas::ToRgb32() {
+  if (!Indexed()) return;
+  general_.End();
+  image_.setColorTable(QList<QRgb>(colours_.begin(), colours_.end()));
+  image_ = image_.convertToFormat(QImage::Format_RGB32);
+  general_.SetDevice(&image_);
 }
 
 void TQtRasterCanvas::AddFill(int left, int top, int right, int bottom, TColor color) {
@@ -45,7 +68,10 @@ void TQtRasterCanvas::AddFill(int left, int top, int right, int bottom, TColor c
   top = std::max(top, 0);
   right = std::min(right, image_.width());
   bottom = std::min(bottom, image_.height());
-  if (left < right && top < bottom) fills_.push_back({left, top, right, bottom, ToRgb(color)});
+  if (left >= right || top >= bottom) return;
+  const QRgb rgb = ToRgb(color);
+  const uchar index = Indexed() ? IndexOf(rgb) : 0;
+  fills_.push_back({left, top, right, bottom, rgb, index});
 }
 
 void TQtRasterCanvas::Flush() {
@@ -62,24 +88,33 @@ void TQtRasterCanvas::Flush() {
   }
   std::sort(edges_.begin(), edges_.end());
   edges_.erase(std::unique(edges_.begin(), edges_.end()), edges_.end());
-  for (std::size_t i = 0; i + 1 < edges_.size(); ++i) FlushBand(edges_[i], edges_[i + 1]);
+  for (std::size_t i = 0; i + 1 < edges_.size(); ++i) {
+    if (Indexed())
+      FlushBand<uchar>(edges_[i], edges_[i + 1]);
+    else
+      FlushBand<QRgb>(edges_[i], edges_[i + 1]);
+  }
   fills_.clear();
 }
 
 // Every fill covers a band whole or not at all, so the band's rows are
 // alike where the fills reach: its first row is composed in drawing order
 // and copied down over the spans the fills cover.
+template <typename Pixel>
 void TQtRasterCanvas::FlushBand(int top, int bottom) {
   uchar* bits = image_.bits();
   const qsizetype stride = image_.bytesPerLine();
-  auto* first = reinterpret_cast<QRgb*>(bits + top * stride);
+  auto* first = reinterpret_cast<Pixel*>(bits + top * stride);
   // The covered spans, merged as they come while the fills run left to
   // right (as bars do); sorted and merged afterwards otherwise.
   spans_.clear();
   bool ordered = true;
   for (const TFill& f : fills_) {
     if (f.Top > top || f.Bottom < bottom) continue;
-    std::fill(first + f.Left, first + f.Right, f.Color);
+    if constexpr (sizeof(Pixel) == 1)
+      std::fill(first + f.Left, first + f.Right, f.Index);
+    else
+      std::fill(first + f.Left, first + f.Right, f.Color);
     if (!spans_.empty() && f.Left >= spans_.back().first && f.Left <= spans_.back().second) {
       spans_.back().second = std::max(spans_.back().second, f.Right);
     } else {
@@ -90,9 +125,9 @@ void TQtRasterCanvas::FlushBand(int top, int bottom) {
   if (spans_.empty() || bottom - top < 2) return;
   if (!ordered) MergeSpans();
   for (int y = top + 1; y < bottom; ++y) {
-    auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
+    auto* row = reinterpret_cast<Pixel*>(bits + y * stride);
     for (const auto& [left, right] : spans_)
-      std::memcpy(row + left, first + left, static_cast<std::size_t>(right - left) * sizeof(QRgb));
+      std::memcpy(row + left, first + left, static_cast<std::size_t>(right - left) * sizeof(Pixel));
   }
 }
 
@@ -113,6 +148,12 @@ TQtCanvas& TQtRasterCanvas::General() {
   return general_;
 }
 
+TQtCanvas& TQtRasterCanvas::Painter() {
+  Flush();
+  ToRgb32();
+  return General();
+}
+
 const TQtGlyphFont* TQtRasterCanvas::Glyphs() {
   for (const auto& [font, glyphs] : fonts_)
     if (SameGlyphs(font, Font)) return glyphs.get();
@@ -127,8 +168,7 @@ void TQtRasterCanvas::Polygon(const TPoint (&points)[4]) {
     AddFill(box->Left, box->Top, box->Right + 1, box->Bottom + 1, Brush.Color);
     return;
   }
-  Flush();
-  General().Polygon(points);
+  Painter().Polygon(points);
 }
 
 void TQtRasterCanvas::Rectangle(const TRect& rect) {
@@ -140,8 +180,7 @@ void TQtRasterCanvas::Rectangle(const TRect& rect) {
     if (Brush.Style == TBrushStyle::bsSolid) AddFill(rect.Left, rect.Top, rect.Right, rect.Bottom, Brush.Color);
     return;
   }
-  Flush();
-  General().Rectangle(rect);
+  Painter().Rectangle(rect);
 }
 
 void TQtRasterCanvas::SetPixel(int x, int y, TColor color) { AddFill(x, y, x + 1, y + 1, color); }
@@ -160,23 +199,25 @@ void TQtRasterCanvas::TextOut(TPoint at, std::string_view text, std::span<const 
   if (text.empty()) return;
   const TQtGlyphFont* glyphs = Font.Escapement == 0 ? Glyphs() : nullptr;
   if (!glyphs || !glyphs->Covers(text)) {
-    Flush();
-    General().TextOut(at, text, advances);
+    Painter().TextOut(at, text, advances);
     return;
   }
   if (!Transparent) AddFill(at.X, at.Y, at.X + glyphs->Width(text, CharExtra), at.Y + glyphs->Height(), Brush.Color);
+  const QRgb color = ToRgb(TextColor);
+  const uchar index = Indexed() ? IndexOf(color) : 0;
   Flush();
-  glyphs->Draw(image_.bits(), image_.bytesPerLine(), image_.width(), image_.height(), at.X, at.Y, text, CharExtra,
-               advances, ToRgb(TextColor));
+  if (Indexed())
+    glyphs->Draw(image_.bits(), image_.bytesPerLine(), image_.width(), image_.height(), at.X, at.Y, text, CharExtra,
+                 advances, index);
+  else
+    glyphs->Draw(image_.bits(), image_.bytesPerLine(), image_.width(), image_.height(), at.X, at.Y, text, CharExtra,
+                 advances, color);
 }
 
 int TQtRasterCanvas::PixelsPerInchX() const { return general_.PixelsPerInchX(); }
 
 int TQtRasterCanvas::PixelsPerInchY() const { return general_.PixelsPerInchY(); }
 
-void TQtRasterCanvas::StretchDraw(const TRect& dest, const TBitmap& source) {
-  Flush();
-  General().StretchDraw(dest, source);
-}
+void TQtRasterCanvas::StretchDraw(const TRect& dest, const TBitmap& source) { Painter().StretchDraw(dest, source); }
 
 }  // namespace tessel

@@ -1,11 +1,13 @@
-// TQtRasterCanvas: a TCanvas that draws a symbol straight into an RGB32
-// image with the same pixels as TQtCanvas gives on that image. Upright solid
+// TQtRasterCanvas: a TCanvas that draws a symbol straight into an image
+// with the same pixels as TQtCanvas gives on an RGB32 image. Upright solid
 // fills are collected and written band by band (each band's first row
 // composed, the rows below copied from it); upright text comes from the
-// glyphs of a TQtGlyphFont. Anything else (turned polygons and text,
-// outlines, stretched bitmaps, fonts the glyphs cannot stand for) is drawn
-// by a TQtCanvas over the same image. One canvas serves many symbols in
-// turn and keeps its image while the image is not shared.
+// glyphs of a TQtGlyphFont. The image is 8-bit with a colour table while
+// that is all the drawing needs (a quarter of the memory to write); the
+// first drawing that needs the painter (turned polygons and text, outlines,
+// stretched bitmaps, fonts the glyphs cannot stand for) turns it into RGB32
+// and a TQtCanvas draws over it. One canvas serves many symbols in turn and
+// keeps its image while the image is not shared.
 #pragma once
 
 #include <QImage>
@@ -29,8 +31,8 @@ class TQtRasterCanvas : public TCanvas {
   // (the caller fills it first) and the state of a new canvas; false when
   // the image cannot be allocated.
   bool Start(int width, int height);
-  // The drawing so far (shared: the next Start draws into a new image while
-  // the caller holds this one).
+  // The drawing so far, Format_Indexed8 or Format_RGB32 (shared: the next
+  // Start draws into a new image while the caller holds this one).
   QImage Image();
 
   void Polygon(const TPoint (&points)[4]) override;
@@ -48,18 +50,30 @@ class TQtRasterCanvas : public TCanvas {
   struct TFill {
     int Left, Top, Right, Bottom;
     QRgb Color;
+    uchar Index;  // Color's entry in the colour table while the image is indexed
   };
 
+  bool Indexed() const { return image_.format() == QImage::Format_Indexed8; }
+  // The colour's entry in the colour table; a colour beyond a full table
+  // turns the image into RGB32 (and gives 0).
+  uchar IndexOf(QRgb color);
+  void ToRgb32();
   void AddFill(int left, int top, int right, int bottom, TColor color);
   void Flush();
+  template <typename Pixel>
   void FlushBand(int top, int bottom);
   void MergeSpans();
-  // The general canvas with this canvas's state, after the pending fills.
+  // The general canvas with this canvas's state, to measure text with.
   TQtCanvas& General();
+  // The general canvas to paint with: the pending fills written and the
+  // image turned into RGB32 first.
+  TQtCanvas& Painter();
   // The glyphs of the current font, or null when the painter must draw it.
   const TQtGlyphFont* Glyphs();
 
   QImage image_;
+  std::vector<QRgb> colours_;  // the colour table of the indexed image
+  std::size_t lastIndex_ = 0;  // the entry IndexOf found last
   TQtCanvas general_;
   std::vector<TFill> fills_;
   std::vector<int> edges_;
