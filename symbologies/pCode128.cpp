@@ -30,10 +30,10 @@ class TLookAhead {
   bool Carried(std::size_t i) const { return i < carried_.size() && carried_[i]; }
   // A digit that may be paired in subset C.
   bool IsDigit(std::size_t i) const { return i < n_ && text_[i] >= '0' && text_[i] <= '9' && !Carried(i); }
-  int RawRun(std::size_t i) const { return rawRun_[i]; }
-  int CRun(std::size_t i) const { return cRun_[i]; }
-  int AOnly(std::size_t i) const { return aOnly_[i]; }
-  int BOnly(std::size_t i) const { return bOnly_[i]; }
+  int RawRun(std::size_t i) const { return counts_[i].RawRun; }
+  int CRun(std::size_t i) const { return counts_[i].CRun; }
+  int AOnly(std::size_t i) const { return counts_[i].AOnly; }
+  int BOnly(std::size_t i) const { return counts_[i].BOnly; }
 
   TCode128SubSet NextMode(std::size_t i, bool First) const {
     if (RawRun(i) % 2 == 0 && (CRun(i) >= 4 || (First && CRun(i) >= 2))) return cssSubSetC;
@@ -42,21 +42,20 @@ class TLookAhead {
   }
 
  private:
-  // rawRun_: the digits from each position on; cRun_: the digits subset C
+  // RawRun: the digits from each position on; CRun: the digits subset C
   // pairs there, reading through "\1" pairs between digit runs.
   void CountDigitRuns() {
-    rawRun_.assign(n_ + 1, 0);
-    for (std::size_t i = n_; i-- > 0;) rawRun_[i] = IsDigit(i) ? rawRun_[i + 1] + 1 : 0;
+    counts_.assign(n_ + 2, {});
+    for (std::size_t i = n_; i-- > 0;) counts_[i].RawRun = IsDigit(i) ? counts_[i + 1].RawRun + 1 : 0;
 
     // skip[j]: where a sequence of "\1" pairs starting at j ends.
     std::vector<std::size_t> skip(n_ + 1);
     for (std::size_t j = n_ + 1; j-- > 0;)
       skip[j] = j + 1 < n_ && text_[j] == '\\' && text_[j + 1] == '1' ? skip[j + 2] : j;
-    cRun_.assign(n_ + 1, 0);
     for (std::size_t i = 0; i <= n_; ++i) {
-      const int raw = rawRun_[i];
+      const int raw = counts_[i].RawRun;
       const std::size_t j = i + static_cast<std::size_t>(raw), k = skip[j];
-      cRun_[i] = k != j && IsDigit(k) ? (raw + rawRun_[k]) & ~1 : raw & ~1;
+      counts_[i].CRun = k != j && IsDigit(k) ? (raw + counts_[k].RawRun) & ~1 : raw & ~1;
     }
   }
 
@@ -81,22 +80,21 @@ class TLookAhead {
     return starts;
   }
 
-  // aOnly_/bOnly_: how many characters only subset A (B) has, ahead of each
+  // AOnly/BOnly: how many characters only subset A (B) has, ahead of each
   // position, before a character neither walk passes.
   void CountSingleSubSetRuns(const std::vector<std::size_t>& Starts) {
-    aOnly_.assign(n_ + 2, 0);
-    bOnly_.assign(n_ + 2, 0);
     for (auto it = Starts.rbegin(); it != Starts.rend(); ++it) {
       const std::size_t p = *it;
+      TCounts& here = counts_[p];
       if (text_[p] == '\\') {  // escape pairs neither count nor stop
-        aOnly_[p] = aOnly_[p + 2];
-        bOnly_[p] = bOnly_[p + 2];
+        here.AOnly = counts_[p + 2].AOnly;
+        here.BOnly = counts_[p + 2].BOnly;
         continue;
       }
-      if (cRun_[p] > 3) continue;  // a run worth subset C stops both walks
+      if (here.CRun > 3) continue;  // a run worth subset C stops both walks
       const int low = Low(p);
-      if (low < 96) aOnly_[p] = (low < 32 ? 1 : 0) + aOnly_[p + 1];
-      if (low >= 32) bOnly_[p] = (low >= 96 ? 1 : 0) + bOnly_[p + 1];
+      if (low < 96) here.AOnly = (low < 32 ? 1 : 0) + counts_[p + 1].AOnly;
+      if (low >= 32) here.BOnly = (low >= 96 ? 1 : 0) + counts_[p + 1].BOnly;
     }
   }
 
@@ -104,7 +102,11 @@ class TLookAhead {
   const std::vector<bool>& carried_;
   std::size_t n_;
   std::size_t end_ = 0;
-  std::vector<int> rawRun_, cRun_, aOnly_, bOnly_;
+  // The counts at each position, in one allocation.
+  struct TCounts {
+    int RawRun = 0, CRun = 0, AOnly = 0, BOnly = 0;
+  };
+  std::vector<TCounts> counts_;
 };
 
 // The value of a character (low seven bits) in subset A or B.
@@ -209,14 +211,13 @@ class TValueWriter {
 // top bit through FNC4, each marked as carried so that it never pairs in C.
 class TScanWriter {
  public:
-  explicit TScanWriter(std::size_t Size) {
-    result_.Text.reserve(Size + Size / 2);
-    result_.Carried.reserve(Size + Size / 2);
-  }
+  explicit TScanWriter(std::size_t Size) { result_.Text.reserve(Size + Size / 2); }
 
   void Plain(std::string_view S) {
     result_.Text += S;
-    result_.Carried.insert(result_.Carried.end(), S.size(), false);
+    // Until a character is carried the marks stay empty (missing entries
+    // are false), which is the whole text in the common case.
+    if (!result_.Carried.empty()) result_.Carried.resize(result_.Text.size(), false);
   }
 
   // A run of characters with the top bit: a long run (more than four, or
@@ -242,13 +243,13 @@ class TScanWriter {
   // "\\" so that it stays that character instead of starting an escape.
   void Carry(char C) {
     const char low = static_cast<char>(static_cast<unsigned char>(C) & 0x7F);
-    if (low == '\\') {
+    const std::size_t start = result_.Text.size();
+    if (low == '\\')
       result_.Text += "\\\\";
-      result_.Carried.insert(result_.Carried.end(), 2, true);
-    } else {
+    else
       result_.Text += low;
-      result_.Carried.push_back(true);
-    }
+    result_.Carried.resize(start, false);
+    result_.Carried.resize(result_.Text.size(), true);
   }
 
   TCode128Scanned result_;
@@ -281,13 +282,12 @@ TCode128Scanned TBarcode_Code128::BarcodeScan(std::string_view Barcode, int Leng
   TScanWriter writer(n);
   const auto high = [&](std::size_t i) { return static_cast<unsigned char>(Barcode[i]) >= 128; };
   for (std::size_t i = 0; i < n;) {
-    if (!high(i)) {
-      writer.Plain(Barcode.substr(i++, 1));
-      continue;
-    }
     std::size_t j = i;
-    while (j < n && high(j)) ++j;
-    writer.HighRun(Barcode.substr(i, j - i), j == n);
+    while (j < n && high(j) == high(i)) ++j;
+    if (high(i))
+      writer.HighRun(Barcode.substr(i, j - i), j == n);
+    else
+      writer.Plain(Barcode.substr(i, j - i));
     i = j;
   }
   return writer.Take();
