@@ -12,6 +12,7 @@
 #include "platform/Image.h"
 #include "platform/qt/QtBitmap.h"
 #include "platform/qt/QtGlyphFont.h"
+#include "platform/qt/QtRasterCanvas.h"
 #include "qt/QtTestSupport.h"
 #include "symbologies/pCode128.h"
 #include "symbologies/pEAN13.h"
@@ -160,6 +161,23 @@ TEST(RasterIdentity, AKeptImageSurvivesTheNextSymbol) {
   ASSERT_EQ(renderer.Render(barcode, second), ecValid);
   EXPECT_TRUE(first == before);
   EXPECT_FALSE(first == second);
+}
+
+// The image stays 8-bit while its colours fit a table; one more colour
+// turns it into RGB32 with every colour drawn so far kept.
+TEST(RasterIdentity, MoreColoursThanATableHoldsKeepsEveryColour) {
+  constexpr int Colours = 300;
+  // TColor is 0x00BBGGRR.
+  const auto colour = [](int i) { return static_cast<TColor>((7 << 16) | ((i / 256) << 8) | (i % 256)); };
+  TQtRasterCanvas canvas;
+  ASSERT_TRUE(canvas.Start(Colours, 1));
+  for (int i = 0; i < 2; ++i) canvas.SetPixel(i, 0, colour(i));
+  EXPECT_EQ(canvas.Image().format(), QImage::Format_Indexed8);
+  for (int i = 2; i < Colours; ++i) canvas.SetPixel(i, 0, colour(i));
+  const QImage image = canvas.Image();
+  EXPECT_EQ(image.format(), QImage::Format_RGB32);
+  for (int i = 0; i < Colours; ++i)
+    ASSERT_EQ(image.pixel(i, 0), qRgb(GetRValue(colour(i)), GetGValue(colour(i)), GetBValue(colour(i)))) << i;
 }
 
 struct TReadBack {

@@ -4,9 +4,11 @@
 
 #include <QPainter>
 #include <QSvgRenderer>
+#include <algorithm>
 #include <memory>
 #include <set>
 
+#include "generator/ImageEncoder.h"
 #include "generator/SymbolFile.h"
 #include "qt/QtTestSupport.h"
 
@@ -88,6 +90,25 @@ TEST(SymbolFiles, PngTakesOneBitForTwoColoursAndKeepsColoursExact) {
     EXPECT_EQ(colours, (std::set<QRgb>{qRgb(0x12, 0x34, 0x56), qRgb(0xfe, 0xdc, 0xba)}))
         << tessel::generator::Extension(format).toStdString();
   }
+}
+
+// An 8-bit image is written as its colours say, whatever its table holds:
+// the same file as from the image turned into RGB32.
+TEST(SymbolFiles, IndexedImagesEncodeAsTheirColours) {
+  QImage indexed(40, 6, QImage::Format_Indexed8);
+  // Entry 1 unused, entry 3 a second white, index 5 beyond the table.
+  indexed.setColorTable({qRgb(255, 255, 255), qRgb(1, 2, 3), qRgb(0, 0, 255), qRgb(255, 255, 255)});
+  constexpr uchar Used[] = {0, 2, 3, 5};
+  for (int y = 0; y < indexed.height(); ++y)
+    for (int x = 0; x < indexed.width(); ++x) indexed.scanLine(y)[x] = Used[(x / 3 + std::min(y, 2)) % 4];
+  tessel::generator::TImageEncoder encoder;
+  QByteArray fromIndexed, fromRgb;
+  ASSERT_TRUE(encoder.Png(indexed, 96, fromIndexed));
+  ASSERT_TRUE(encoder.Png(indexed.convertToFormat(QImage::Format_RGB32), 96, fromRgb));
+  EXPECT_EQ(fromIndexed, fromRgb);
+  ASSERT_TRUE(encoder.Bmp(indexed, 96, fromIndexed));
+  ASSERT_TRUE(encoder.Bmp(indexed.convertToFormat(QImage::Format_RGB32), 96, fromRgb));
+  EXPECT_EQ(fromIndexed, fromRgb);
 }
 
 }  // namespace
