@@ -166,15 +166,20 @@ const QFontMetrics& TSvgCanvas::CurrentFont() {
     QString families = "'" + font_.family() + "'";
     if (const QString drawn = QFontInfo(font_).family(); drawn != font_.family()) families += ", '" + drawn + "'";
     families_ = XmlAttribute(families + ", sans-serif");
+    glyphs_ = TQtGlyphFont::For(Font);
     fontKey_ = Font;
     fontExtra_ = CharExtra;
   }
   return *metrics_;
 }
 
-int TSvgCanvas::TextWidth(std::string_view text) {
-  return CurrentFont().horizontalAdvance(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+int TSvgCanvas::Advance(std::string_view text) {
+  const QFontMetrics& metrics = CurrentFont();
+  if (glyphs_ && glyphs_->Covers(text)) return glyphs_->Width(text, CharExtra);
+  return metrics.horizontalAdvance(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
 }
+
+int TSvgCanvas::TextWidth(std::string_view text) { return Advance(text); }
 
 int TSvgCanvas::TextHeight(std::string_view) { return CurrentFont().height(); }
 
@@ -196,11 +201,10 @@ void TSvgCanvas::TextOut(TPoint at, std::string_view text, std::span<const int> 
   if (text.empty()) return;
   Flush();
   const QFontMetrics& metrics = CurrentFont();
-  const QString string = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
   OpenText(at);
   if (!Transparent)
-    out_ += "<rect width=\"" + Number(metrics.horizontalAdvance(string)) + "\" height=\"" + Number(metrics.height()) +
-            "\" fill=\"" + ColourName(Brush.Color) + "\"/>\n";
+    out_ += "<rect width=\"" + Number(Advance(text)) + "\" height=\"" + Number(metrics.height()) + "\" fill=\"" +
+            ColourName(Brush.Color) + "\"/>\n";
   const QByteArray baseline = Number(metrics.ascent());
   if (advances.empty()) {
     out_ += "<text y=\"" + baseline + "\"";
@@ -211,7 +215,7 @@ void TSvgCanvas::TextOut(TPoint at, std::string_view text, std::span<const int> 
     int x = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
       out_ += "<text x=\"" + Number(x) + "\" y=\"" + baseline + "\">" + XmlText(text.substr(i, 1)) + "</text>\n";
-      x += i < advances.size() ? advances[i] : metrics.horizontalAdvance(string[static_cast<qsizetype>(i)]);
+      x += i < advances.size() ? advances[i] : metrics.horizontalAdvance(QChar(static_cast<unsigned char>(text[i])));
     }
   }
   out_ += "</g>\n";

@@ -8,10 +8,12 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
+#include <memory>
 #include <optional>
 
 #include "platform/Canvas.h"
 #include "platform/Types.h"
+#include "platform/qt/QtGlyphFont.h"
 
 namespace tessel::generator {
 
@@ -49,6 +51,9 @@ class TSvgCanvas : public TCanvas {
   void Fill(const TFill& fill);
   void Flush();
   const QFontMetrics& CurrentFont();
+  // The painter's width of a text in the current font: from the font's
+  // glyphs where they cover it (no shaping per text), else measured.
+  int Advance(std::string_view text);
   void OpenText(TPoint at);
 
   QByteArray& out_;
@@ -61,6 +66,7 @@ class TSvgCanvas : public TCanvas {
   QByteArray families_;  // the font's family list, as an attribute value
   std::optional<TLogFont> fontKey_;
   int fontExtra_ = 0;
+  std::shared_ptr<const TQtGlyphFont> glyphs_;  // of fontKey_, or null
 };
 
 }  // namespace tessel::generator
