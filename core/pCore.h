@@ -205,6 +205,8 @@ class TFrameTransform {
   explicit TFrameTransform(const TBarcodeParameters& Parameters);
   // Inline for the plain translation: it runs four times for every line.
   TPoint operator()(TPoint P) const { return translation_ ? TPoint{P.X + shift_.X, P.Y + shift_.Y} : Turned(P); }
+  // Whether the transform only moves points (upright boxes stay upright).
+  bool Translation() const { return translation_; }
 
  private:
   TPoint Turned(TPoint P) const;

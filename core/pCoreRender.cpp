@@ -247,6 +247,11 @@ void RotatedExtent(int& Width, int& Height, double Aspect, double Angle) {
 TPoint TransformPoint(const TBarcodeParameters& P, TPoint Point) { return TFrameTransform(P)(Point); }
 
 void FillFrameRect(TCanvas& Canvas, const TFrameTransform& T, int Left, int Top, int Right, int Bottom) {
+  if (T.Translation()) {
+    const TPoint leftTop = T({Left, Top}), rightBottom = T({Right, Bottom});
+    Canvas.UprightBox(leftTop.X, leftTop.Y, rightBottom.X, rightBottom.Y);
+    return;
+  }
   const TPoint points[4] = {T({Left, Top}), T({Right, Top}), T({Right, Bottom}), T({Left, Bottom})};
   Canvas.Polygon(points);
 }

@@ -41,15 +41,22 @@ void ResetDrawingState(TCanvas& Canvas) {
   Canvas.TextColor = clBlack;
 }
 
+void TCanvas::UprightBox(int left, int top, int right, int bottom) {
+  const TPoint points[4] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
+  Polygon(points);
+}
+
+bool SolidPenAndBrush(const TCanvas& Canvas) {
+  return Canvas.Brush.Style == TBrushStyle::bsSolid && Canvas.Pen.Style == TPenStyle::psSolid &&
+         Canvas.Pen.Width <= 1 && Canvas.Pen.Color == Canvas.Brush.Color && Canvas.Pen.Mode == TPenMode::pmCopy;
+}
+
 std::optional<TRect> SolidUprightBox(const TCanvas& Canvas, const TPoint (&Points)[4]) {
   const bool upright = (Points[0].X == Points[3].X && Points[1].X == Points[2].X && Points[0].Y == Points[1].Y &&
                         Points[2].Y == Points[3].Y) ||
                        (Points[0].Y == Points[3].Y && Points[1].Y == Points[2].Y && Points[0].X == Points[1].X &&
                         Points[2].X == Points[3].X);
-  const bool solid = Canvas.Brush.Style == TBrushStyle::bsSolid && Canvas.Pen.Style == TPenStyle::psSolid &&
-                     Canvas.Pen.Width <= 1 && Canvas.Pen.Color == Canvas.Brush.Color &&
-                     Canvas.Pen.Mode == TPenMode::pmCopy;
-  if (!upright || !solid) return std::nullopt;
+  if (!upright || !SolidPenAndBrush(Canvas)) return std::nullopt;
   return TRect{std::min(Points[0].X, Points[2].X), std::min(Points[0].Y, Points[2].Y),
                std::max(Points[0].X, Points[2].X), std::max(Points[0].Y, Points[2].Y)};
 }

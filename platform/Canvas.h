@@ -60,6 +60,10 @@ class TCanvas {
 
   // Fills the quadrilateral with the brush and outlines it with the pen.
   virtual void Polygon(const TPoint (&points)[4]) = 0;
+  // Polygon of an upright box from (left, top) to (right, bottom), corners
+  // in that order: top left, top right, bottom right, bottom left. Canvases
+  // that fill boxes faster than polygons take it directly.
+  virtual void UprightBox(int left, int top, int right, int bottom);
   // Fills the rectangle (right and bottom exclusive) with the brush and
   // outlines it with the pen.
   virtual void Rectangle(const TRect& rect) = 0;
@@ -128,6 +132,9 @@ void ResetDrawingState(TCanvas& Canvas);
 // corner pixels and everything between: that box, right and bottom
 // inclusive. None for any other shape or state.
 std::optional<TRect> SolidUprightBox(const TCanvas& Canvas, const TPoint (&Points)[4]);
+// Whether the canvas fills and outlines in one solid colour (pen of at most
+// one pixel, copy mode).
+bool SolidPenAndBrush(const TCanvas& Canvas);
 
 // a * b / c rounded to the nearest integer, as the platform's MulDiv: -1
 // when c is 0 or the result lies outside the integer range.

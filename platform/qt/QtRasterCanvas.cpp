@@ -171,6 +171,16 @@ void TQtRasterCanvas::Polygon(const TPoint (&points)[4]) {
   Painter().Polygon(points);
 }
 
+void TQtRasterCanvas::UprightBox(int left, int top, int right, int bottom) {
+  // The box TQtCanvas fills for these corners (see SolidUprightBox).
+  if (SolidPenAndBrush(*this)) {
+    AddFill(std::min(left, right), std::min(top, bottom), std::max(left, right) + 1, std::max(top, bottom) + 1,
+            Brush.Color);
+    return;
+  }
+  TCanvas::UprightBox(left, top, right, bottom);
+}
+
 void TQtRasterCanvas::Rectangle(const TRect& rect) {
   if (rect.Width() <= 0 || rect.Height() <= 0) return;
   // An outline of one pixel in the fill colour lies inside the fill.

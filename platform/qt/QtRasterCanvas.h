@@ -36,6 +36,7 @@ class TQtRasterCanvas : public TCanvas {
   QImage Image();
 
   void Polygon(const TPoint (&points)[4]) override;
+  void UprightBox(int left, int top, int right, int bottom) override;
   void Rectangle(const TRect& rect) override;
   void SetPixel(int x, int y, TColor color) override;
   int TextWidth(std::string_view text) override;
