@@ -32,16 +32,15 @@ int RoundedPixels(long long fixed) { return static_cast<int>((fixed + FixedHalf)
 // Fonts above this pixel size are drawn by the painter: their glyphs would
 // take more memory than the time they save.
 constexpr int MaxCachedPixelSize = 128;
-constexpr char SoftHyphen = '\xAD';
 constexpr QRgb Paper = 0xFFFFFFFF;
 constexpr QRgb Ink = 0xFF000000;
 // How many characters one validation line holds.
 constexpr int ProbeLength = 16;
 
-bool PrintableLatin1(char c) {
-  const auto u = static_cast<unsigned char>(c);
-  return (u >= 0x20 && u < 0x7F) || (u >= 0xA0 && c != SoftHyphen);
-}
+// The characters the glyphs stand for: printable ASCII, what barcode texts
+// are made of. Others (Latin-1 letters, for one) are drawn by the painter,
+// which keeps the glyphs few and quick to build and check.
+bool PrintableAscii(char c) { return c >= 0x20 && c < 0x7F; }
 
 // Draws a text as TQtCanvas::TextOut does (without advances, transparent).
 void PaintText(QImage& image, const QFont& font, int ascent, QPoint at, const QString& text) {
@@ -145,7 +144,7 @@ bool TQtGlyphFont::Build(const TLogFont& font) {
   QImage scratch(4 * pixelSize + 2 * margin, height_ + 2 * margin, QImage::Format_RGB32);
   for (int code = 0; code < 256; ++code) {
     const char c = static_cast<char>(code);
-    if (!PrintableLatin1(c)) continue;
+    if (!PrintableAscii(c)) continue;
     const QString string(QChar(static_cast<char16_t>(code)));
     const QList<quint32> indexes = raw.glyphIndexesForString(string);
     if (indexes.size() != 1 || indexes[0] == 0) continue;

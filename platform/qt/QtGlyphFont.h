@@ -1,4 +1,4 @@
-// TQtGlyphFont: the Latin-1 glyphs of a selected font rasterised once, as
+// TQtGlyphFont: the ASCII glyphs of a selected font rasterised once, as
 // Qt's painter draws them without antialiasing, so that upright text can be
 // measured and drawn straight into an image buffer with the same pixels as
 // TQtCanvas gives, without a painter or text shaping per call.
@@ -28,8 +28,8 @@ class TQtGlyphFont {
   // whose drawn text does not match its glyphs drawn one by one).
   static std::shared_ptr<const TQtGlyphFont> For(const TLogFont& font);
 
-  // Whether every character of the text has a glyph here (printable Latin-1
-  // in the font itself, no fallback font, no control or soft-hyphen code).
+  // Whether every character of the text has a glyph here (printable ASCII
+  // in the font itself, no fallback font, no control code).
   bool Covers(std::string_view text) const;
   // The painter's measures of a covered text with charExtra pixels after
   // every character.
