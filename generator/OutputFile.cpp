@@ -70,12 +70,71 @@ mode_t NewFileMode() {
   return mode;
 }
 
+// Writes everything, retrying short and interrupted writes.
+bool WriteAll(int fd, const QByteArray& contents) {
+  const char* data = contents.constData();
+  qsizetype left = contents.size();
+  while (left > 0) {
+    const ssize_t written = write(fd, data, static_cast<size_t>(left));
+    if (written < 0 && errno == EINTR) continue;
+    if (written == 0) errno = EIO;
+    if (written <= 0) return false;
+    data += written;
+    left -= written;
+  }
+  return true;
+}
+
+// Gives an unnamed temporary a name; fails with EEXIST if it is taken.
+bool LinkUnnamedTo(int fd, const std::string& name) {
+  const std::string self = "/proc/self/fd/" + std::to_string(fd);
+  return linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+}
+
+// Makes a rename or link durable; the contents are already on disk, so a
+// file system that cannot sync folders is no failure.
+void SyncFolder(const std::string& folder) {
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
+}
+
+std::string FolderOf(const std::string& path) {
+  const std::string::size_type slash = path.rfind('/');
+  return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The common case of a batch, a file that does not exist yet, written as an
+// unnamed temporary linked to its name without looking the name up first
+// (a link never replaces a name). None when it cannot be done that way (the
+// name exists, the file system has no unnamed temporaries, or any other
+// failure before the link): the general way then runs and reports. After
+// the link, the result is final: empty on success, else the reason.
+std::optional<QString> LinkedAsNewFile(const std::string& path, const QByteArray& contents, TDurability durability) {
+#ifdef O_TMPFILE
+  const std::string folder = FolderOf(path);
+  const int fd = open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  if (fd < 0) return std::nullopt;
+  const bool sync = durability == TDurability::SyncEachFile;
+  if (!WriteAll(fd, contents) || (sync && fsync(fd) != 0) || !LinkUnnamedTo(fd, path)) {
+    close(fd);
+    return std::nullopt;
+  }
+  if (close(fd) != 0) return SystemReason(errno);
+  if (sync) SyncFolder(folder);
+  return QString();
+#else
+  return std::nullopt;
+#endif
+}
+
 // A temporary next to the final file (see TTemporaryName).
 class TTemporary {
  public:
   TTemporary(const std::string& finalPath, [[maybe_unused]] TTemporaryName kind) : finalPath_(finalPath) {
     const std::string::size_type slash = finalPath.rfind('/');
-    folder_ = slash == std::string::npos ? "." : slash == 0 ? "/" : finalPath.substr(0, slash);
+    folder_ = FolderOf(finalPath);
     base_ = slash == std::string::npos ? finalPath : finalPath.substr(slash + 1);
 #ifdef O_TMPFILE
     if (kind == TTemporaryName::UnnamedWherePossible) {
@@ -97,20 +156,7 @@ class TTemporary {
 
   bool Opened() const { return fd_ >= 0; }
 
-  // Writes everything, retrying short and interrupted writes.
-  bool Write(const QByteArray& contents) {
-    const char* data = contents.constData();
-    qsizetype left = contents.size();
-    while (left > 0) {
-      const ssize_t written = write(fd_, data, static_cast<size_t>(left));
-      if (written < 0 && errno == EINTR) continue;
-      if (written == 0) errno = EIO;
-      if (written <= 0) return false;
-      data += written;
-      left -= written;
-    }
-    return true;
-  }
+  bool Write(const QByteArray& contents) { return WriteAll(fd_, contents); }
 
   // Gives the file its permissions. An unnamed temporary for a new file
   // already has them: it was created with the umask applied.
@@ -134,7 +180,7 @@ class TTemporary {
     if (close(fd) != 0) return false;
     if (!linked && rename(name_.c_str(), finalPath_.c_str()) != 0) return false;
     name_.clear();
-    if (sync) SyncFolder();
+    if (sync) SyncFolder(folder_);
     return true;
   }
 
@@ -159,20 +205,7 @@ class TTemporary {
     return false;
   }
 
-  // Gives the unnamed temporary this name; fails with EEXIST if it is taken.
-  bool Link(const std::string& name) const {
-    const std::string self = "/proc/self/fd/" + std::to_string(fd_);
-    return linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
-  }
-
-  // Makes the rename durable; the contents are already on disk, so a file
-  // system that cannot sync folders is no failure.
-  void SyncFolder() const {
-    const int fd = open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    fsync(fd);
-    close(fd);
-  }
+  bool Link(const std::string& name) const { return LinkUnnamedTo(fd_, name); }
 
   std::string finalPath_, folder_, base_;
   std::string name_;  // the temporary's name once it has one
@@ -183,7 +216,10 @@ class TTemporary {
 }  // namespace
 
 QString ReplaceFile(const QString& Path, const QByteArray& Contents, TTemporaryName Temporary, TDurability Durability) {
-  const TTarget target = ResolveTarget(QFile::encodeName(Path).toStdString());
+  const std::string path = QFile::encodeName(Path).toStdString();
+  if (Temporary == TTemporaryName::UnnamedWherePossible)
+    if (std::optional<QString> done = LinkedAsNewFile(path, Contents, Durability)) return *done;
+  const TTarget target = ResolveTarget(path);
   if (!target.Refusal.isEmpty()) return target.Refusal;
   TTemporary temporary(target.Path, Temporary);
   if (!temporary.Opened()) return SystemReason(errno);
