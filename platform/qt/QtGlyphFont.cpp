@@ -15,6 +15,7 @@
 #include <tuple>
 #include <utility>
 
+#include "platform/qt/PixelFill.h"
 #include "platform/qt/QtCanvas.h"
 
 namespace tessel {
@@ -98,7 +99,7 @@ void TQtGlyphFont::DrawGlyph(uchar* bits, qsizetype bytesPerLine, int width, int
     const int left = std::max(penX + run.X, 0), right = std::min(penX + run.X + run.Length, width);
     if (y < 0 || y >= height || left >= right) continue;
     auto* row = reinterpret_cast<Pixel*>(bits + y * bytesPerLine);
-    std::fill(row + left, row + right, value);
+    FillPixels(row + left, right - left, value);
   }
 }
 

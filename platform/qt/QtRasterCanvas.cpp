@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/qt/PixelFill.h"
 #include "platform/qt/QtGlyphFont.h"
 
 namespace tessel {
@@ -112,9 +113,9 @@ void TQtRasterCanvas::FlushBand(int top, int bottom) {
   for (const TFill& f : fills_) {
     if (f.Top > top || f.Bottom < bottom) continue;
     if constexpr (sizeof(Pixel) == 1)
-      std::fill(first + f.Left, first + f.Right, f.Index);
+      FillPixels(first + f.Left, f.Right - f.Left, f.Index);
     else
-      std::fill(first + f.Left, first + f.Right, f.Color);
+      FillPixels(first + f.Left, f.Right - f.Left, f.Color);
     if (!spans_.empty() && f.Left >= spans_.back().first && f.Left <= spans_.back().second) {
       spans_.back().second = std::max(spans_.back().second, f.Right);
     } else {
