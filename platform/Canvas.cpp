@@ -46,11 +46,6 @@ void TCanvas::UprightBox(int left, int top, int right, int bottom) {
   Polygon(points);
 }
 
-bool SolidPenAndBrush(const TCanvas& Canvas) {
-  return Canvas.Brush.Style == TBrushStyle::bsSolid && Canvas.Pen.Style == TPenStyle::psSolid &&
-         Canvas.Pen.Width <= 1 && Canvas.Pen.Color == Canvas.Brush.Color && Canvas.Pen.Mode == TPenMode::pmCopy;
-}
-
 std::optional<TRect> SolidUprightBox(const TCanvas& Canvas, const TPoint (&Points)[4]) {
   const bool upright = (Points[0].X == Points[3].X && Points[1].X == Points[2].X && Points[0].Y == Points[1].Y &&
                         Points[2].Y == Points[3].Y) ||

@@ -133,8 +133,11 @@ void ResetDrawingState(TCanvas& Canvas);
 // inclusive. None for any other shape or state.
 std::optional<TRect> SolidUprightBox(const TCanvas& Canvas, const TPoint (&Points)[4]);
 // Whether the canvas fills and outlines in one solid colour (pen of at most
-// one pixel, copy mode).
-bool SolidPenAndBrush(const TCanvas& Canvas);
+// one pixel, copy mode). Inline: it is asked for every bar.
+inline bool SolidPenAndBrush(const TCanvas& Canvas) {
+  return Canvas.Brush.Style == TBrushStyle::bsSolid && Canvas.Pen.Style == TPenStyle::psSolid &&
+         Canvas.Pen.Width <= 1 && Canvas.Pen.Color == Canvas.Brush.Color && Canvas.Pen.Mode == TPenMode::pmCopy;
+}
 
 // a * b / c rounded to the nearest integer, as the platform's MulDiv: -1
 // when c is 0 or the result lies outside the integer range.

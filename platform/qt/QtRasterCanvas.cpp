@@ -31,8 +31,12 @@ bool TQtRasterCanvas::Start(int width, int height) {
   colours_.clear();
   // Each drawing starts from the state of a new canvas.
   ResetDrawingState(*this);
-  if (image_.isNull() || image_.width() != width || image_.height() != height || !image_.isDetached() || !Indexed())
+  if (image_.isNull() || image_.width() != width || image_.height() != height || !image_.isDetached() ||
+      image_.format() != QImage::Format_Indexed8)
     image_ = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_Indexed8);
+  width_ = image_.width();
+  height_ = image_.height();
+  indexed_ = !image_.isNull();
   general_.SetDevice(&image_);
   return !image_.isNull();
 }
@@ -44,9 +48,7 @@ QImage TQtRasterCanvas::Image() {
   return image_;
 }
 
-uchar TQtRasterCanvas::IndexOf(QRgb color) {
-  // Bars and spaces alternate between two colours.
-  if (lastIndex_ < colours_.size() && colours_[lastIndex_] == color) return static_cast<uchar>(lastIndex_);
+uchar TQtRasterCanvas::FindIndex(QRgb color) {
   lastIndex_ = static_cast<std::size_t>(std::find(colours_.begin(), colours_.end(), color) - colours_.begin());
   if (lastIndex_ == MaxIndexedColours) {
     ToRgb32();
@@ -61,14 +63,15 @@ void TQtRasterCanvas::ToRgb32() {
   general_.End();
   image_.setColorTable(QList<QRgb>(colours_.begin(), colours_.end()));
   image_ = image_.convertToFormat(QImage::Format_RGB32);
+  indexed_ = false;
   general_.SetDevice(&image_);
 }
 
 void TQtRasterCanvas::AddFill(int left, int top, int right, int bottom, TColor color) {
   left = std::max(left, 0);
   top = std::max(top, 0);
-  right = std::min(right, image_.width());
-  bottom = std::min(bottom, image_.height());
+  right = std::min(right, width_);
+  bottom = std::min(bottom, height_);
   if (left >= right || top >= bottom) return;
   const QRgb rgb = ToRgb(color);
   const uchar index = Indexed() ? IndexOf(rgb) : 0;
@@ -218,11 +221,9 @@ void TQtRasterCanvas::TextOut(TPoint at, std::string_view text, std::span<const 
   const uchar index = Indexed() ? IndexOf(color) : 0;
   Flush();
   if (Indexed())
-    glyphs->Draw(image_.bits(), image_.bytesPerLine(), image_.width(), image_.height(), at.X, at.Y, text, CharExtra,
-                 advances, index);
+    glyphs->Draw(image_.bits(), image_.bytesPerLine(), width_, height_, at.X, at.Y, text, CharExtra, advances, index);
   else
-    glyphs->Draw(image_.bits(), image_.bytesPerLine(), image_.width(), image_.height(), at.X, at.Y, text, CharExtra,
-                 advances, color);
+    glyphs->Draw(image_.bits(), image_.bytesPerLine(), width_, height_, at.X, at.Y, text, CharExtra, advances, color);
 }
 
 int TQtRasterCanvas::PixelsPerInchX() const { return general_.PixelsPerInchX(); }

@@ -54,10 +54,15 @@ class TQtRasterCanvas : public TCanvas {
     uchar Index;  // Color's entry in the colour table while the image is indexed
   };
 
-  bool Indexed() const { return image_.format() == QImage::Format_Indexed8; }
+  bool Indexed() const { return indexed_; }
   // The colour's entry in the colour table; a colour beyond a full table
-  // turns the image into RGB32 (and gives 0).
-  uchar IndexOf(QRgb color);
+  // turns the image into RGB32 (and gives 0). Bars and spaces alternate
+  // between two colours: the entry found last is tried first.
+  uchar IndexOf(QRgb color) {
+    if (lastIndex_ < colours_.size() && colours_[lastIndex_] == color) return static_cast<uchar>(lastIndex_);
+    return FindIndex(color);
+  }
+  uchar FindIndex(QRgb color);
   void ToRgb32();
   void AddFill(int left, int top, int right, int bottom, TColor color);
   void Flush();
@@ -73,8 +78,10 @@ class TQtRasterCanvas : public TCanvas {
   const TQtGlyphFont* Glyphs();
 
   QImage image_;
-  std::vector<QRgb> colours_;  // the colour table of the indexed image
-  std::size_t lastIndex_ = 0;  // the entry IndexOf found last
+  int width_ = 0, height_ = 0;  // image_'s, kept for every fill
+  bool indexed_ = false;        // image_ is Format_Indexed8
+  std::vector<QRgb> colours_;   // the colour table of the indexed image
+  std::size_t lastIndex_ = 0;   // the entry IndexOf found last
   TQtCanvas general_;
   std::vector<TFill> fills_;
   std::vector<int> edges_;
