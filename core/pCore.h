@@ -5,6 +5,7 @@
 // TBarcodeDefineExtra.
 #pragma once
 
+#include <array>
 #include <climits>
 #include <span>
 #include <string>
@@ -154,9 +155,58 @@ struct TLineWidths {
   int M, W, W3, W2;
 };
 TLineWidths LineWidths(int Module, double Ratio);
+// The alphabet as data: each pattern character's line type and width class.
+namespace pattern {
+enum TWidthClass : unsigned char { wcNone, wcM, wcW, wcW3, wcW2 };
+
+struct TLineCode {
+  TLineType Type = ltWhite;
+  TWidthClass Width = wcNone;
+};
+
+constexpr std::array<TLineCode, 256> MakeLineCodes() {
+  std::array<TLineCode, 256> codes{};
+  const auto four = [&](const char* chars, TLineType type) {
+    const TWidthClass widths[] = {wcM, wcW, wcW3, wcW2};
+    for (int i = 0; i < 4; ++i) codes[static_cast<unsigned char>(chars[i])] = {type, widths[i]};
+  };
+  four("0123", ltWhite);
+  four("5678", ltBlack);
+  four("ABCD", ltBlackHalf);
+  four("abcd", ltWhite2D);
+  four("fghi", ltBlack2D);
+  codes['I'] = {ltBlack, wcM};
+  codes['4'] = {ltUpper, wcM};
+  codes['9'] = {ltLower, wcM};
+  codes['T'] = {ltAscender, wcM};
+  codes['H'] = {ltTracker, wcM};
+  codes['L'] = {ltDescender, wcM};
+  return codes;
+}
+
+inline constexpr std::array<TLineCode, 256> LineCodes = MakeLineCodes();
+
+inline int ClassWidth(TWidthClass c, const TLineWidths& w) {
+  switch (c) {
+    case wcM: return w.M;
+    case wcW: return w.W;
+    case wcW3: return w.W3;
+    case wcW2: return w.W2;
+    case wcNone: break;
+  }
+  return 0;
+}
+}  // namespace pattern
+
 // Kind and width of one pattern character; false (and width 0) for a
-// character outside the alphabet, which draws nothing.
-bool DecodeLine(char C, const TLineWidths& Widths, TLineType& LineType, int& Width);
+// character outside the alphabet, which draws nothing. Inline: it runs for
+// every line drawn.
+inline bool DecodeLine(char C, const TLineWidths& Widths, TLineType& LineType, int& Width) {
+  const pattern::TLineCode code = pattern::LineCodes[static_cast<unsigned char>(C)];
+  LineType = code.Type;
+  Width = pattern::ClassWidth(code.Width, Widths);
+  return code.Width != pattern::wcNone;
+}
 int GetLinesWidth(std::string_view Pattern, int Module, double Ratio);
 
 // Rounds to the nearest integer, halves to the even neighbour. Whole values,

@@ -12,46 +12,6 @@
 namespace tessel {
 namespace {
 
-enum TWidthClass : unsigned char { wcNone, wcM, wcW, wcW3, wcW2 };
-
-struct TLineCode {
-  TLineType Type = ltWhite;
-  TWidthClass Width = wcNone;
-};
-
-constexpr std::array<TLineCode, 256> MakeLineCodes() {
-  std::array<TLineCode, 256> codes{};
-  const auto four = [&](const char* chars, TLineType type) {
-    const TWidthClass widths[] = {wcM, wcW, wcW3, wcW2};
-    for (int i = 0; i < 4; ++i) codes[static_cast<unsigned char>(chars[i])] = {type, widths[i]};
-  };
-  four("0123", ltWhite);
-  four("5678", ltBlack);
-  four("ABCD", ltBlackHalf);
-  four("abcd", ltWhite2D);
-  four("fghi", ltBlack2D);
-  codes['I'] = {ltBlack, wcM};
-  codes['4'] = {ltUpper, wcM};
-  codes['9'] = {ltLower, wcM};
-  codes['T'] = {ltAscender, wcM};
-  codes['H'] = {ltTracker, wcM};
-  codes['L'] = {ltDescender, wcM};
-  return codes;
-}
-
-constexpr std::array<TLineCode, 256> lineCodes = MakeLineCodes();
-
-int ClassWidth(TWidthClass c, const TLineWidths& w) {
-  switch (c) {
-    case wcM: return w.M;
-    case wcW: return w.W;
-    case wcW3: return w.W3;
-    case wcW2: return w.W2;
-    case wcNone: break;
-  }
-  return 0;
-}
-
 bool IsJustified(TTextAlignment a) { return a == taJustify || a == taJustifyQuietZone || a == taCustom; }
 
 }  // namespace
@@ -73,17 +33,10 @@ TLineWidths LineWidths(int Module, double Ratio) {
   return {m, w, (3 * w) / 2, 2 * w};
 }
 
-bool DecodeLine(char C, const TLineWidths& Widths, TLineType& LineType, int& Width) {
-  const TLineCode code = lineCodes[static_cast<unsigned char>(C)];
-  LineType = code.Type;
-  Width = ClassWidth(code.Width, Widths);
-  return code.Width != wcNone;
-}
-
 int GetLinesWidth(std::string_view Pattern, int Module, double Ratio) {
   const TLineWidths widths = LineWidths(Module, Ratio);
   long long total = 0;
-  for (char c : Pattern) total += ClassWidth(lineCodes[static_cast<unsigned char>(c)].Width, widths);
+  for (char c : Pattern) total += pattern::ClassWidth(pattern::LineCodes[static_cast<unsigned char>(c)].Width, widths);
   return static_cast<int>(std::min<long long>(total, MaxExtent));
 }
 
