@@ -1,4 +1,5 @@
 // Drawing a laid-out symbol onto a canvas at any angle, and clearing its box.
+#include <array>
 #include <climits>
 #include <cmath>
 #include <numbers>
@@ -10,15 +11,6 @@ namespace tessel {
 namespace {
 
 bool IsTop(TTextPosition p) { return p == tpTopIn || p == tpTopOut; }
-
-void UseSolidColor(TCanvas& Canvas, TColor Color) {
-  Canvas.Pen.Color = Color;
-  Canvas.Pen.Style = TPenStyle::psSolid;
-  Canvas.Pen.Mode = TPenMode::pmCopy;
-  Canvas.Pen.Width = 1;
-  Canvas.Brush.Color = Color;
-  Canvas.Brush.Style = TBrushStyle::bsSolid;
-}
 
 // The line's rows inside a bar area of height H starting at Top.
 void ShapeLine(TLineType type, int H, int& Top, int& Height) {
@@ -45,10 +37,44 @@ void ShapeLine(TLineType type, int H, int& Top, int& Height) {
   }
 }
 
+// Upright lines of one height that follow each other without a gap,
+// gathered to be filled with one canvas call (a symbol's bars mostly are).
+class TLineRow {
+ public:
+  explicit TLineRow(TCanvas& Canvas) : canvas_(Canvas) {}
+  TLineRow(const TLineRow&) = delete;
+  TLineRow& operator=(const TLineRow&) = delete;
+
+  // Adds a box in canvas coordinates (right and bottom inclusive); a box
+  // that does not continue the row first fills the row gathered so far.
+  void Add(int Left, int Top, int Right, int Bottom, TColor Color) {
+    if (count_ > 0 &&
+        (Top != top_ || Bottom != bottom_ || Left != boxes_[count_ - 1].Right + 1 || count_ == boxes_.size()))
+      Flush();
+    if (count_ == 0) {
+      top_ = Top;
+      bottom_ = Bottom;
+    }
+    boxes_[count_++] = {Left, Right, Color};
+  }
+  // Fills the row gathered so far; called before anything else is drawn.
+  void Flush() {
+    if (count_ > 0) canvas_.SolidColumns(top_, bottom_, std::span(boxes_.data(), count_));
+    count_ = 0;
+  }
+
+ private:
+  TCanvas& canvas_;
+  std::array<TColumnBox, 64> boxes_;
+  std::size_t count_ = 0;
+  int top_ = 0, bottom_ = 0;
+};
+
 void DrawLines(TCanvas& Canvas, const TBarcodeDefineExtra& Define, const TBarcodeParameters& P, int LinesTop,
                int LinesHeight, TColor BarColor, TColor SpaceColor) {
   const TLineWidths widths = LineWidths(Define.Module, Define.Ratio);
   const TFrameTransform transform(P);
+  TLineRow row(Canvas);
   int x = P.LeftOffset + P.LeftZoneWidth;
   int index = 0;
   for (char c : P.Pattern) {
@@ -63,12 +89,17 @@ void DrawLines(TCanvas& Canvas, const TBarcodeDefineExtra& Define, const TBarcod
     if (Define.DrawLine) Define.DrawLine(index, type, color, x, top, width, height);
     if (width > 0 && height > 0) {
       if (type == ltWhite2D || type == ltBlack2D) {
+        row.Flush();
         UseSolidColor(Canvas, type == ltWhite2D ? BarColor : SpaceColor);
         FillFrameRect(Canvas, transform, x, top, x + width - 1, top + height - 1);
         top += Define.Module;
         height -= Define.Module;
       }
-      if (height > 0) {
+      if (height > 1 && transform.Translation()) {
+        const TPoint at = transform({x, top});
+        row.Add(at.X, at.Y, at.X + width - 1, at.Y + height - 1, color);
+      } else if (height > 0) {
+        row.Flush();
         UseSolidColor(Canvas, color);
         FillFrameRect(Canvas, transform, x, top, x + width - 1, top + height - 1);
         if (height == 1) {
@@ -79,6 +110,7 @@ void DrawLines(TCanvas& Canvas, const TBarcodeDefineExtra& Define, const TBarcod
     }
     x += width;
   }
+  row.Flush();
 }
 
 // The columns of the box cleared behind the text: the whole width for text

@@ -46,6 +46,22 @@ void TCanvas::UprightBox(int left, int top, int right, int bottom) {
   Polygon(points);
 }
 
+void TCanvas::SolidColumns(int top, int bottom, std::span<const TColumnBox> columns) {
+  for (const TColumnBox& box : columns) {
+    UseSolidColor(*this, box.Color);
+    UprightBox(box.Left, top, box.Right, bottom);
+  }
+}
+
+void UseSolidColor(TCanvas& Canvas, TColor Color) {
+  Canvas.Pen.Color = Color;
+  Canvas.Pen.Style = TPenStyle::psSolid;
+  Canvas.Pen.Mode = TPenMode::pmCopy;
+  Canvas.Pen.Width = 1;
+  Canvas.Brush.Color = Color;
+  Canvas.Brush.Style = TBrushStyle::bsSolid;
+}
+
 std::optional<TRect> SolidUprightBox(const TCanvas& Canvas, const TPoint (&Points)[4]) {
   const bool upright = (Points[0].X == Points[3].X && Points[1].X == Points[2].X && Points[0].Y == Points[1].Y &&
                         Points[2].Y == Points[3].Y) ||

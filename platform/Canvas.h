@@ -37,6 +37,13 @@ struct TBrush {
 // device pixels (negative: the character height, as -MulDiv(size, dpi, 72)
 // gives it) and the rotation of the text line in tenths of a degree,
 // counter-clockwise.
+// One of a row of boxes filled side by side: columns Left..Right (inclusive)
+// in one solid colour.
+struct TColumnBox {
+  int Left, Right;
+  TColor Color;
+};
+
 struct TLogFont {
   std::string Name = TFont::DefaultName;
   int Height = -11;
@@ -64,6 +71,12 @@ class TCanvas {
   // in that order: top left, top right, bottom right, bottom left. Canvases
   // that fill boxes faster than polygons take it directly.
   virtual void UprightBox(int left, int top, int right, int bottom);
+  // Fills boxes over the rows top..bottom (inclusive), left to right, each
+  // starting in the column after the previous one ends, each with a solid
+  // pen and brush of its colour: by default UseSolidColor and UprightBox
+  // for every box in turn. Canvases that fill a row of boxes at once (the
+  // bars of a symbol) take it directly, leaving the same pen and brush.
+  virtual void SolidColumns(int top, int bottom, std::span<const TColumnBox> columns);
   // Fills the rectangle (right and bottom exclusive) with the brush and
   // outlines it with the pen.
   virtual void Rectangle(const TRect& rect) = 0;
@@ -126,6 +139,9 @@ void CopyDrawingState(const TCanvas& From, TCanvas& To);
 // Returns a canvas's drawing state to that of a new canvas, for a canvas
 // that is reused from symbol to symbol.
 void ResetDrawingState(TCanvas& Canvas);
+
+// Sets a solid pen of one pixel (copy mode) and a solid brush, both of one colour.
+void UseSolidColor(TCanvas& Canvas, TColor Color);
 
 // A quadrilateral that is an upright rectangle filled and outlined in one
 // solid colour (pen of at most one pixel, copy mode) covers exactly its

@@ -49,6 +49,7 @@ QImage TQtRasterCanvas::Image() {
 }
 
 uchar TQtRasterCanvas::FindIndex(QRgb color) {
+  otherIndex_ = lastIndex_;
   lastIndex_ = static_cast<std::size_t>(std::find(colours_.begin(), colours_.end(), color) - colours_.begin());
   if (lastIndex_ == MaxIndexedColours) {
     ToRgb32();
@@ -99,6 +100,23 @@ void TQtRasterCanvas::Flush() {
       FlushBand<QRgb>(edges_[i], edges_[i + 1]);
   }
   fills_.clear();
+}
+
+void TQtRasterCanvas::DropFillsUnder(int left, int top, int right, int bottom) {
+  keptFills_.clear();
+  for (const TFill& f : fills_) {
+    if (f.Right <= left || f.Left >= right || f.Bottom <= top || f.Top >= bottom) {
+      keptFills_.push_back(f);
+      continue;
+    }
+    // The parts above, below, left and right of the box, in that order.
+    const int middleTop = std::max(f.Top, top), middleBottom = std::min(f.Bottom, bottom);
+    if (f.Top < top) keptFills_.push_back({f.Left, f.Top, f.Right, top, f.Color, f.Index});
+    if (f.Bottom > bottom) keptFills_.push_back({f.Left, bottom, f.Right, f.Bottom, f.Color, f.Index});
+    if (f.Left < left) keptFills_.push_back({f.Left, middleTop, left, middleBottom, f.Color, f.Index});
+    if (f.Right > right) keptFills_.push_back({right, middleTop, f.Right, middleBottom, f.Color, f.Index});
+  }
+  fills_.swap(keptFills_);
 }
 
 // Every fill covers a band whole or not at all, so the band's rows are
@@ -183,6 +201,45 @@ void TQtRasterCanvas::UprightBox(int left, int top, int right, int bottom) {
     return;
   }
   TCanvas::UprightBox(left, top, right, bottom);
+}
+
+// The boxes share their rows: their first row is written and copied down.
+void TQtRasterCanvas::SolidColumns(int top, int bottom, std::span<const TColumnBox> columns) {
+  if (columns.empty()) return;
+  UseSolidColor(*this, columns.back().Color);
+  top = std::max(top, 0);
+  bottom = std::min(bottom + 1, height_);
+  const int left = std::max(columns.front().Left, 0), right = std::min(columns.back().Right + 1, width_);
+  if (top >= bottom || left >= right) return;
+  // The background under the bars would be written only to be overwritten.
+  DropFillsUnder(left, top, right, bottom);
+  Flush();
+  const std::size_t written = Indexed() ? FillColumns<uchar>(top, columns) : 0;
+  if (written < columns.size()) FillColumns<QRgb>(top, columns.subspan(written));
+  const std::size_t pixelBytes = Indexed() ? sizeof(uchar) : sizeof(QRgb);
+  uchar* bits = image_.bits();
+  const qsizetype stride = image_.bytesPerLine();
+  const uchar* first = bits + top * stride + left * pixelBytes;
+  for (int y = top + 1; y < bottom; ++y)
+    std::memcpy(bits + y * stride + left * pixelBytes, first, static_cast<std::size_t>(right - left) * pixelBytes);
+}
+
+template <typename Pixel>
+std::size_t TQtRasterCanvas::FillColumns(int y, std::span<const TColumnBox> columns) {
+  auto* row = reinterpret_cast<Pixel*>(image_.bits() + y * image_.bytesPerLine());
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    const int left = std::max(columns[i].Left, 0), right = std::min(columns[i].Right + 1, width_);
+    if (left >= right) continue;
+    const QRgb color = ToRgb(columns[i].Color);
+    if constexpr (sizeof(Pixel) == 1) {
+      const uchar index = IndexOf(color);
+      if (!Indexed()) return i;
+      FillPixels(row + left, right - left, index);
+    } else {
+      FillPixels(row + left, right - left, color);
+    }
+  }
+  return columns.size();
 }
 
 void TQtRasterCanvas::Rectangle(const TRect& rect) {

@@ -12,6 +12,8 @@
 
 #include <QImage>
 #include <memory>
+#include <span>
+#include <utility>
 #include <vector>
 
 #include "platform/qt/QtCanvas.h"
@@ -37,6 +39,7 @@ class TQtRasterCanvas : public TCanvas {
 
   void Polygon(const TPoint (&points)[4]) override;
   void UprightBox(int left, int top, int right, int bottom) override;
+  void SolidColumns(int top, int bottom, std::span<const TColumnBox> columns) override;
   void Rectangle(const TRect& rect) override;
   void SetPixel(int x, int y, TColor color) override;
   int TextWidth(std::string_view text) override;
@@ -57,18 +60,29 @@ class TQtRasterCanvas : public TCanvas {
   bool Indexed() const { return indexed_; }
   // The colour's entry in the colour table; a colour beyond a full table
   // turns the image into RGB32 (and gives 0). Bars and spaces alternate
-  // between two colours: the entry found last is tried first.
+  // between two colours: the two entries found last are tried first.
   uchar IndexOf(QRgb color) {
     if (lastIndex_ < colours_.size() && colours_[lastIndex_] == color) return static_cast<uchar>(lastIndex_);
+    if (otherIndex_ < colours_.size() && colours_[otherIndex_] == color) {
+      std::swap(lastIndex_, otherIndex_);
+      return static_cast<uchar>(lastIndex_);
+    }
     return FindIndex(color);
   }
   uchar FindIndex(QRgb color);
   void ToRgb32();
   void AddFill(int left, int top, int right, int bottom, TColor color);
   void Flush();
+  // Leaves out of the pending fills what lies inside [left, right) x
+  // [top, bottom), a box about to be drawn over whole.
+  void DropFillsUnder(int left, int top, int right, int bottom);
   template <typename Pixel>
   void FlushBand(int top, int bottom);
   void MergeSpans();
+  // Writes the boxes into row y from the first one on; stops early, giving
+  // the number written, when the image stops being indexed while Pixel is uchar.
+  template <typename Pixel>
+  std::size_t FillColumns(int y, std::span<const TColumnBox> columns);
   // The general canvas with this canvas's state, to measure text with.
   TQtCanvas& General();
   // The general canvas to paint with: the pending fills written and the
@@ -82,8 +96,10 @@ class TQtRasterCanvas : public TCanvas {
   bool indexed_ = false;        // image_ is Format_Indexed8
   std::vector<QRgb> colours_;   // the colour table of the indexed image
   std::size_t lastIndex_ = 0;   // the entry IndexOf found last
+  std::size_t otherIndex_ = 0;  // and the one before
   TQtCanvas general_;
   std::vector<TFill> fills_;
+  std::vector<TFill> keptFills_;  // DropFillsUnder's scratch
   std::vector<int> edges_;
   std::vector<std::pair<int, int>> spans_;
   // The glyph fonts met so far (a symbol uses one or two).
