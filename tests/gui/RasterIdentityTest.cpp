@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "components/pBarcode.h"
 #include "generator/SymbolFile.h"
@@ -163,21 +164,46 @@ TEST(RasterIdentity, AKeptImageSurvivesTheNextSymbol) {
   EXPECT_FALSE(first == second);
 }
 
+// Colour i of more than a colour table holds (TColor is 0x00BBGGRR).
+TColor ManyColours(int i) { return static_cast<TColor>((7 << 16) | ((i / 256) << 8) | (i % 256)); }
+
 // The image stays 8-bit while its colours fit a table; one more colour
 // turns it into RGB32 with every colour drawn so far kept.
 TEST(RasterIdentity, MoreColoursThanATableHoldsKeepsEveryColour) {
   constexpr int Colours = 300;
-  // TColor is 0x00BBGGRR.
-  const auto colour = [](int i) { return static_cast<TColor>((7 << 16) | ((i / 256) << 8) | (i % 256)); };
   TQtRasterCanvas canvas;
   ASSERT_TRUE(canvas.Start(Colours, 1));
-  for (int i = 0; i < 2; ++i) canvas.SetPixel(i, 0, colour(i));
+  for (int i = 0; i < 2; ++i) canvas.SetPixel(i, 0, ManyColours(i));
   EXPECT_EQ(canvas.Image().format(), QImage::Format_Indexed8);
-  for (int i = 2; i < Colours; ++i) canvas.SetPixel(i, 0, colour(i));
+  for (int i = 2; i < Colours; ++i) canvas.SetPixel(i, 0, ManyColours(i));
   const QImage image = canvas.Image();
   EXPECT_EQ(image.format(), QImage::Format_RGB32);
   for (int i = 0; i < Colours; ++i)
-    ASSERT_EQ(image.pixel(i, 0), qRgb(GetRValue(colour(i)), GetGValue(colour(i)), GetBValue(colour(i)))) << i;
+    ASSERT_EQ(image.pixel(i, 0), qRgb(GetRValue(ManyColours(i)), GetGValue(ManyColours(i)), GetBValue(ManyColours(i))))
+        << i;
+}
+
+// A row of boxes filled at once gives the general canvas's pixels and
+// state: the background kept around it, the colour table full mid-row.
+TEST(RasterIdentity, ARowOfBoxesMatchesTheGeneralCanvas) {
+  constexpr int Colours = 300, Width = Colours + 4, Height = 6;
+  std::vector<TColumnBox> row;
+  for (int i = 0; i < Colours; ++i) row.push_back({i + 2, i + 2, ManyColours(i)});
+  const auto draw = [&](TCanvas& canvas) {
+    UseSolidColor(canvas, clRed);
+    canvas.Rectangle({0, 0, Width, Height});
+    canvas.SolidColumns(1, Height - 3, row);
+  };
+  TQtRasterCanvas raster;
+  ASSERT_TRUE(raster.Start(Width, Height));
+  draw(raster);
+  QImage expected(Width, Height, QImage::Format_RGB32);
+  TQtCanvas general(&expected);
+  draw(general);
+  general.End();
+  EXPECT_TRUE(raster.Image().convertToFormat(QImage::Format_RGB32) == expected);
+  EXPECT_EQ(raster.Brush, general.Brush);
+  EXPECT_EQ(raster.Pen, general.Pen);
 }
 
 struct TReadBack {
