@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <optional>
 
 namespace tessel::generator {
 namespace {
@@ -92,9 +93,10 @@ bool TImageEncoder::RepeatsRowAbove(int y, const uchar* line, const uchar* previ
   return true;
 }
 
-std::uint8_t TImageEncoder::PaletteIndex(std::uint32_t colour) {
+std::optional<std::uint8_t> TImageEncoder::PaletteIndex(std::uint32_t colour) {
   const auto found = std::find(palette_.begin(), palette_.end(), colour);
   if (found != palette_.end()) return static_cast<std::uint8_t>(found - palette_.begin());
+  if (palette_.size() == MaxPaletteSize) return std::nullopt;
   palette_.push_back(colour);
   return static_cast<std::uint8_t>(palette_.size() - 1);
 }
@@ -114,7 +116,8 @@ void TImageEncoder::AnalyseIndexed(const QImage& image) {
     for (int x = 0; x < width_; ++x) {
       int& index = slot[line[x]];
       // Entries beyond the table are black, as Qt draws them.
-      if (index == Unseen) index = PaletteIndex(line[x] < table.size() ? table[line[x]] & 0xffffffu : 0u);
+      // A table has at most MaxPaletteSize entries: every one finds a place.
+      if (index == Unseen) index = *PaletteIndex(line[x] < table.size() ? table[line[x]] & 0xffffffu : 0u);
       indices[x] = static_cast<std::uint8_t>(index);
     }
     previousLine = line;
@@ -134,13 +137,13 @@ void TImageEncoder::AnalyseRgb(const QImage& image) {
     for (int x = 0; x < width_; ++x) {
       const std::uint32_t colour = line[x] & 0xffffffu;
       if (palette_.empty() || colour != lastColour) {
-        if (palette_.size() == MaxPaletteSize &&
-            std::find(palette_.begin(), palette_.end(), colour) == palette_.end()) {
+        const std::optional<std::uint8_t> index = PaletteIndex(colour);
+        if (!index) {
           truecolour_ = true;
           break;
         }
         lastColour = colour;
-        lastIndex = PaletteIndex(colour);
+        lastIndex = *index;
       }
       indices[x] = lastIndex;
     }

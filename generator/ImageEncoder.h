@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace tessel::generator {
@@ -37,8 +38,8 @@ class TImageEncoder {
   // Whether row y's pixels are those of the row above (its indices are then
   // copied and the row marked as a repeat).
   bool RepeatsRowAbove(int y, const uchar* line, const uchar* previousLine, std::size_t bytes);
-  // The colour's palette entry, added when new.
-  std::uint8_t PaletteIndex(std::uint32_t colour);
+  // The colour's palette entry, added when new; none when the palette is full.
+  std::optional<std::uint8_t> PaletteIndex(std::uint32_t colour);
   void PackRow(int y, int bitsPerPixel, bool bmp, std::uint8_t* row) const;
   bool Deflate(const std::uint8_t* data, std::size_t size);
   void AddChunk(QByteArray& out, const char* type, const std::uint8_t* data, std::size_t size) const;

@@ -111,4 +111,24 @@ TEST(SymbolFiles, IndexedImagesEncodeAsTheirColours) {
   EXPECT_EQ(fromIndexed, fromRgb);
 }
 
+// A palette holds 256 colours; one more and the file is written in true
+// colour, every pixel kept either way.
+TEST(SymbolFiles, ImagesBeyondAPaletteAreWrittenInTrueColour) {
+  for (const int colours : {256, 257}) {
+    QImage image(colours, 3, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < colours; ++x) image.setPixel(x, y, qRgb(x % 256, x / 256, 7));
+    tessel::generator::TImageEncoder encoder;
+    for (const TFileFormat format : {TFileFormat::Png, TFileFormat::Bmp}) {
+      QByteArray file;
+      ASSERT_TRUE(format == TFileFormat::Png ? encoder.Png(image, 96, file) : encoder.Bmp(image, 96, file));
+      EXPECT_TRUE(Loaded(file, format).convertToFormat(QImage::Format_RGB32) == image) << colours;
+      // PNG colour type (byte 25): 3 with a palette, 2 in true colour.
+      if (format == TFileFormat::Png) {
+        EXPECT_EQ(file[25], colours == 256 ? 3 : 2) << colours;
+      }
+    }
+  }
+}
+
 }  // namespace
