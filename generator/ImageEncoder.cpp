@@ -230,6 +230,7 @@ bool TImageEncoder::Png(const QImage& Image, int Dpi, QByteArray& Out) {
     else
       PackRow(y, bits, false, row + 1);
   }
+  rgb_ = QImage();
   if (!Deflate(filtered_.data(), filtered_.size())) return false;
 
   Out.resize(0);  // keeps the buffer for the next image
@@ -300,6 +301,7 @@ bool TImageEncoder::Bmp(const QImage& Image, int Dpi, QByteArray& Out) {
     if (y == height - 1 || !repeats_[static_cast<std::size_t>(y) + 1]) PackRow(y, bits, true, row_.data());
     Out.append(reinterpret_cast<const char*>(row_.data()), static_cast<qsizetype>(rowBytes));
   }
+  rgb_ = QImage();
   return true;
 }
 

@@ -47,7 +47,7 @@ class TImageEncoder {
   static constexpr int MaxPaletteSize = 256;
 
   int width_ = 0, height_ = 0;
-  QImage rgb_;                          // an image of more than 8 bits as 32-bit pixels
+  QImage rgb_;                          // the image being encoded as 32-bit pixels, released when packed
   std::vector<std::uint32_t> palette_;  // 0xRRGGBB, in order of first use
   std::vector<std::uint8_t> indices_;   // one a pixel, with a palette
   std::vector<std::uint8_t> repeats_;   // 1: the row repeats the one above
