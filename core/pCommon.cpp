@@ -4,10 +4,9 @@
 
 namespace tessel {
 
-std::string ConvertToInternalFormat(std::string_view S) {
-  std::string pattern(S);
-  for (std::size_t i = 0; i < pattern.size(); ++i) pattern[i] = static_cast<char>(i % 2 == 0 ? S[i] + 4 : S[i] - 1);
-  return pattern;
+std::string ConvertToInternalFormat(std::string S) {
+  for (std::size_t i = 0; i < S.size(); ++i) S[i] = static_cast<char>(i % 2 == 0 ? S[i] + 4 : S[i] - 1);
+  return S;
 }
 
 std::string SetBarcodeLength(int Length, std::string_view S, char PadChar) {

@@ -7,8 +7,9 @@
 
 namespace tessel {
 
-// Turns module counts (bar, space, bar, ... each "1".."4") into a pattern.
-std::string ConvertToInternalFormat(std::string_view S);
+// Turns module counts (bar, space, bar, ... each "1".."4") into a pattern,
+// in place (a moved-in string is not copied).
+std::string ConvertToInternalFormat(std::string S);
 
 // S padded on the left with PadChar to Length characters, or cut to its
 // first Length characters.

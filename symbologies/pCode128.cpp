@@ -1,6 +1,7 @@
 #include "symbologies/pCode128.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/pCommon.h"
 
@@ -20,7 +21,8 @@ class TLookAhead {
         carried_(Text.Carried),
         n_(static_cast<std::size_t>(std::clamp<long long>(Length, 0, static_cast<long long>(Text.Text.size())))) {
     CountDigitRuns();
-    CountSingleSubSetRuns(EscapeStarts());
+    MarkStarts();
+    CountSingleSubSetRuns();
   }
 
   std::size_t Size() const { return n_; }
@@ -48,44 +50,40 @@ class TLookAhead {
     counts_.assign(n_ + 2, {});
     for (std::size_t i = n_; i-- > 0;) counts_[i].RawRun = IsDigit(i) ? counts_[i + 1].RawRun + 1 : 0;
 
-    // skip[j]: where a sequence of "\1" pairs starting at j ends.
-    std::vector<std::size_t> skip(n_ + 1);
+    // Skip: where a sequence of "\1" pairs starting at j ends.
     for (std::size_t j = n_ + 1; j-- > 0;)
-      skip[j] = j + 1 < n_ && text_[j] == '\\' && text_[j + 1] == '1' ? skip[j + 2] : j;
+      counts_[j].Skip = j + 1 < n_ && text_[j] == '\\' && text_[j + 1] == '1' ? counts_[j + 2].Skip : j;
     for (std::size_t i = 0; i <= n_; ++i) {
       const int raw = counts_[i].RawRun;
-      const std::size_t j = i + static_cast<std::size_t>(raw), k = skip[j];
+      const std::size_t j = i + static_cast<std::size_t>(raw), k = counts_[j].Skip;
       counts_[i].CRun = k != j && IsDigit(k) ? (raw + counts_[k].RawRun) & ~1 : raw & ~1;
     }
   }
 
-  // Where each character or escape pair starts, read from the left; an
-  // invalid escape or a trailing backslash ends the text for the encoder and
-  // for the counts (end_).
-  std::vector<std::size_t> EscapeStarts() {
-    std::vector<std::size_t> starts;
-    starts.reserve(n_);
+  // Marks where each character or escape pair starts, read from the left;
+  // an invalid escape or a trailing backslash ends the text for the encoder
+  // and for the counts (end_).
+  void MarkStarts() {
     end_ = n_;
     for (std::size_t i = 0; i < n_;) {
       if (text_[i] != '\\') {
-        starts.push_back(i++);
+        counts_[i++].Start = true;
       } else if (i + 1 < n_ && IsEscapeChar(text_[i + 1])) {
-        starts.push_back(i);
+        counts_[i].Start = true;
         i += 2;
       } else {
         end_ = i;
         break;
       }
     }
-    return starts;
   }
 
   // AOnly/BOnly: how many characters only subset A (B) has, ahead of each
   // position, before a character neither walk passes.
-  void CountSingleSubSetRuns(const std::vector<std::size_t>& Starts) {
-    for (auto it = Starts.rbegin(); it != Starts.rend(); ++it) {
-      const std::size_t p = *it;
+  void CountSingleSubSetRuns() {
+    for (std::size_t p = n_; p-- > 0;) {
       TCounts& here = counts_[p];
+      if (!here.Start) continue;
       if (text_[p] == '\\') {  // escape pairs neither count nor stop
         here.AOnly = counts_[p + 2].AOnly;
         here.BOnly = counts_[p + 2].BOnly;
@@ -105,6 +103,8 @@ class TLookAhead {
   // The counts at each position, in one allocation.
   struct TCounts {
     int RawRun = 0, CRun = 0, AOnly = 0, BOnly = 0;
+    std::size_t Skip = 0;  // where the "\1" pairs from here end
+    bool Start = false;    // a character or an escape pair starts here
   };
   std::vector<TCounts> counts_;
 };
@@ -328,7 +328,7 @@ std::string Code128Pattern(std::string_view Values) {
   widths.reserve(Values.size() * 6 + 1);
   for (char v : Values) widths += Tabelle_Code128[std::min<std::size_t>(static_cast<unsigned char>(v), 106)];
   widths += TerminationBar;
-  return ConvertToInternalFormat(widths);
+  return ConvertToInternalFormat(std::move(widths));
 }
 
 std::string TBarcode_Code128::MakeData(const std::string& Barcode, bool AutoCheckDigit, std::string& FullEncoded) {

@@ -1,6 +1,7 @@
 #include "symbologies/pCode93.h"
 
 #include <array>
+#include <utility>
 
 #include "check/pCheck.h"
 #include "core/pCommon.h"
@@ -89,7 +90,7 @@ std::string TBarcode_Code93::MakeData(const std::string& Barcode, bool AutoCheck
   }
   modules += Tabelle_Code93[StartStop];
   modules += '1';  // the termination bar
-  return ConvertToInternalFormat(modules);
+  return ConvertToInternalFormat(std::move(modules));
 }
 
 namespace {
