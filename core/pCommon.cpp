@@ -5,7 +5,13 @@
 namespace tessel {
 
 std::string ConvertToInternalFormat(std::string S) {
-  for (std::size_t i = 0; i < S.size(); ++i) S[i] = static_cast<char>(i % 2 == 0 ? S[i] + 4 : S[i] - 1);
+  // Bars and spaces alternate: taken in pairs, without a test per module.
+  std::size_t i = 0;
+  for (; i + 1 < S.size(); i += 2) {
+    S[i] = static_cast<char>(S[i] + 4);
+    S[i + 1] = static_cast<char>(S[i + 1] - 1);
+  }
+  if (i < S.size()) S[i] = static_cast<char>(S[i] + 4);
   return S;
 }
 

@@ -45,18 +45,16 @@ class TLookAhead {
 
  private:
   // RawRun: the digits from each position on; CRun: the digits subset C
-  // pairs there, reading through "\1" pairs between digit runs.
+  // pairs there, reading through "\1" pairs between digit runs. One pass
+  // from the right: each count needs only those to its right.
   void CountDigitRuns() {
     counts_.assign(n_ + 2, {});
-    for (std::size_t i = n_; i-- > 0;) counts_[i].RawRun = IsDigit(i) ? counts_[i + 1].RawRun + 1 : 0;
-
-    // Skip: where a sequence of "\1" pairs starting at j ends.
-    for (std::size_t j = n_ + 1; j-- > 0;)
-      counts_[j].Skip = j + 1 < n_ && text_[j] == '\\' && text_[j + 1] == '1' ? counts_[j + 2].Skip : j;
-    for (std::size_t i = 0; i <= n_; ++i) {
-      const int raw = counts_[i].RawRun;
+    for (std::size_t i = n_ + 1; i-- > 0;) {
+      TCounts& here = counts_[i];
+      const int raw = here.RawRun = IsDigit(i) ? counts_[i + 1].RawRun + 1 : 0;
+      here.Skip = i + 1 < n_ && text_[i] == '\\' && text_[i + 1] == '1' ? counts_[i + 2].Skip : i;
       const std::size_t j = i + static_cast<std::size_t>(raw), k = counts_[j].Skip;
-      counts_[i].CRun = k != j && IsDigit(k) ? (raw + counts_[k].RawRun) & ~1 : raw & ~1;
+      here.CRun = k != j && IsDigit(k) ? (raw + counts_[k].RawRun) & ~1 : raw & ~1;
     }
   }
 
