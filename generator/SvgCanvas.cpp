@@ -63,6 +63,10 @@ TSvgCanvas::TSvgCanvas(QByteArray& Out, TImageEncoder& Encoder) : out_(Out), enc
 void TSvgCanvas::Begin(int Width, int Height, int LayoutDpi) {
   ResetDrawingState(*this);
   pending_.reset();
+  width_ = Width;
+  height_ = Height;
+  background_.reset();
+  drawn_.clear();
   if (measure_.isNull() || dpi_ != LayoutDpi) {
     measure_ = QImage(1, 1, QImage::Format_RGB32);
     measure_.setDotsPerMeterX(DotsPerMetre(LayoutDpi));
@@ -85,6 +89,35 @@ void TSvgCanvas::End() {
 
 void TSvgCanvas::Fill(const TFill& fill) {
   if (fill.Width <= 0 || fill.Height <= 0) return;
+  if (fill.X <= 0 && fill.Y <= 0 && fill.X + fill.Width >= width_ && fill.Y + fill.Height >= height_) {
+    background_ = fill.Color;
+    drawn_.clear();
+  } else if (background_) {
+    drawn_.push_back({fill.X, fill.Y, fill.X + fill.Width, fill.Y + fill.Height});
+  }
+  Put(fill);
+}
+
+bool TSvgCanvas::OnBackground(const TRect& box) const {
+  return background_ && std::none_of(drawn_.begin(), drawn_.end(), [&box](const TRect& d) {
+           return d.Left < box.Right && box.Left < d.Right && d.Top < box.Bottom && box.Top < d.Bottom;
+         });
+}
+
+void TSvgCanvas::SolidColumns(int top, int bottom, std::span<const TColumnBox> columns) {
+  if (columns.empty()) return;
+  const TRect row{columns.front().Left, top, columns.back().Right + 1, bottom + 1};
+  if (!OnBackground(row)) {
+    TCanvas::SolidColumns(top, bottom, columns);
+    return;
+  }
+  for (const TColumnBox& box : columns)
+    if (box.Color != *background_) Put({box.Left, top, box.Right - box.Left + 1, bottom - top + 1, box.Color});
+  drawn_.push_back(row);
+  UseSolidColor(*this, columns.back().Color);
+}
+
+void TSvgCanvas::Put(const TFill& fill) {
   if (pending_ && pending_->Color == fill.Color && pending_->Y == fill.Y && pending_->Height == fill.Height &&
       pending_->X + pending_->Width == fill.X) {
     pending_->Width += fill.Width;
@@ -128,6 +161,7 @@ void TSvgCanvas::Polygon(const TPoint (&points)[4]) {
     return;
   }
   Flush();
+  background_.reset();
   QByteArray list;
   for (const TPoint& p : points) list += Number(p.X) + "," + Number(p.Y) + " ";
   list.chop(1);
@@ -147,6 +181,7 @@ void TSvgCanvas::Rectangle(const TRect& rect) {
       (Brush.Style == TBrushStyle::bsSolid && Pen.Color == Brush.Color && Pen.Width <= 1))
     return;
   Flush();
+  background_.reset();
   const int width = std::max(1, Pen.Width);
   const double inset = width / 2.0;
   out_ += "<rect x=\"" + QByteArray::number(rect.Left + inset) + "\" y=\"" + QByteArray::number(rect.Top + inset) +
@@ -200,6 +235,7 @@ void TSvgCanvas::OpenText(TPoint at) {
 void TSvgCanvas::TextOut(TPoint at, std::string_view text, std::span<const int> advances) {
   if (text.empty()) return;
   Flush();
+  background_.reset();
   const QFontMetrics& metrics = CurrentFont();
   OpenText(at);
   if (!Transparent)
@@ -223,6 +259,7 @@ void TSvgCanvas::TextOut(TPoint at, std::string_view text, std::span<const int> 
 
 void TSvgCanvas::DrawImage(int X, int Y, int Width, int Height, const QImage& Image) {
   Flush();
+  background_.reset();
   QByteArray png;
   if (!encoder_.Png(Image, dpi_, png)) return;
   out_ += "<image x=\"" + Number(X) + "\" y=\"" + Number(Y) + "\" width=\"" + Number(Width) + "\" height=\"" +

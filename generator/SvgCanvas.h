@@ -1,7 +1,9 @@
 // TSvgCanvas: a canvas that writes what the engine draws as an SVG file:
 // upright fills as rectangles (adjacent fills of one colour on the same
 // rows merged into one), other shapes as polygons, and text as text
-// elements laid out with the metrics a raster canvas measures.
+// elements laid out with the metrics a raster canvas measures. A row of
+// bars drawn where only the document's background lies leaves out the
+// spaces of the background's colour: they would change no pixel.
 #pragma once
 
 #include <QByteArray>
@@ -10,6 +12,8 @@
 #include <QImage>
 #include <memory>
 #include <optional>
+#include <span>
+#include <vector>
 
 #include "platform/Canvas.h"
 #include "platform/Types.h"
@@ -34,6 +38,7 @@ class TSvgCanvas : public TCanvas {
   void DrawImage(int X, int Y, int Width, int Height, const QImage& Image);
 
   void Polygon(const TPoint (&points)[4]) override;
+  void SolidColumns(int top, int bottom, std::span<const TColumnBox> columns) override;
   void Rectangle(const TRect& rect) override;
   void SetPixel(int x, int y, TColor color) override;
   int TextWidth(std::string_view text) override;
@@ -48,8 +53,14 @@ class TSvgCanvas : public TCanvas {
     int X, Y, Width, Height;
     TColor Color;
   };
+  // A fill drawn by the engine: noted against the background, then put.
   void Fill(const TFill& fill);
+  // Writes a fill, merged with the pending one where they join.
+  void Put(const TFill& fill);
   void Flush();
+  // Whether the box (right and bottom exclusive) lies where only the
+  // background has been drawn so far.
+  bool OnBackground(const TRect& box) const;
   const QFontMetrics& CurrentFont();
   // The painter's width of a text in the current font: from the font's
   // glyphs where they cover it (no shaping per text), else measured.
@@ -59,6 +70,11 @@ class TSvgCanvas : public TCanvas {
   QByteArray& out_;
   TImageEncoder& encoder_;
   std::optional<TFill> pending_;  // the fill that the next may extend
+  int width_ = 0, height_ = 0;
+  // The colour of a fill over the whole document, while everything drawn
+  // since is an upright box listed in drawn_ (right and bottom exclusive).
+  std::optional<TColor> background_;
+  std::vector<TRect> drawn_;
   int dpi_ = 96;
   QImage measure_;  // the device text is measured on, as a raster canvas does
   QFont font_;

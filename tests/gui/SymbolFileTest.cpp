@@ -7,9 +7,12 @@
 #include <algorithm>
 #include <memory>
 #include <set>
+#include <vector>
 
 #include "generator/ImageEncoder.h"
+#include "generator/SvgCanvas.h"
 #include "generator/SymbolFile.h"
+#include "platform/qt/QtCanvas.h"
 #include "qt/QtTestSupport.h"
 
 namespace {
@@ -129,6 +132,42 @@ TEST(SymbolFiles, ImagesBeyondAPaletteAreWrittenInTrueColour) {
       }
     }
   }
+}
+
+// An SVG leaves out the spaces of a row drawn where only the background
+// lies, and keeps every box drawn over anything else: rendered, it gives
+// the general canvas's pixels.
+TEST(SymbolFiles, SvgLeavesOutOnlySpacesTheBackgroundShows) {
+  using tessel::TColumnBox;
+  constexpr int Width = 40, Height = 12;
+  constexpr tessel::TColor Back = 0x3060c0, Bar = 0x102030, Third = 0x00ff00;
+  const auto row = [](int left) {
+    return std::vector<TColumnBox>{{left, left + 1, Bar}, {left + 2, left + 3, Back}, {left + 4, left + 4, Bar}};
+  };
+  const auto draw = [&](tessel::TCanvas& canvas) {
+    tessel::UseSolidColor(canvas, Back);
+    canvas.Rectangle({0, 0, Width, Height});
+    canvas.SolidColumns(1, 8, row(2));   // on the background: its space left out
+    canvas.SolidColumns(1, 8, row(20));  // beside it: likewise
+    tessel::UseSolidColor(canvas, Third);
+    canvas.Rectangle({0, 6, Width, Height});  // over both rows' feet
+    canvas.SolidColumns(4, 10, row(4));       // over the first row and that fill: all kept
+    canvas.SolidColumns(7, 10, row(12));      // over that fill only: all kept
+    canvas.SolidColumns(2, 3, std::vector<TColumnBox>{{30, 33, Third}, {34, 35, Back}});  // space left out
+  };
+  QByteArray svg;
+  tessel::generator::TImageEncoder encoder;
+  tessel::generator::TSvgCanvas svgCanvas(svg, encoder);
+  svgCanvas.Begin(Width, Height, 96);
+  draw(svgCanvas);
+  svgCanvas.End();
+  QImage expected(Width, Height, QImage::Format_RGB32);
+  tessel::TQtCanvas general(&expected);
+  draw(general);
+  general.End();
+  EXPECT_TRUE(Loaded(svg, TFileFormat::Svg) == expected);
+  // Background, 2 + 2 bars, the second fill, 3 + 3 boxes over it, 1 box beside.
+  EXPECT_EQ(svg.count("<rect"), 1 + 2 + 2 + 1 + 3 + 3 + 1);
 }
 
 }  // namespace
