@@ -188,6 +188,7 @@ TEST(RasterIdentity, MoreColoursThanATableHoldsKeepsEveryColour) {
 TEST(RasterIdentity, ARowOfBoxesMatchesTheGeneralCanvas) {
   constexpr int Colours = 300, Width = Colours + 4, Height = 6;
   std::vector<TColumnBox> row;
+  row.reserve(Colours);
   for (int i = 0; i < Colours; ++i) row.push_back({i + 2, i + 2, ManyColours(i)});
   const auto draw = [&](TCanvas& canvas) {
     UseSolidColor(canvas, clRed);
