@@ -3,6 +3,8 @@
 #include <initializer_list>
 #include <utility>
 
+#include "platform/Reflection.h"
+
 namespace tessel::generator {
 namespace {
 
@@ -359,17 +361,6 @@ constexpr bool EveryEntryEndsWithLocked() {
 }
 static_assert(EveryEntryEndsWithLocked(), "Locked is the last row, so applying it unlocks and draws once");
 
-constexpr bool SameTextAscii(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
-    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
-    if (x != y) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 const TProperty* TBarcodeComponent::FindRow(std::string_view Name) const {
@@ -390,7 +381,7 @@ std::span<const TColorName, ColorNameCount> ColorNames() { return ColorNameTable
 
 TColor ColorByName(std::string_view Name, TColor Fallback) {
   for (const TColorName& color : ColorNameTable)
-    if (SameTextAscii(color.Name, Name)) return color.Color;
+    if (SameText(color.Name, Name)) return color.Color;
   return Fallback;
 }
 

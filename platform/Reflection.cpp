@@ -8,12 +8,6 @@
 namespace tessel {
 namespace {
 
-bool SameText(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
-}
-
 [[noreturn]] void Invalid(std::string_view what, std::string_view text) {
   throw EConvertError("'" + std::string(text) + "' is not a valid " + std::string(what));
 }

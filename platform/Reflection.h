@@ -180,6 +180,17 @@ TComponent* NewComponent(TComponent* owner) {
 
 // ---- lookup and the registry -----------------------------------------------
 
+// True when a and b are equal ignoring the case of ASCII letters: how names of
+// classes, properties, enumeration values and colours are compared. Other
+// bytes compare exactly, whatever the C locale.
+constexpr bool SameText(std::string_view a, std::string_view b) {
+  constexpr auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (upper(a[i]) != upper(b[i])) return false;
+  return true;
+}
+
 // Finds a published property of the class or an ancestor (case-insensitive).
 const TPropInfo* FindProperty(const TClassInfo& cls, std::string_view name);
 // All published properties, the ancestors' first.

@@ -26,10 +26,6 @@ constexpr const char* ImageControlClass = "TImageControl";
 constexpr std::string_view ImageProperty = "Image";
 constexpr const char* PaletteResource = ":/tesselide/palette/";
 
-bool SameName(std::string_view a, std::string_view b) {
-  return QString::fromLatin1(a).compare(QString::fromLatin1(b), Qt::CaseInsensitive) == 0;
-}
-
 bool DescendsFrom(const TClassInfo& cls, const TClassInfo& ancestor) {
   for (const TClassInfo* c = &cls; c; c = c->Parent)
     if (c == &ancestor) return true;
@@ -194,7 +190,7 @@ QString TQtDesignHost::Category(const TClassInfo& cls, std::string_view property
   for (const TClassInfo* c = &cls; c; c = c->Parent)
     for (auto it = categories_.rbegin(); it != categories_.rend(); ++it)
       if (it->ComponentClass == c && std::any_of(it->Properties.begin(), it->Properties.end(),
-                                                 [property](std::string_view p) { return SameName(p, property); }))
+                                                 [property](std::string_view p) { return SameText(p, property); }))
         return it->Name;
   return {};
 }
@@ -202,7 +198,7 @@ QString TQtDesignHost::Category(const TClassInfo& cls, std::string_view property
 QStringList TQtDesignHost::EditorValues(const TClassInfo& cls, std::string_view property, QWidget* root) const {
   QStringList values;
   for (const TEditor& e : editors_)
-    if (DescendsFrom(cls, *e.ComponentClass) && SameName(e.PropertyName, property)) {
+    if (DescendsFrom(cls, *e.ComponentClass) && SameText(e.PropertyName, property)) {
       const TQtFormDesigner designer(root);
       const std::unique_ptr<TPropertyEditor> editor =
           e.Editor->Create(designer, *e.PropertyType, TComponentProperty::DefaultAttributes);
