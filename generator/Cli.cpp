@@ -93,11 +93,7 @@ std::string ToLatin1(const QString& text, const QString& what) {
 // Text from the library (names, values, messages): one byte a character.
 QString FromLatin1(const std::string& text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
 
-bool IsSymbologyClass(const TClassInfo& info) {
-  for (const TClassInfo* c = &info; c; c = c->Parent)
-    if (c == &TBarcode::ClassInfo) return true;
-  return false;
-}
+bool IsSymbologyClass(const TClassInfo& info) { return InheritsFrom(info, TBarcode::ClassInfo.Name); }
 
 std::unique_ptr<TBarcode> CreateBarcode(const QString& className) {
   std::unique_ptr<TComponent> component(CreateComponent(ToLatin1(className, "the class name"), nullptr));

@@ -9,9 +9,7 @@ namespace tessel {
 std::string_view TPersistent::ClassName() const { return ClassType().Name; }
 
 bool TPersistent::InheritsFrom(std::string_view className) const {
-  for (const TClassInfo* c = &ClassType(); c; c = c->Parent)
-    if (c->Name == className) return true;
-  return false;
+  return tessel::InheritsFrom(ClassType(), className);
 }
 
 void TPersistent::Assign(const TPersistent*) {}

@@ -101,6 +101,12 @@ TColor TPropertyType<TColor>::FromText(std::string_view text) {
   return static_cast<TColor>(v);
 }
 
+bool InheritsFrom(const TClassInfo& cls, std::string_view ancestorName) {
+  for (const TClassInfo* c = &cls; c; c = c->Parent)
+    if (c->Name == ancestorName) return true;
+  return false;
+}
+
 const TPropInfo* FindProperty(const TClassInfo& cls, std::string_view name) {
   for (const TClassInfo* c = &cls; c; c = c->Parent)
     for (const TPropInfo& p : c->Properties)

@@ -191,6 +191,10 @@ constexpr bool SameText(std::string_view a, std::string_view b) {
   return true;
 }
 
+// True when the class is called ancestorName or derives from a class so
+// called (names compare exactly).
+bool InheritsFrom(const TClassInfo& cls, std::string_view ancestorName);
+
 // Finds a published property of the class or an ancestor (case-insensitive).
 const TPropInfo* FindProperty(const TClassInfo& cls, std::string_view name);
 // All published properties, the ancestors' first.

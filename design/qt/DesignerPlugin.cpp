@@ -26,12 +26,6 @@ constexpr const char* ImageControlClass = "TImageControl";
 constexpr std::string_view ImageProperty = "Image";
 constexpr const char* PaletteResource = ":/tesselide/palette/";
 
-bool DescendsFrom(const TClassInfo& cls, const TClassInfo& ancestor) {
-  for (const TClassInfo* c = &cls; c; c = c->Parent)
-    if (c == &ancestor) return true;
-  return false;
-}
-
 // The palette bitmaps of a class at their three sizes.
 QIcon PaletteIcon(std::string_view className) {
   const QString base = PaletteResource + QString::fromLatin1(className).toUpper();
@@ -198,7 +192,7 @@ QString TQtDesignHost::Category(const TClassInfo& cls, std::string_view property
 QStringList TQtDesignHost::EditorValues(const TClassInfo& cls, std::string_view property, QWidget* root) const {
   QStringList values;
   for (const TEditor& e : editors_)
-    if (DescendsFrom(cls, *e.ComponentClass) && SameText(e.PropertyName, property)) {
+    if (InheritsFrom(cls, e.ComponentClass->Name) && SameText(e.PropertyName, property)) {
       const TQtFormDesigner designer(root);
       const std::unique_ptr<TPropertyEditor> editor =
           e.Editor->Create(designer, *e.PropertyType, TComponentProperty::DefaultAttributes);
