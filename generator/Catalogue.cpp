@@ -3,7 +3,16 @@
 #include <initializer_list>
 #include <utility>
 
+#include "components/pBarcode.h"
 #include "platform/Reflection.h"
+#include "symbologies/pCode11.h"
+#include "symbologies/pCode128.h"
+#include "symbologies/pCode25Int.h"
+#include "symbologies/pEAN128.h"
+#include "symbologies/pITF6.h"
+#include "symbologies/pMSI.h"
+#include "symbologies/pOneCode.h"
+#include "symbologies/pTelepen.h"
 
 namespace tessel::generator {
 namespace {
@@ -73,8 +82,37 @@ constexpr TProperty Choice(std::string_view name, TPropertyKind kind, std::strin
 constexpr TProperty Boolean(std::string_view name, std::string_view value) {
   return Choice(name, pkBoolean, value, BooleanPickList);
 }
-constexpr TProperty Enumeration(std::string_view name, std::string_view value, std::string_view pickList) {
-  return Choice(name, pkEnumeration, value, pickList);
+// The value names of a published enumeration joined by ", ": the pick list
+// of its rows, built from the enumeration's own names.
+template <class E>
+struct TEnumPickList {
+  static constexpr std::size_t Length = [] {
+    std::size_t length = 0;
+    for (std::string_view name : TEnumNames<E>::Names) length += (length > 0 ? 2 : 0) + name.size();
+    return length;
+  }();
+  static constexpr std::array<char, Length> Text = [] {
+    std::array<char, Length> text{};
+    std::size_t at = 0;
+    for (std::string_view name : TEnumNames<E>::Names) {
+      if (at > 0) {
+        text[at++] = ',';
+        text[at++] = ' ';
+      }
+      for (char c : name) text[at++] = c;
+    }
+    return text;
+  }();
+};
+
+// A row of a published enumeration; a default that is not one of its names
+// stops compilation.
+template <class E>
+constexpr TProperty Enumeration(std::string_view name, std::string_view value) {
+  bool known = false;
+  for (std::string_view valueName : TEnumNames<E>::Names) known = known || valueName == value;
+  if (!known) throw "catalogue default is no value of the enumeration";
+  return Choice(name, pkEnumeration, value, {TEnumPickList<E>::Text.data(), TEnumPickList<E>::Length});
 }
 constexpr TProperty Text(std::string_view name, std::string_view value) { return Row(name, value, pkText); }
 constexpr TProperty ColorList(std::string_view name, std::string_view value, std::uint8_t itemCount) {
@@ -94,17 +132,12 @@ constexpr TProperty rowBarcodeHeight = Integer("BarcodeHeight", "80", -1280, 128
 constexpr TProperty rowStretchWidth = Boolean("StretchWidth", "False");
 constexpr TProperty rowBarColor = Choice("BarColor", pkColor, "clBlack", ColorPickList);
 constexpr TProperty rowSpaceColor = Choice("SpaceColor", pkColor, "clWhite", ColorPickList);
-constexpr TProperty rowOrientation =
-    Enumeration("Orientation", "boLeftRight", "boLeftRight, boRightLeft, boTopBottom, boBottomTop");
+constexpr TProperty rowOrientation = Enumeration<TBarcodeOrientation>("Orientation", "boLeftRight");
 constexpr TProperty rowAutoCheckDigit = Boolean("AutoCheckDigit", "True");
-constexpr TProperty rowDisplayText = Enumeration("DisplayText", "dtBarcode", "dtNone, dtBarcode, dtFullEncoded");
+constexpr TProperty rowDisplayText = Enumeration<TDisplayText>("DisplayText", "dtBarcode");
 constexpr TProperty rowTextFont = Row("TextFont", "Tahoma, 8, clBlack, 1", pkFont);
-constexpr TProperty rowTextPosition =
-    Enumeration("TextPosition", "tpBottomOut", "tpTopIn, tpTopOut, tpBottomIn, tpBottomOut");
-constexpr TProperty rowTextAlignment =
-    Enumeration("TextAlignment", "taCenter",
-                "taLeft, taCenter, taRight, taJustify, taLeftQuietZone, taCenterQuietZone, taRightQuietZone, "
-                "taJustifyQuietZone, taCustom");
+constexpr TProperty rowTextPosition = Enumeration<TTextPosition>("TextPosition", "tpBottomOut");
+constexpr TProperty rowTextAlignment = Enumeration<TTextAlignment>("TextAlignment", "taCenter");
 constexpr TProperty rowTextHSpacing = Integer("TextHSpacing", "0", -10, 10);
 constexpr TProperty rowTextVSpacing = Integer("TextVSpacing", "0", -10, 10);
 constexpr TProperty rowLocked = Boolean("Locked", "False");
@@ -113,11 +146,11 @@ constexpr TProperty rowLocked = Boolean("Locked", "False");
 constexpr TProperty rowStartCode = Choice("StartCode", pkCharChoice, "A", LetterPickList);
 constexpr TProperty rowStopCode = Choice("StopCode", pkCharChoice, "B", LetterPickList);
 constexpr TProperty rowFIMType = Choice("FIMType", pkCharChoice, "A", LetterPickList);
-constexpr TProperty rowNumberCheckDigit = Enumeration("NumberCheckDigit", "ncdAuto", "ncdAuto, ncdOne, ncdTwo");
-constexpr TProperty rowPadding = Enumeration("Padding", "cipLeft", "cipLeft, cipRight");
+constexpr TProperty rowNumberCheckDigit = Enumeration<TNumberCheckDigit>("NumberCheckDigit", "ncdAuto");
+constexpr TProperty rowPadding = Enumeration<TCode25InterleavedPadding>("Padding", "cipLeft");
 constexpr TProperty rowSplitText = Boolean("SplitText", "False");
-constexpr TProperty rowSplitTextMode = Enumeration("SplitText", "stmNone", "stmNone, stmMID6SN9, stmMID9SN6");
-constexpr TProperty rowBearerBars = Enumeration("BearerBars", "bbFourSides", "bbFourSides, bbTopBottom");
+constexpr TProperty rowSplitTextMode = Enumeration<TOneCodeSplitTextMode>("SplitText", "stmNone");
+constexpr TProperty rowBearerBars = Enumeration<TBearerBars>("BearerBars", "bbFourSides");
 constexpr TProperty rowLeftSpacing = Integer("LeftSpacing", "10", 0, 50);
 constexpr TProperty rowRightSpacing = Integer("RightSpacing", "10", 0, 50);
 constexpr TProperty rowBearerWidth = Integer("BearerWidth", "3", 0, 50);
@@ -127,22 +160,21 @@ constexpr TProperty rowBidirectional = Boolean("Bidirectional", "True");
 constexpr TProperty rowUKMode = Boolean("UKMode", "False");
 constexpr TProperty rowNumCustomerInfo = Boolean("NumCustomerInfo", "False");
 constexpr TProperty rowHideCheckDigitsText = Boolean("HideCheckDigitsText", "False");
-constexpr TProperty rowCheckMethod = Enumeration("CheckMethod", "cmMod10", "cmMod10, cmMod11, cmMod1010, cmMod1110");
-constexpr TProperty rowMod11Weighting = Enumeration("Mod11Weighting", "mwIBM", "mwIBM, mwNCR");
-constexpr TProperty rowMode = Enumeration("Mode", "tmFullASCII", "tmFullASCII, tmASCII, tmNumeric");
-constexpr TProperty rowGuards = Enumeration("Guards", "tgAuto", "tgAuto, tgASCII, tgCustom, tgNoStop");
-constexpr TProperty rowExtraChar = Enumeration("ExtraChar", "tecNone", "tecNone, tecESC, tecSISO");
-constexpr TProperty rowOddEncode = Enumeration("OddEncode", "toeUseNULL", "toeUseNULL, toeToASCII, toeUseZero");
+constexpr TProperty rowCheckMethod = Enumeration<TCheckMethod>("CheckMethod", "cmMod10");
+constexpr TProperty rowMod11Weighting = Enumeration<TMod11Weighting>("Mod11Weighting", "mwIBM");
+constexpr TProperty rowMode = Enumeration<TTelepenMode>("Mode", "tmFullASCII");
+constexpr TProperty rowGuards = Enumeration<TTelepenGuards>("Guards", "tgAuto");
+constexpr TProperty rowExtraChar = Enumeration<TTelepenExtraChar>("ExtraChar", "tecNone");
+constexpr TProperty rowOddEncode = Enumeration<TTelepenOddEncode>("OddEncode", "toeUseNULL");
 constexpr TProperty rowBarColors = ColorList("BarColors", DefaultBarColors, BarColorCount);
 constexpr TProperty rowExtraFontSize = Integer("ExtraFontSize", "7", 0, 255);
 constexpr TProperty rowLeftQuietZoneSpacing = Integer("LeftQuietZoneSpacing", "1", 1, 9);
 constexpr TProperty rowRightQuietZoneSpacing = Integer("RightQuietZoneSpacing", "1", 1, 7);
-constexpr TProperty rowShowQuietZoneMark = Enumeration("ShowQuietZoneMark", "False", BooleanPickList);
-constexpr TProperty rowInitialSubSet =
-    Enumeration("InitialSubSet", "cssSubAuto", "cssSubAuto, cssSubSetA, cssSubSetB, cssSubSetC");
+constexpr TProperty rowShowQuietZoneMark = Choice("ShowQuietZoneMark", pkEnumeration, "False", BooleanPickList);
+constexpr TProperty rowInitialSubSet = Enumeration<TCode128SubSet>("InitialSubSet", "cssSubAuto");
 constexpr TProperty rowCheckStart = Integer("CheckStart", "3", 1, 10);
 constexpr TProperty rowCheckLength = Integer("CheckLength", "0", 0, 18);
-constexpr TProperty rowLink2D = Enumeration("Link2D", "ldNone", "ldNone, ldCCA, ldCCB, ldCCC");
+constexpr TProperty rowLink2D = Enumeration<TLink2D>("Link2D", "ldNone");
 constexpr TProperty rowTracking = Text("Tracking", "");
 constexpr TProperty rowRouting = Text("Routing", "");
 

@@ -4,8 +4,10 @@
 // list, so that the two cannot drift apart:
 //   TESSEL_PUBLISHED_ENUM(TBearerBars, bbFourSides, bbTopBottom)
 // declares `enum TBearerBars : std::uint8_t { bbFourSides, bbTopBottom };`
-// and EnumInfo<TBearerBars>() naming "bbFourSides" and "bbTopBottom". Use it
-// inside namespace tessel; the values take their ordinals 0, 1, 2 ...
+// and EnumInfo<TBearerBars>() naming "bbFourSides" and "bbTopBottom" (the
+// same names as constants: TEnumNames<TBearerBars>::Names, for tables built
+// at compile time). Use it inside namespace tessel; the values take their
+// ordinals 0, 1, 2 ...
 #pragma once
 
 #include <array>
@@ -25,6 +27,11 @@ struct TEnumInfo {
 // Specialised by TESSEL_PUBLISHED_ENUM for each published enumeration type.
 template <class E>
 const TEnumInfo& EnumInfo();
+
+// Specialised by TESSEL_PUBLISHED_ENUM: `static constexpr std::array Names`,
+// the value names in ordinal order.
+template <class E>
+struct TEnumNames;
 
 namespace detail {
 
@@ -59,8 +66,11 @@ constexpr std::array<std::string_view, N> SplitEnumNames(std::string_view List) 
 #define TESSEL_PUBLISHED_ENUM(Name, ...)                                                                      \
   enum Name : std::uint8_t { __VA_ARGS__ };                                                                   \
   template <>                                                                                                 \
+  struct TEnumNames<Name> {                                                                                   \
+    static constexpr auto Names = detail::SplitEnumNames<detail::CountEnumNames(#__VA_ARGS__)>(#__VA_ARGS__); \
+  };                                                                                                          \
+  template <>                                                                                                 \
   inline const TEnumInfo& EnumInfo<Name>() {                                                                  \
-    static constexpr auto names = detail::SplitEnumNames<detail::CountEnumNames(#__VA_ARGS__)>(#__VA_ARGS__); \
-    static constexpr TEnumInfo info{#Name, names};                                                            \
+    static constexpr TEnumInfo info{#Name, TEnumNames<Name>::Names};                                          \
     return info;                                                                                              \
   }
