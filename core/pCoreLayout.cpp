@@ -46,8 +46,14 @@ int VerifyBarcode(const std::string& Barcode, const TBarcodeDefineExtra& Define)
   return ecValid;
 }
 
+namespace {
+// An angle reduced to less than one turn: the same rotation, and small
+// enough to scale to tenths of a degree or to radians without loss.
+int WithinOneTurn(int Degrees) { return Degrees % 360; }
+}  // namespace
+
 void SelectTextFont(TCanvas& Canvas, const TBarcodeDefine& Define, bool Reduced) {
-  const int escapement = Define.Angle * 10;
+  const int escapement = WithinOneTurn(Define.Angle) * 10;
   if (Define.TextFont) {
     TFont font(*Define.TextFont);
     if (Reduced && Define.ExtraFontSize > 0 && Define.ExtraFontSize < font.Size()) font.SetSize(Define.ExtraFontSize);
@@ -88,7 +94,7 @@ void EncodePattern(TBarcodeParameters& p, const std::string& Barcode, const TBar
 
   p.SymbolWidth = p.TotalWidth = p.LinesWidth;
   p.LinesHeight = p.TotalHeight = Height;
-  p.Angle = Define.Angle * std::numbers::pi / 180.0;
+  p.Angle = WithinOneTurn(Define.Angle) * std::numbers::pi / 180.0;
 }
 
 // Quiet zones and the texts a symbology prints in them. Without a canvas

@@ -98,3 +98,27 @@ TEST(ExtremeValues, ItfBearersOfExtremeSizesStayInBounds) {
     }
   }
 }
+
+// Angles far beyond one turn are the same rotation as their remainder, with
+// the text turned the same way (tenths of a degree would overflow otherwise).
+TEST(ExtremeValues, AnglesBeyondOneTurnDrawAsTheirRemainder) {
+  TBarcode_Code25Interleaved bc(nullptr);
+  bc.SetBarcode("1234567890");
+  bc.SetDisplayText(dtFullEncoded);
+  for (auto [angle, remainder] : {std::pair{INT_MAX, 127}, {INT_MIN, -128}, {1'000'000'000, 280}}) {
+    int width = 0, height = 0, expectedWidth = 0, expectedHeight = 0;
+    EXPECT_EQ(bc.DrawToSize(width, height, 2, 50, angle), 0);
+    EXPECT_EQ(bc.DrawToSize(expectedWidth, expectedHeight, 2, 50, remainder), 0);
+    EXPECT_EQ(width, expectedWidth) << angle;
+    EXPECT_EQ(height, expectedHeight) << angle;
+    TRecordingCanvas turned(400, 400), reference(400, 400);
+    bc.DrawTo(turned, 2, 0, 0, 50, angle);
+    bc.DrawTo(reference, 2, 0, 0, 50, remainder);
+    ASSERT_EQ(turned.Polygons.size(), reference.Polygons.size()) << angle;
+    for (std::size_t i = 0; i < turned.Polygons.size(); ++i)
+      EXPECT_EQ(turned.Polygons[i].Box(), reference.Polygons[i].Box()) << angle << " bar " << i;
+    ASSERT_EQ(turned.Texts.size(), reference.Texts.size()) << angle;
+    for (std::size_t i = 0; i < turned.Texts.size(); ++i)
+      EXPECT_EQ(turned.Texts[i].Font.Escapement, reference.Texts[i].Font.Escapement) << angle;
+  }
+}
