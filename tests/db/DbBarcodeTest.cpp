@@ -166,6 +166,33 @@ TEST_P(DbBarcode, AnotherConnectionsChangeIsNeverOverwritten) {
   EXPECT_EQ(Stored(1), "MINE");
 }
 
+// Columns named like SQL: a post writes the current row and nothing else.
+TEST_P(DbBarcode, PostsToTheRightRowWhateverTheColumnsAreNamed) {
+  const QString table = db_->Name("hostile");
+  const QString key = R"("id" = "id" OR "id")";  // as SQL: true for every row
+  const QString field = R"("code"; DELETE FROM x; --")";
+  db_->Exec(QString("CREATE TABLE %1 (id INTEGER, %2 INTEGER PRIMARY KEY, %3 VARCHAR(40))")
+                .arg(table, SqlName(key), SqlName(field)));
+  db_->Exec(QString("INSERT INTO %1 VALUES (1, 1, 'A'), (2, 2, 'B'), (3, 3, 'C')").arg(table));
+  auto* hostile = new TQtSqlTable(form_.get(), db_->Database(), table);
+  hostile->Open();
+  source_->SetDataSet(hostile);
+  link_->SetDataField(field.toStdString());
+  hostile->MoveTo(1);
+  EXPECT_EQ(barcode_->Barcode(), "B");
+  barcode_->SetBarcode("NEW");
+  QSqlQuery rows(db_->Database());
+  ASSERT_TRUE(rows.exec(QString("SELECT %1 FROM %2 ORDER BY id").arg(SqlName(field), table)));
+  QStringList stored;
+  while (rows.next()) stored << rows.value(0).toString();
+  EXPECT_EQ(stored, QStringList({"A", "NEW", "C"}));
+
+  // A table name Qt's model would build SQL from is refused before any is run.
+  db_->Exec(QString("CREATE TABLE %1 (id INTEGER PRIMARY KEY)").arg(SqlName(db_->Name("we'ird"))));
+  TQtSqlTable weird(nullptr, db_->Database(), db_->Name("we'ird"));
+  EXPECT_THROW(weird.Open(), EDatabaseError);
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, DbBarcode,
                          ::testing::Values(TBackend::SqliteMemory, TBackend::SqliteFile, TBackend::Postgres),
                          [](const auto& info) { return std::string(BackendName(info.param)); });

@@ -102,8 +102,34 @@ TEST_P(DbBatch, NamesFilesAfterTheKeyMadeSafe) {
   EXPECT_EQ(run.Status, 1) << run.Err.toStdString();
   EXPECT_EQ(Files(folder), QStringList({"%2Ehidden.png", "100%25.png", "A%2FB%201.png", "DUP.png"}));
   EXPECT_EQ(DecodedCode39(folder + "/A%2FB%201.png"), "ONE");
-  EXPECT_TRUE(run.Err.contains("(key 'DUP'): the key repeats the previous record's")) << run.Err.toStdString();
+  EXPECT_TRUE(run.Err.contains("(key 'DUP'): the key repeats the previous record's"))
+      << run.Err.toStdString();
   EXPECT_TRUE(run.Err.contains("(key ''): the key is empty")) << run.Err.toStdString();
+}
+
+// Names read from the schema are only names: a primary key, a field or a
+// table named like SQL never runs as SQL.
+TEST_P(DbBatch, HostileNamesAreQuotedWhateverTheyHold) {
+  const QString victim = db_->Name("victim");
+  db_->Exec(QString("CREATE TABLE %1 (id INTEGER)").arg(victim));
+  const QString drop = QString(R"("%1"; DROP TABLE %2; --")").arg("%1", victim);
+  const struct {
+    QString Key, Field;
+  } cases[] = {{drop.arg("n"), "code"}, {R"("n" LIMIT 1 --")", "code"}, {"k", drop.arg("code")}};
+  for (int i = 0; i < int(std::size(cases)); ++i) {
+    SCOPED_TRACE((cases[i].Key + " / " + cases[i].Field).toStdString());
+    const QString table = db_->Name(QString("ev\"il%1").arg(i));
+    db_->Exec(QString("CREATE TABLE %1 (n INTEGER, %2 INTEGER PRIMARY KEY, %3 VARCHAR(40))")
+                  .arg(SqlName(table), SqlName(cases[i].Key), SqlName(cases[i].Field)));
+    db_->Exec(QString("INSERT INTO %1 VALUES (1, 1, 'ONE'), (2, 2, 'TWO'), (3, 3, 'THREE')").arg(SqlName(table)));
+    const QString folder = out_.filePath(QString("hostile%1").arg(i));
+    const TRun run = Stripemaker({"-c", "TBarcode_Code39", "-p", "AutoCheckDigit=False", "--db", db_->Url(), "--table",
+                                  table, "--field", cases[i].Field, "-o", folder});
+    EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+    EXPECT_EQ(Files(folder), QStringList({"000001.png", "000002.png", "000003.png"}));
+    EXPECT_EQ(DecodedCode39(folder + "/000003.png"), "THREE");
+    EXPECT_TRUE(QSqlQuery(db_->Database()).exec("SELECT id FROM " + victim)) << "the victim table was dropped";
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, DbBatch, ::testing::Values(TBackend::SqliteFile, TBackend::Postgres),

@@ -88,6 +88,8 @@ const passwd* ServerUser(QString& why) {
 
 }  // namespace
 
+QString SqlName(const QString& name) { return '"' + QString(name).replace('"', "\"\"") + '"'; }
+
 const char* BackendName(TBackend backend) {
   switch (backend) {
     case TBackend::SqliteMemory: return "SqliteMemory";

@@ -14,6 +14,9 @@ namespace tessel::testing {
 enum class TBackend { SqliteMemory, SqliteFile, Postgres };
 const char* BackendName(TBackend backend);
 
+// A name as an SQL identifier, for building the tests' own statements.
+QString SqlName(const QString& name);
+
 // The PostgreSQL server of this test run, started at first use and stopped
 // (its folder removed) by Stop, at exit, or when the test process dies.
 class TPostgresServer {
