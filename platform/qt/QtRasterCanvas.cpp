@@ -48,6 +48,11 @@ QImage TQtRasterCanvas::Image() {
   return image_;
 }
 
+void TQtRasterCanvas::Release() {
+  general_.End();
+  image_ = QImage();
+}
+
 uchar TQtRasterCanvas::FindIndex(QRgb color) {
   otherIndex_ = lastIndex_;
   lastIndex_ = static_cast<std::size_t>(std::find(colours_.begin(), colours_.end(), color) - colours_.begin());

@@ -36,6 +36,10 @@ class TQtRasterCanvas : public TCanvas {
   // The drawing so far, Format_Indexed8 or Format_RGB32 (shared: the next
   // Start draws into a new image while the caller holds this one).
   QImage Image();
+  // The bytes of the image drawn into; Release lets go of them (the next
+  // Start allocates anew).
+  qsizetype ImageBytes() const { return image_.sizeInBytes(); }
+  void Release();
 
   void Polygon(const TPoint (&points)[4]) override;
   void UprightBox(int left, int top, int right, int bottom) override;
