@@ -48,7 +48,7 @@ int VerifyBarcode(const std::string& Barcode, const TBarcodeDefineExtra& Define)
 
 namespace {
 // An angle reduced to less than one turn: the same rotation, and small
-// enough to scale to tenths of a degree or to radians without loss.
+// enough to scale to tenths of a degree.
 int WithinOneTurn(int Degrees) { return Degrees % 360; }
 }  // namespace
 
@@ -94,7 +94,7 @@ void EncodePattern(TBarcodeParameters& p, const std::string& Barcode, const TBar
 
   p.SymbolWidth = p.TotalWidth = p.LinesWidth;
   p.LinesHeight = p.TotalHeight = Height;
-  p.Angle = WithinOneTurn(Define.Angle) * std::numbers::pi / 180.0;
+  p.Angle = Define.Angle * std::numbers::pi / 180.0;
 }
 
 // Quiet zones and the texts a symbology prints in them. Without a canvas
