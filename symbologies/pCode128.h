@@ -130,7 +130,7 @@ inline constexpr std::array<std::string_view, 107> Tabelle_Code128 = {
     "211214",  // [104]
     "211232",  // [105]
     "233111",  // [106]
-};             // 100
+};
 inline constexpr std::string_view TerminationBar = "2";
 
 // Values used by name.
