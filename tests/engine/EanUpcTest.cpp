@@ -54,6 +54,7 @@ struct TEncodeCase {
   bool AutoCheckDigit;
   const char* FullEncoded;
 };
+void PrintTo(const TEncodeCase& c, std::ostream* os) { *os << c.Name; }
 
 class EanUpcEncode : public ::testing::TestWithParam<TEncodeCase> {};
 

@@ -166,6 +166,9 @@ struct TAlignmentCase {
   int LeftOffset;
   int TotalWidth;
 };
+void PrintTo(const TAlignmentCase& c, std::ostream* os) {
+  *os << "alignment " << int(c.Alignment) << ", " << c.Chars << " characters";
+}
 
 class LayoutAlignment : public Layout, public ::testing::WithParamInterface<TAlignmentCase> {};
 
@@ -207,6 +210,9 @@ struct TPositionCase {
   int TopOffset;
   int TotalHeight;
 };
+void PrintTo(const TPositionCase& c, std::ostream* os) {
+  *os << "position " << int(c.Position) << ", height " << c.Height;
+}
 
 class LayoutPosition : public Layout, public ::testing::WithParamInterface<TPositionCase> {};
 

@@ -55,6 +55,7 @@ struct TShapeCase {
   int Rows;
   TColor Color;
 };
+void PrintTo(const TShapeCase& c, std::ostream* os) { *os << "line '" << c.Line << "', height " << c.Height; }
 
 class RenderShape : public Render, public ::testing::WithParamInterface<TShapeCase> {};
 
@@ -164,6 +165,9 @@ struct TTextBoxCase {
   TTextAlignment Alignment;
   TRect Box;  // right and bottom inclusive
 };
+void PrintTo(const TTextBoxCase& c, std::ostream* os) {
+  *os << "position " << int(c.Position) << ", alignment " << int(c.Alignment);
+}
 
 class RenderTextBox : public Render, public ::testing::WithParamInterface<TTextBoxCase> {};
 

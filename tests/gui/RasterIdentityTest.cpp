@@ -214,6 +214,7 @@ struct TReadBack {
   const char* Format;
   const char* Expected;
 };
+void PrintTo(const TReadBack& c, std::ostream* os) { *os << c.Name; }
 
 class RasterReadBack : public ::testing::TestWithParam<TReadBack> {};
 
