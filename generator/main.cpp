@@ -4,6 +4,7 @@
 // does not pay for setting them up.
 #include <QApplication>
 #include <QGuiApplication>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -12,6 +13,9 @@
 #include "generator/MainWindow.h"
 
 int main(int argc, char** argv) {
+  // A file size limit (ulimit -f) then fails the write with EFBIG, reported
+  // and cleaned up like any write error, instead of killing the program.
+  std::signal(SIGXFSZ, SIG_IGN);
   if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
   if (argc > 1) {

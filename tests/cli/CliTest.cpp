@@ -34,12 +34,14 @@ TRun Stripemaker(const QStringList& arguments, const QString& folder = QString()
           QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
 }
 
-// In the child: files may grow to 64 bytes only, and writing more fails
-// with EFBIG (SIGXFSZ ignored), exactly as on a full disk.
+// In the child: files may grow to Bytes only, as after `ulimit -f`, which
+// leaves SIGXFSZ at its default (death); stripemaker ignores it itself, so
+// writing more fails with EFBIG, exactly as on a full disk.
+template <rlim_t Bytes = 64>
 void SmallFileSizeLimit() {
-  const rlimit limit{64, 64};
+  const rlimit limit{Bytes, Bytes};
   setrlimit(RLIMIT_FSIZE, &limit);
-  signal(SIGXFSZ, SIG_IGN);
+  signal(SIGXFSZ, SIG_DFL);
 }
 
 QByteArray Contents(const QString& path) {
@@ -242,7 +244,7 @@ TEST(CliFiles, AFullDiskFailsWithTheReasonAndKeepsTheOldFile) {
     const QString path = dir.filePath(name);
     WriteFile(path, "old contents");
     const TRun run = Stripemaker({"-c", "TBarcode_Code39", "-p", "Barcode=ABCDEF", "-p", "Module=3", "-o", path},
-                                 QString(), SmallFileSizeLimit);
+                                 QString(), SmallFileSizeLimit<>);
     EXPECT_EQ(run.Status, 3) << name;
     EXPECT_TRUE(run.Err.contains("File too large")) << run.Err.toStdString();
     EXPECT_EQ(Contents(path), "old contents") << name;
@@ -252,7 +254,7 @@ TEST(CliFiles, AFullDiskFailsWithTheReasonAndKeepsTheOldFile) {
   WriteFile(dir.filePath("texts.txt"), "ABC\nDEF\n");
   const TRun run =
       Stripemaker({"-c", "TBarcode_Code39", "--batch", dir.filePath("texts.txt"), "-o", dir.filePath("out")}, QString(),
-                  SmallFileSizeLimit);
+                  SmallFileSizeLimit<>);
   EXPECT_EQ(run.Status, 3);
   EXPECT_TRUE(run.Err.contains("000001.png: File too large")) << run.Err.toStdString();
   EXPECT_TRUE(FilesIn(dir.filePath("out")).isEmpty());
