@@ -11,8 +11,8 @@ struct TBatchWorkers::TWorker {
 };
 
 TBatchWorkers::TBatchWorkers(int Jobs, const TBarcodeFactory& Factory, TFileFormat Format, int Dpi,
-                             TDurability Durability)
-    : format_(Format), dpi_(Dpi), durability_(Durability) {
+                             const TReplaceOptions& Options)
+    : format_(Format), dpi_(Dpi), options_(Options) {
   for (int i = 0; i < std::max(1, Jobs); ++i) {
     auto worker = std::make_unique<TWorker>();
     worker->Barcode = Factory();
@@ -33,7 +33,9 @@ void TBatchWorkers::Run(std::vector<TBatchItem>& Items) {
         continue;
       }
       worker.Barcode->SetBarcode(item.Text);
-      item.Result = worker.Writer.Write(*worker.Barcode, item.Path, format_, dpi_, durability_);
+      TReplaceOptions options = options_;
+      options.Stage = &item.Staged;
+      item.Result = worker.Writer.Write(*worker.Barcode, item.Path, format_, dpi_, options);
       item.Done = true;
       if (item.Result.Failure == TWriteFailure::File) failed = true;
     }
@@ -44,6 +46,64 @@ void TBatchWorkers::Run(std::vector<TBatchItem>& Items) {
   threads.reserve(helpers);
   for (std::size_t w = 1; w <= helpers; ++w) threads.emplace_back([&, w] { work(*workers_[w]); });
   work(*workers_[0]);
+}
+
+TFileNamer::TFileNamer(const QString& Folder, TDurability Durability, std::size_t MaxWaiting)
+    : folder_(Folder), durability_(Durability), maxWaiting_(MaxWaiting), thread_([this] { Run(); }) {}
+
+TFileNamer::~TFileNamer() {
+  const std::lock_guard lock(mutex_);
+  stopping_ = true;
+  waiting_.clear();
+  changed_.notify_all();
+}
+
+QString TFileNamer::Add(TStagedFile&& File, const QString& Path) {
+  std::unique_lock lock(mutex_);
+  changed_.wait(lock, [&] { return waiting_.size() < maxWaiting_ || !failure_.isEmpty(); });
+  if (failure_.isEmpty()) waiting_.push_back({std::move(File), Path});
+  changed_.notify_all();
+  return failure_;
+}
+
+QString TFileNamer::Finish() {
+  std::unique_lock lock(mutex_);
+  changed_.wait(lock, [&] { return (waiting_.empty() && !naming_) || !failure_.isEmpty(); });
+  if (!failure_.isEmpty() || durability_ != TDurability::SyncLater) return failure_;
+  lock.unlock();
+  if (const QString reason = SyncFileSystem(folder_); !reason.isEmpty())
+    return QString("cannot sync %1 to disk: %2").arg(folder_, reason);
+  return {};
+}
+
+void TFileNamer::Run() {
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    changed_.wait(lock, [&] { return !waiting_.empty() || stopping_; });
+    if (waiting_.empty()) return;
+    std::vector<TWaiting> group;
+    group.swap(waiting_);
+    naming_ = true;
+    const bool failed = !failure_.isEmpty();
+    changed_.notify_all();  // room for more
+    lock.unlock();
+    QString failure = failed ? QString() : NameGroup(group);
+    group.clear();  // removes the temporaries of files that were not named
+    lock.lock();
+    naming_ = false;
+    if (failure_.isEmpty()) failure_ = failure;
+    changed_.notify_all();
+  }
+}
+
+QString TFileNamer::NameGroup(std::vector<TWaiting>& group) const {
+  if (durability_ == TDurability::SyncLater)
+    if (const QString reason = SyncFileSystem(folder_); !reason.isEmpty())
+      return QString("cannot sync %1 to disk: %2").arg(folder_, reason);
+  for (TWaiting& waiting : group)
+    if (const QString reason = waiting.File.Commit(); !reason.isEmpty())
+      return QString("cannot write %1: %2").arg(waiting.Path, reason);
+  return {};
 }
 
 }  // namespace tessel::generator

@@ -5,12 +5,17 @@
 #pragma once
 
 #include <QString>
+#include <condition_variable>
+#include <cstddef>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "components/pBarcode.h"
+#include "generator/OutputFile.h"
 #include "generator/SymbolFile.h"
 
 namespace tessel::generator {
@@ -23,6 +28,7 @@ struct TBatchItem {
   QString Path;
   bool Done = false;  // false: not written, because an earlier file failed
   TWriteResult Result;
+  TStagedFile Staged;  // the written file, waiting for its name
 };
 
 class TBatchWorkers {
@@ -30,14 +36,16 @@ class TBatchWorkers {
   using TBarcodeFactory = std::function<std::unique_ptr<TBarcode>()>;
 
   // Jobs workers (at least one), each with a component made by Factory.
-  TBatchWorkers(int Jobs, const TBarcodeFactory& Factory, TFileFormat Format, int Dpi, TDurability Durability);
+  // Every file is staged (Options.Stage is set for each item) to take its
+  // name when the caller commits it.
+  TBatchWorkers(int Jobs, const TBarcodeFactory& Factory, TFileFormat Format, int Dpi, const TReplaceOptions& Options);
   ~TBatchWorkers();
   TBatchWorkers(const TBatchWorkers&) = delete;
   TBatchWorkers& operator=(const TBatchWorkers&) = delete;
 
   int Jobs() const { return static_cast<int>(workers_.size()); }
-  // Writes the items' files and returns when all are done. After a file
-  // that could not be written no further item is started.
+  // Writes the items' files into their temporaries and returns when all are
+  // done. After a file that could not be written no further item is started.
   void Run(std::vector<TBatchItem>& Items);
 
  private:
@@ -45,7 +53,50 @@ class TBatchWorkers {
   std::vector<std::unique_ptr<TWorker>> workers_;
   TFileFormat format_;
   int dpi_;
+  TReplaceOptions options_;
+};
+
+// Gives a batch's staged files their names in input order, on a thread of
+// its own, so that naming and the syncs it waits for overlap the writing of
+// the next files. With TDurability::SyncLater the files waiting when the
+// thread comes round are made durable together by one sync of the file
+// system, and only then take their names; those names reach the disk with
+// the next group's sync, or with Finish's. After a file that cannot take
+// its name no further file does.
+class TFileNamer {
+ public:
+  TFileNamer(const QString& Folder, TDurability Durability, std::size_t MaxWaiting);
+  // Files that have not taken their names are removed.
+  ~TFileNamer();
+  TFileNamer(const TFileNamer&) = delete;
+  TFileNamer& operator=(const TFileNamer&) = delete;
+
+  // Queues File to take its name after the files queued before it, waiting
+  // while MaxWaiting files wait. Returns the message of a file that could not
+  // be named or synced (nothing is queued then), else an empty string.
+  QString Add(TStagedFile&& File, const QString& Path);
+  // Names every queued file, then syncs the file system once more (with
+  // SyncLater). Returns the first failure's message, else an empty string.
+  QString Finish();
+
+ private:
+  struct TWaiting {
+    TStagedFile File;
+    QString Path;
+  };
+  void Run();
+  QString NameGroup(std::vector<TWaiting>& group) const;
+
+  QString folder_;
   TDurability durability_;
+  std::size_t maxWaiting_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::vector<TWaiting> waiting_;
+  bool naming_ = false;    // a group is being named
+  bool stopping_ = false;  // no more files come
+  QString failure_;
+  std::jthread thread_;  // last: joined before the members it uses go
 };
 
 }  // namespace tessel::generator

@@ -251,35 +251,42 @@ bool ReadChunk(TBatchReader& reader, const TBatch& batch, QFile& input, std::siz
     TBatchItem& item = items.emplace_back();
     item.Line = reader.LineNumber();
     item.TooLong = read == TBatchReader::TStatus::TooLong;
+    const QString name = QString("%1.%2").arg(item.Line, 6, 10, QChar('0')).arg(Extension(batch.Format));
+    item.Path = QDir(batch.Folder).filePath(name);
     // Reported before the rest of the line is skipped, however long it is.
     if (item.TooLong) return true;
     item.Text = UnescapeText(std::string_view(line.constData(), std::size_t(line.size())));
-    const QString name = QString("%1.%2").arg(item.Line, 6, 10, QChar('0')).arg(Extension(batch.Format));
-    item.Path = QDir(batch.Folder).filePath(name);
   }
   return true;
 }
 
-// Reports a chunk's outcomes in input order; returns the worst status. A
-// file that could not be written ends the batch at once.
-int ReportChunk(const std::vector<TBatchItem>& items, const TBatch& batch, TBatchProgress& progress) {
+// Reports a chunk's outcomes in input order and hands its written files to
+// Namer in that order; returns the worst status. A file that could not be
+// written ends the batch at once: the files of later lines, which other
+// threads may have written meanwhile, never take their names.
+int ReportChunk(std::vector<TBatchItem>& items, const TBatch& batch, TBatchProgress& progress, TFileNamer& namer) {
   int status = ExitOk;
-  for (const TBatchItem& item : items) {
+  for (TBatchItem& item : items) {
     if (!item.Done) break;
     if (item.TooLong) {
-      progress.Failed(item.Line, QString("longer than %1 bytes; skipped").arg(MaxBatchLineLength));
+      progress.Failed(item.Line,
+                      QString("longer than %1 bytes; skipped").arg(MaxBatchLineLength) + LeftAsItWasNote(item.Path));
       status = std::max(status, ExitInvalidBarcode);
       continue;
     }
     switch (item.Result.Failure) {
-      case TWriteFailure::None: break;
+      case TWriteFailure::None:
+        if (const QString failure = namer.Add(std::move(item.Staged), item.Path); !failure.isEmpty())
+          throw TExit{ExitFile, failure};
+        break;
       case TWriteFailure::InvalidText:
-        progress.Failed(item.Line,
-                        InvalidTextMessage(item.Text, item.Result.Error) + Culprit(batch.Settings, item.Text));
+        progress.Failed(item.Line, InvalidTextMessage(item.Text, item.Result.Error) +
+                                       Culprit(batch.Settings, item.Text) + LeftAsItWasNote(item.Path));
         status = std::max(status, ExitInvalidBarcode);
         break;
       case TWriteFailure::TooLarge:
-        progress.Failed(item.Line, QString("cannot write %1: %2").arg(item.Path, item.Result.Message));
+        progress.Failed(
+            item.Line, QString("cannot write %1: %2").arg(item.Path, item.Result.Message) + LeftAsItWasNote(item.Path));
         status = std::max(status, ExitFile);
         break;
       case TWriteFailure::File:
@@ -290,11 +297,30 @@ int ReportChunk(const std::vector<TBatchItem>& items, const TBatch& batch, TBatc
   return status;
 }
 
+// The most files a batch keeps waiting for their names: enough for those
+// written while the previous ones wait for a sync on a slow disk.
+constexpr std::size_t MaxWaitingFiles = 4096;
+
+// How a batch writes its files: names made from data never follow a link;
+// staged, so that they take their names in input order and (without --sync)
+// after one sync of many files. An unnamed temporary holds a descriptor
+// until it is named (the chunk being written, the files waiting and those
+// being named): where the process may not hold that many, the temporaries
+// are hidden files instead.
+TReplaceOptions BatchReplaceOptions(const TCommandLine& command, std::size_t chunk) {
+  TReplaceOptions options;
+  options.Durability = command.Sync ? TDurability::SyncEachFile : TDurability::SyncLater;
+  options.Links = TLinkPolicy::ReplaceLink;
+  if (!ReserveDescriptors(chunk + 2 * MaxWaitingFiles)) options.Temporary = TTemporaryName::Hidden;
+  return options;
+}
+
 // Writes one symbol per line of the input, read as a stream, on the
 // command's worker threads. A line that is invalid, too long or makes too
 // large a symbol is reported and the batch goes on; it ends with the worst
 // status of its lines. A file that cannot be written ends the batch at once.
-// Without --sync the files reach the disk together at the end.
+// Every file takes its name only once it is on disk: synced each with --sync,
+// else many at once (see TFileNamer).
 int RunBatch(const TCommandLine& command) {
   const TBatch batch{command.Settings, command.Input, command.Folder, command.Format};
   QFile input(batch.InputPath);
@@ -303,21 +329,28 @@ int RunBatch(const TCommandLine& command) {
   if (const QString reason = MakeFolder(batch.Folder); !reason.isEmpty())
     throw TExit{ExitFile, QString("cannot create folder %1: %2").arg(batch.Folder, reason)};
 
-  const TDurability durability = command.Sync ? TDurability::SyncEachFile : TDurability::SyncLater;
+  const std::size_t chunk = BatchLinesPerJob * std::size_t(std::max(1, command.Jobs));
+  const TReplaceOptions options = BatchReplaceOptions(command, chunk);
   TBatchWorkers workers(
-      command.Jobs, [&] { return CreateSymbol(command.Settings); }, batch.Format, command.Dpi, durability);
+      command.Jobs, [&] { return CreateSymbol(command.Settings); }, batch.Format, command.Dpi, options);
+  TFileNamer namer(batch.Folder, options.Durability, MaxWaitingFiles);
   TBatchReader reader(input);
   TBatchProgress progress;
   std::vector<TBatchItem> items;
   int status = ExitOk;
-  for (bool more = true; more;) {
-    more = ReadChunk(reader, batch, input, BatchLinesPerJob * std::size_t(workers.Jobs()), items);
-    workers.Run(items);
-    status = std::max(status, ReportChunk(items, batch, progress));
+  try {
+    for (bool more = true; more;) {
+      more = ReadChunk(reader, batch, input, chunk, items);
+      workers.Run(items);
+      status = std::max(status, ReportChunk(items, batch, progress, namer));
+    }
+  } catch (const TExit&) {
+    // The files of the lines before the failure take their names, as on one
+    // thread; a failure among them came first and is the one reported.
+    if (const QString earlier = namer.Finish(); !earlier.isEmpty()) throw TExit{ExitFile, earlier};
+    throw;
   }
-  if (durability == TDurability::SyncLater)
-    if (const QString reason = SyncFileSystem(batch.Folder); !reason.isEmpty())
-      throw TExit{ExitFile, QString("cannot sync %1 to disk: %2").arg(batch.Folder, reason)};
+  if (const QString failure = namer.Finish(); !failure.isEmpty()) throw TExit{ExitFile, failure};
   return status;
 }
 
@@ -411,6 +444,10 @@ void ParseSymbol(const QCommandLineParser& parser, const TOptions& options, TCom
   command.Output = parser.value(options.Output);
   if (!command.Output.isEmpty()) {
     const auto format = FormatFromName(command.Output);
+    // A device, pipe or folder (/dev/full) is no file to write, whatever its
+    // name: refused as with a known extension, not as a usage error.
+    if (const QString refusal = format ? QString() : ExistingEntryRefusal(command.Output); !refusal.isEmpty())
+      throw TExit{ExitFile, QString("cannot write %1: %2").arg(command.Output, refusal)};
     if (!format)
       throw TExit{ExitUsage, QString("unknown file format of '%1' (use .png, .bmp, .svg or .pdf)").arg(command.Output)};
     command.Format = *format;

@@ -1,11 +1,11 @@
 #include "generator/OutputFile.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
 #include <cerrno>
 #include <climits>
@@ -20,39 +20,54 @@ namespace {
 
 QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-// The file a path finally names, and how it may be replaced.
-struct TTarget {
-  std::string Path;                    // symbolic links resolved
-  std::optional<mode_t> ExistingMode;  // permissions of the file being replaced
-  QString Refusal;                     // non-empty: the path must not be written
+// What a replaced file hands on to the file that replaces it.
+struct TAttributes {
+  mode_t Mode;
+  uid_t Owner;
+  gid_t Group;
 };
 
-TTarget ResolveTarget(const std::string& path) {
+// The file a path finally names, and how it may be replaced.
+struct TTarget {
+  std::string Path;                     // where the new file takes its name
+  bool Exists = false;                  // something has that name now
+  std::optional<TAttributes> Replaced;  // the regular file being replaced
+  QString Refusal;                      // non-empty: the path must not be written
+};
+
+QString UnfollowableLink(int error) {
+  if (error == ENOENT) return "it is a symbolic link to a missing file";
+  if (error == ELOOP) return "it is a symbolic link loop (the links lead back to themselves)";
+  return "it is a symbolic link that cannot be followed: " + SystemReason(error);
+}
+
+TTarget ResolveTarget(const std::string& path, TLinkPolicy links) {
   TTarget target;
-  struct stat link {};
-  if (lstat(path.c_str(), &link) != 0) {
+  target.Path = path;
+  struct stat entry {};
+  if (lstat(path.c_str(), &entry) != 0) {
     if (errno != ENOENT) target.Refusal = SystemReason(errno);
-    target.Path = path;
     return target;
   }
-  struct stat file {};
-  if (S_ISLNK(link.st_mode) && stat(path.c_str(), &file) != 0)
-    target.Refusal = "it is a symbolic link to a missing file";
-  else if (!S_ISLNK(link.st_mode))
-    file = link;
-  if (target.Refusal.isEmpty() && !S_ISREG(file.st_mode))
-    target.Refusal = S_ISDIR(file.st_mode) ? "it is a folder" : "it is not a regular file";
-  if (!target.Refusal.isEmpty()) return target;
-  target.ExistingMode = file.st_mode & 07777;
-  if (S_ISLNK(link.st_mode)) {
+  target.Exists = true;
+  const bool link = S_ISLNK(entry.st_mode);
+  // A link replaced as a name hands nothing on: its target is not the file.
+  if (link && links == TLinkPolicy::ReplaceLink) return target;
+  if (link && stat(path.c_str(), &entry) != 0) {
+    target.Refusal = UnfollowableLink(errno);
+    return target;
+  }
+  if (!S_ISREG(entry.st_mode)) {
+    target.Refusal = S_ISDIR(entry.st_mode) ? "it is a folder" : "it is not a regular file";
+    return target;
+  }
+  target.Replaced = TAttributes{entry.st_mode & 07777, entry.st_uid, entry.st_gid};
+  if (link) {
     char resolved[PATH_MAX];
-    if (!realpath(path.c_str(), resolved)) {
+    if (!realpath(path.c_str(), resolved))
       target.Refusal = SystemReason(errno);
-      return target;
-    }
-    target.Path = resolved;
-  } else {
-    target.Path = path;
+    else
+      target.Path = resolved;
   }
   return target;
 }
@@ -85,12 +100,6 @@ bool WriteAll(int fd, const QByteArray& contents) {
   return true;
 }
 
-// Gives an unnamed temporary a name; fails with EEXIST if it is taken.
-bool LinkUnnamedTo(int fd, const std::string& name) {
-  const std::string self = "/proc/self/fd/" + std::to_string(fd);
-  return linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
-}
-
 // Makes a rename or link durable; the contents are already on disk, so a
 // file system that cannot sync folders is no failure.
 void SyncFolder(const std::string& folder) {
@@ -105,43 +114,25 @@ std::string FolderOf(const std::string& path) {
   return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// The common case of a batch, a file that does not exist yet, written as an
-// unnamed temporary linked to its name without looking the name up first
-// (a link never replaces a name). None when it cannot be done that way (the
-// name exists, the file system has no unnamed temporaries, or any other
-// failure before the link): the general way then runs and reports. After
-// the link, the result is final: empty on success, else the reason.
-std::optional<QString> LinkedAsNewFile(const std::string& path, const QByteArray& contents, TDurability durability) {
-#ifdef O_TMPFILE
-  const std::string folder = FolderOf(path);
-  const int fd = open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-  if (fd < 0) return std::nullopt;
-  const bool sync = durability == TDurability::SyncEachFile;
-  if (!WriteAll(fd, contents) || (sync && fsync(fd) != 0) || !LinkUnnamedTo(fd, path)) {
-    close(fd);
-    return std::nullopt;
-  }
-  if (close(fd) != 0) return SystemReason(errno);
-  if (sync) SyncFolder(folder);
-  return QString();
-#else
-  return std::nullopt;
-#endif
-}
+}  // namespace
 
-// A temporary next to the final file (see TTemporaryName).
+// A temporary next to the final file (see TTemporaryName), filled, and then
+// given the file's name.
 class TTemporary {
  public:
-  TTemporary(const std::string& finalPath, [[maybe_unused]] TTemporaryName kind) : finalPath_(finalPath) {
-    const std::string::size_type slash = finalPath.rfind('/');
-    folder_ = FolderOf(finalPath);
-    base_ = slash == std::string::npos ? finalPath : finalPath.substr(slash + 1);
+  TTemporary(const TTarget& target, TTemporaryName kind, TLinkPolicy links, TDurability durability)
+      : finalPath_(target.Path), links_(links), durability_(durability), newName_(!target.Exists) {
+    const std::string::size_type slash = finalPath_.rfind('/');
+    folder_ = FolderOf(finalPath_);
+    base_ = slash == std::string::npos ? finalPath_ : finalPath_.substr(slash + 1);
 #ifdef O_TMPFILE
     if (kind == TTemporaryName::UnnamedWherePossible) {
       fd_ = open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
       unnamed_ = fd_ >= 0;
       if (unnamed_) return;
     }
+#else
+    (void)kind;
 #endif
     std::string name = HiddenName("XXXXXX");
     fd_ = mkostemps(name.data(), static_cast<int>(std::strlen(TemporarySuffix)), O_CLOEXEC);
@@ -156,44 +147,82 @@ class TTemporary {
 
   bool Opened() const { return fd_ >= 0; }
 
-  bool Write(const QByteArray& contents) { return WriteAll(fd_, contents); }
-
-  // Gives the file its permissions. An unnamed temporary for a new file
-  // already has them: it was created with the umask applied.
-  bool SetMode(std::optional<mode_t> existing) {
-    if (unnamed_ && !existing) return true;
-    return fchmod(fd_, existing.value_or(NewFileMode())) == 0;
+  // Gives the temporary the replaced file's attributes and the contents, and
+  // syncs it when each file is synced. A named temporary is closed: it is
+  // found by its name from now on, so many can wait for their names without
+  // holding descriptors. Returns an empty string on success, else the reason.
+  QString Fill(const std::optional<TAttributes>& replaced, const QByteArray& contents) {
+    if (!SetAttributes(replaced) || !WriteAll(fd_, contents)) return SystemReason(errno);
+    if (durability_ == TDurability::SyncEachFile && fsync(fd_) != 0) return SystemReason(errno);
+    return unnamed_ ? QString() : Close();
   }
 
-  // Syncs (when asked) and closes the temporary and gives it the final name:
-  // an unnamed temporary of a new file is linked to it directly (a link
-  // never replaces a name, so a file made meanwhile is not overwritten);
-  // otherwise the temporary is renamed over it.
-  bool Commit(TDurability durability, bool replacing) {
-    const bool sync = durability == TDurability::SyncEachFile;
-    if (sync && fsync(fd_) != 0) return false;
-    const bool linked = unnamed_ && !replacing && Link(finalPath_);
-    if (!linked && errno != EEXIST && unnamed_ && !replacing) return false;
-    if (!linked && name_.empty() && !LinkUnnamed()) return false;
-    const int fd = fd_;
-    fd_ = -1;
-    if (close(fd) != 0) return false;
-    if (!linked && rename(name_.c_str(), finalPath_.c_str()) != 0) return false;
+  // Gives the temporary the file's name: an unnamed temporary of a new name
+  // is linked to it (a link never replaces a name; when one appeared since
+  // the file was written, it is looked at again and replaced as if it had
+  // been there); otherwise the temporary is renamed over the name.
+  QString Commit() {
+    if (unnamed_ && newName_) {
+      if (Link(finalPath_)) return Linked();
+      if (errno != EEXIST) return SystemReason(errno);
+      const TTarget now = ResolveTarget(finalPath_, links_);
+      if (!now.Refusal.isEmpty()) return now.Refusal;
+      if (!SetAttributes(now.Replaced)) return SystemReason(errno);
+      finalPath_ = now.Path;
+    }
+    if (unnamed_ && !LinkHidden()) return SystemReason(errno);
+    if (fd_ >= 0)
+      if (QString reason = Close(); !reason.isEmpty()) return reason;
+    if (rename(name_.c_str(), finalPath_.c_str()) != 0) return SystemReason(errno);
     name_.clear();
-    if (sync) SyncFolder(folder_);
-    return true;
+    if (durability_ == TDurability::SyncEachFile) SyncFolder(FolderOf(finalPath_));
+    return {};
   }
 
  private:
   static constexpr const char* TemporarySuffix = ".tmp";
+  // The longest unique part of a hidden name: a 64-bit number in base 36.
+  static constexpr std::size_t MaxUniqueLength = 13;
 
+  // ".NAME-UNIQUE.tmp", within the 255 bytes a name may have: a long NAME is
+  // cut (the unique part keeps such names apart).
   std::string HiddenName(const std::string& unique) const {
-    return folder_ + "/." + base_ + "-" + unique + TemporarySuffix;
+    const std::size_t room = NAME_MAX - (std::strlen(".-") + MaxUniqueLength + std::strlen(TemporarySuffix));
+    return folder_ + "/." + base_.substr(0, room) + "-" + unique + TemporarySuffix;
+  }
+
+  // A replaced file's permissions, and its owner and group where the process
+  // may give them (only root may give a file away; a member of the group may
+  // still keep the group). A named temporary of a new file gets the
+  // permissions an unnamed one was created with.
+  bool SetAttributes(const std::optional<TAttributes>& replaced) {
+    if (!replaced) return unnamed_ || fchmod(fd_, NewFileMode()) == 0;
+    if (fchown(fd_, replaced->Owner, replaced->Group) != 0 && errno == EPERM)
+      (void)fchown(fd_, static_cast<uid_t>(-1), replaced->Group);
+    return fchmod(fd_, replaced->Mode) == 0;
+  }
+
+  QString Close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return close(fd) == 0 ? QString() : SystemReason(errno);
+  }
+
+  QString Linked() {
+    if (QString reason = Close(); !reason.isEmpty()) return reason;
+    if (durability_ == TDurability::SyncEachFile) SyncFolder(folder_);
+    return {};
+  }
+
+  // Gives an unnamed temporary a name; fails with EEXIST if it is taken.
+  bool Link(const std::string& name) const {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd_);
+    return linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
   }
 
   // Gives an unnamed temporary a hidden name, to be renamed over the final
-  // file (a link cannot replace an existing name itself).
-  bool LinkUnnamed() {
+  // name (a link cannot replace an existing name itself).
+  bool LinkHidden() {
     for (int attempt = 0; attempt < 100; ++attempt) {
       const std::string name = HiddenName(QString::number(QRandomGenerator::global()->generate64(), 36).toStdString());
       if (Link(name)) {
@@ -205,28 +234,40 @@ class TTemporary {
     return false;
   }
 
-  bool Link(const std::string& name) const { return LinkUnnamedTo(fd_, name); }
-
   std::string finalPath_, folder_, base_;
   std::string name_;  // the temporary's name once it has one
+  TLinkPolicy links_;
+  TDurability durability_;
+  bool newName_;  // nothing had the final name when the file was written
   int fd_ = -1;
   bool unnamed_ = false;  // made with O_TMPFILE: no name until linked
 };
 
-}  // namespace
-
-QString ReplaceFile(const QString& Path, const QByteArray& Contents, TTemporaryName Temporary, TDurability Durability) {
-  const std::string path = QFile::encodeName(Path).toStdString();
-  if (Temporary == TTemporaryName::UnnamedWherePossible)
-    if (std::optional<QString> done = LinkedAsNewFile(path, Contents, Durability)) return *done;
-  const TTarget target = ResolveTarget(path);
+QString ReplaceFile(const QString& Path, const QByteArray& Contents, const TReplaceOptions& Options) {
+  const TTarget target = ResolveTarget(QFile::encodeName(Path).toStdString(), Options.Links);
   if (!target.Refusal.isEmpty()) return target.Refusal;
-  TTemporary temporary(target.Path, Temporary);
-  if (!temporary.Opened()) return SystemReason(errno);
-  if (!temporary.SetMode(target.ExistingMode) || !temporary.Write(Contents) ||
-      !temporary.Commit(Durability, target.ExistingMode.has_value()))
-    return SystemReason(errno);
+  const TDurability durability = Options.Stage ? Options.Durability : TDurability::SyncEachFile;
+  auto temporary = std::make_unique<TTemporary>(target, Options.Temporary, Options.Links, durability);
+  if (!temporary->Opened()) return SystemReason(errno);
+  if (QString reason = temporary->Fill(target.Replaced, Contents); !reason.isEmpty()) return reason;
+  if (!Options.Stage) return temporary->Commit();
+  Options.Stage->temporary_ = std::move(temporary);
   return {};
+}
+
+QString ExistingEntryRefusal(const QString& Path, TLinkPolicy Links) {
+  const TTarget target = ResolveTarget(QFile::encodeName(Path).toStdString(), Links);
+  return target.Exists ? target.Refusal : QString();
+}
+
+TStagedFile::TStagedFile() = default;
+TStagedFile::~TStagedFile() = default;
+TStagedFile::TStagedFile(TStagedFile&&) noexcept = default;
+TStagedFile& TStagedFile::operator=(TStagedFile&&) noexcept = default;
+
+QString TStagedFile::Commit() {
+  const std::unique_ptr<TTemporary> temporary = std::move(temporary_);
+  return temporary ? temporary->Commit() : QString();
 }
 
 QString SyncFileSystem(const QString& Folder) {
@@ -236,6 +277,24 @@ QString SyncFileSystem(const QString& Folder) {
   const int error = errno;
   close(fd);
   return synced ? QString() : SystemReason(error);
+}
+
+bool ReserveDescriptors(std::size_t Count) {
+  // Qt, the fonts, the input, folders being synced.
+  constexpr rlim_t OtherWork = 256;
+  rlimit limit{};
+  if (getrlimit(RLIMIT_NOFILE, &limit) != 0) return false;
+  const rlim_t wanted = Count + OtherWork;
+  if (limit.rlim_cur == RLIM_INFINITY || limit.rlim_cur >= wanted) return true;
+  if (limit.rlim_max != RLIM_INFINITY && limit.rlim_max < wanted) return false;
+  limit.rlim_cur = wanted;
+  return setrlimit(RLIMIT_NOFILE, &limit) == 0;
+}
+
+QString LeftAsItWasNote(const QString& Path) {
+  struct stat entry {};
+  if (lstat(QFile::encodeName(Path).constData(), &entry) != 0) return {};
+  return QString(" (the file %1 from an earlier run is left as it was)").arg(Path);
 }
 
 QString MakeFolder(const QString& Path) {

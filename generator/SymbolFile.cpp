@@ -303,18 +303,18 @@ TWriteResult TSymbolWriter::Encode(TBarcode& Barcode, TFileFormat Format, int Dp
 }
 
 TWriteResult TSymbolWriter::Write(TBarcode& Barcode, const QString& Path, TFileFormat Format, int Dpi,
-                                  TDurability Durability) {
+                                  const TReplaceOptions& Options) {
   TWriteResult result = Encode(Barcode, Format, Dpi);
   if (result.Failure != TWriteFailure::None) return result;
-  if (QString reason = ReplaceFile(Path, contents_, TTemporaryName::UnnamedWherePossible, Durability);
-      !reason.isEmpty())
+  if (QString reason = ReplaceFile(Path, contents_, Options); !reason.isEmpty())
     return {TWriteFailure::File, ecValid, reason};
   return {};
 }
 
-TWriteResult WriteSymbol(TBarcode& Barcode, const QString& Path, TFileFormat Format, int Dpi) {
+TWriteResult WriteSymbol(TBarcode& Barcode, const QString& Path, TFileFormat Format, int Dpi,
+                         const TReplaceOptions& Options) {
   TSymbolWriter writer;
-  return writer.Write(Barcode, Path, Format, Dpi);
+  return writer.Write(Barcode, Path, Format, Dpi, Options);
 }
 
 }  // namespace tessel::generator

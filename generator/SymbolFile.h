@@ -85,10 +85,10 @@ class TSymbolWriter {
 
   // Makes the symbol's file in memory: Contents() holds it on success.
   TWriteResult Encode(TBarcode& Barcode, TFileFormat Format, int Dpi);
-  // Encodes the symbol and writes it to Path (see ReplaceFile for what Path
-  // may name).
+  // Encodes the symbol and writes it to Path as Options say (see ReplaceFile
+  // for what Path may name).
   TWriteResult Write(TBarcode& Barcode, const QString& Path, TFileFormat Format, int Dpi,
-                     TDurability Durability = TDurability::SyncEachFile);
+                     const TReplaceOptions& Options = {});
   const QByteArray& Contents() const { return contents_; }
 
  private:
@@ -98,7 +98,9 @@ class TSymbolWriter {
   std::unique_ptr<TSvgCanvas> svg_;  // writes into contents_
 };
 
-// Writes the symbol to Path (see ReplaceFile for what Path may name).
-TWriteResult WriteSymbol(TBarcode& Barcode, const QString& Path, TFileFormat Format, int Dpi);
+// Writes the symbol to Path as Options say (see ReplaceFile for what Path
+// may name). Names made from data pass {.Links = TLinkPolicy::ReplaceLink}.
+TWriteResult WriteSymbol(TBarcode& Barcode, const QString& Path, TFileFormat Format, int Dpi,
+                         const TReplaceOptions& Options = {});
 
 }  // namespace tessel::generator

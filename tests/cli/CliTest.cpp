@@ -3,6 +3,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -174,11 +175,16 @@ TEST(Cli, BatchWritesOneNumberedFilePerLine) {
   texts.write("123\r\n45A\n6789\n");
   texts.close();
   const QString out = dir.filePath("out");
+  ASSERT_TRUE(QDir().mkpath(out));
+  WriteFile(QDir(out).filePath("000002.png"), "from an earlier run");
   const TRun run = Stripemaker(
       {"-c", "TBarcode_Code25Interleaved", "-p", "Module=2", "--batch", dir.filePath("texts.txt"), "-o", out});
-  EXPECT_EQ(run.Status, 1);  // line 2 is invalid
-  EXPECT_TRUE(run.Err.contains("line 2")) << run.Err.toStdString();
-  EXPECT_EQ(FilesIn(out), (QStringList{"000001.png", "000003.png"}));
+  EXPECT_EQ(run.Status, 1);  // line 2 is invalid; the earlier run's file is kept and named
+  EXPECT_TRUE(run.Err.contains("line 2: Inavlid character(3): A (the file " + QDir(out).filePath("000002.png") +
+                               " from an earlier run is left as it was)"))
+      << run.Err.toStdString();
+  EXPECT_EQ(Contents(QDir(out).filePath("000002.png")), "from an earlier run");
+  EXPECT_EQ(FilesIn(out), (QStringList{"000001.png", "000002.png", "000003.png"}));
   EXPECT_FALSE(QImage(QDir(out).filePath("000001.png")).isNull());
 }
 
@@ -272,10 +278,23 @@ TEST(CliFiles, OnlyRegularFilesAreReplacedAndLinksToThemWrittenThrough) {
   ASSERT_TRUE(QFile::link(fifo, dir.filePath("to-pipe.png")));
   ASSERT_TRUE(QFile::link(dir.filePath("missing.png"), dir.filePath("dangling.png")));
   ASSERT_TRUE(QDir(dir.path()).mkdir("folder.png"));
-  for (const char* name : {"pipe.png", "to-pipe.png", "dangling.png", "folder.png"}) {
-    const TRun run = Stripemaker({"-c", "TBarcode_Code39", "-p", "Barcode=ABC", "-o", dir.filePath(name)});
-    EXPECT_EQ(run.Status, 3) << name;
-    EXPECT_TRUE(run.Err.contains(name)) << run.Err.toStdString();
+  ASSERT_TRUE(QFile::link(dir.filePath("loop.png"), dir.filePath("loop.png")));
+  // Whatever the name's extension: a device is a file error, not an unknown format.
+  const struct {
+    QString Path;
+    const char* Reason;
+  } refused[] = {
+      {fifo, "it is not a regular file"},
+      {dir.filePath("to-pipe.png"), "it is not a regular file"},
+      {dir.filePath("dangling.png"), "it is a symbolic link to a missing file"},
+      {dir.filePath("folder.png"), "it is a folder"},
+      {dir.filePath("loop.png"), "it is a symbolic link loop"},
+      {"/dev/full", "it is not a regular file"},
+  };
+  for (const auto& c : refused) {
+    const TRun run = Stripemaker({"-c", "TBarcode_Code39", "-p", "Barcode=ABC", "-o", c.Path});
+    EXPECT_EQ(run.Status, 3) << c.Path.toStdString();
+    EXPECT_TRUE(run.Err.contains("cannot write " + c.Path + ": " + c.Reason)) << run.Err.toStdString();
   }
   EXPECT_TRUE(IsFifo(fifo));
   EXPECT_TRUE(QFileInfo(dir.filePath("to-pipe.png")).isSymLink());
@@ -289,6 +308,70 @@ TEST(CliFiles, OnlyRegularFilesAreReplacedAndLinksToThemWrittenThrough) {
   EXPECT_TRUE(QFileInfo(link).isSymLink());
   EXPECT_FALSE(QImage(real).isNull());
   EXPECT_EQ(FilesIn(dir.path()).filter(QRegularExpression("^\\.")), QStringList());
+}
+
+TEST(CliFiles, BatchNamesNeverFollowAPlantedLink) {
+  QTemporaryDir dir;
+  const QString out = dir.filePath("out"), victim = dir.filePath("victim.png");
+  ASSERT_TRUE(QDir().mkpath(out));
+  WriteFile(victim, "not yours");
+  ASSERT_TRUE(QFile::link(victim, QDir(out).filePath("000001.png")));
+  ASSERT_TRUE(QFile::link(dir.filePath("missing.png"), QDir(out).filePath("000002.png")));
+  ASSERT_TRUE(QFile::link(QDir(out).filePath("000003.png"), QDir(out).filePath("000003.png")));
+  WriteFile(dir.filePath("texts.txt"), "ABC\nDEF\nGHI\n");
+  const TRun run = Stripemaker({"-c", "TBarcode_Code39", "--batch", dir.filePath("texts.txt"), "-o", out});
+  EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+  EXPECT_EQ(Contents(victim), "not yours");
+  EXPECT_FALSE(QFileInfo::exists(dir.filePath("missing.png")));
+  for (const char* name : {"000001.png", "000002.png", "000003.png"}) {
+    EXPECT_FALSE(QFileInfo(QDir(out).filePath(name)).isSymLink()) << name;
+    EXPECT_FALSE(QImage(QDir(out).filePath(name)).isNull()) << name;
+  }
+}
+
+TEST(CliFiles, AReplacedFileKeepsItsOwnerGroupAndMode) {
+  if (geteuid() != 0) GTEST_SKIP() << "only root may give a file to another owner";
+  QTemporaryDir dir;
+  const QString path = dir.filePath("theirs.png");
+  WriteFile(path, "old");
+  const QByteArray name = QFile::encodeName(path);
+  ASSERT_EQ(chown(name.constData(), 65534, 65534), 0);
+  ASSERT_EQ(chmod(name.constData(), 0640), 0);
+  const TRun run = Stripemaker({"-c", "TBarcode_Code39", "-p", "Barcode=ABC", "-o", path});
+  ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+  struct stat info {};
+  ASSERT_EQ(stat(name.constData(), &info), 0);
+  EXPECT_EQ(info.st_uid, 65534u);
+  EXPECT_EQ(info.st_gid, 65534u);
+  EXPECT_EQ(info.st_mode & 07777, 0640u);
+  EXPECT_FALSE(QImage(path).isNull());
+}
+
+TEST(CliFiles, NamesOfTheLongestLengthCanBeReplaced) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QString(251, 'n') + ".png");  // 255 bytes
+  for (int run = 1; run <= 2; ++run) {
+    const TRun result = Stripemaker({"-c", "TBarcode_Code39", "-p", "Barcode=ABC", "-o", path});
+    EXPECT_EQ(result.Status, 0) << "run " << run << ": " << result.Err.toStdString();
+  }
+  EXPECT_EQ(FilesIn(dir.path()), QStringList{QFileInfo(path).fileName()});
+}
+
+TEST(CliFiles, AfterAFileThatCannotBeWrittenNoLaterLineIsWrittenOnAnyThread) {
+  // Line 2 makes a large bitmap that takes long to draw and then exceeds the
+  // file size limit; meanwhile the other thread writes small files of later
+  // lines. As on one thread, only line 1's file takes its name.
+  QTemporaryDir dir;
+  QByteArray texts = "A\n" + QByteArray(1900, 'W') + "\n";
+  for (int i = 3; i <= 200; ++i) texts += QByteArray::number(i) + "\n";
+  WriteFile(dir.filePath("texts.txt"), texts);
+  const QString out = dir.filePath("out");
+  const TRun run = Stripemaker(
+      {"-c", "TBarcode_Code39", "--batch", dir.filePath("texts.txt"), "-o", out, "--format", "bmp", "--jobs", "2"},
+      QString(), SmallFileSizeLimit<65536>);
+  EXPECT_EQ(run.Status, 3);
+  EXPECT_TRUE(run.Err.contains("000002.bmp: File too large")) << run.Err.toStdString();
+  EXPECT_EQ(FilesIn(out), QStringList{"000001.bmp"});
 }
 
 TEST(CliFiles, OversizedSymbolsAreRefusedBeforeDrawingWithTheirSize) {

@@ -36,7 +36,7 @@ TEST(OutputFile, AKilledWriteLeavesTheOldFileAndNoVisibleTemporary) {
       const rlimit limit{64, 64};
       setrlimit(RLIMIT_FSIZE, &limit);
       signal(SIGXFSZ, SIG_DFL);
-      ReplaceFile(path, QByteArray(1000, 'x'), kind);
+      ReplaceFile(path, QByteArray(1000, 'x'), {.Temporary = kind});
       _exit(0);
     }
     int status = 0;
@@ -53,7 +53,7 @@ TEST(OutputFile, AKilledWriteLeavesTheOldFileAndNoVisibleTemporary) {
 TEST(OutputFile, ReplacesCompletelyAndKeepsThePermissions) {
   QTemporaryDir dir;
   const QString path = dir.filePath("a.svg");
-  ASSERT_EQ(ReplaceFile(path, "first", TTemporaryName::Hidden), "");
+  ASSERT_EQ(ReplaceFile(path, "first", {.Temporary = TTemporaryName::Hidden}), "");
   ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
   ASSERT_EQ(ReplaceFile(path, "second"), "");
   EXPECT_EQ(Contents(path), "second");
