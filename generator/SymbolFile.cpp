@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "generator/ImageBudget.h"
 #include "generator/ImageEncoder.h"
 #include "generator/OutputFile.h"
 #include "generator/SvgCanvas.h"
@@ -67,14 +68,24 @@ class TSymbolBox {
   TSymbolBox& operator=(const TSymbolBox&) = delete;
 
   int BarHeight() const { return barHeight_; }
+
+  // The memory drawing and encoding the symbol may take at once: the image
+  // twice (its colour conversion or its encoded file beside it), and a
+  // stretched symbol's unstretched bitmap.
+  long long MemoryCost() const {
+    const long long natural = barcode_.StretchWidth() ? NaturalWidth * NaturalHeight : 0;
+    return (2 * Width * Height + natural) * ImageBytesPerPixel;
+  }
+  static_assert(3 * MaxImageBytes <= RunImageBudgetBytes, "the costliest symbol fits the run's image budget");
   TSymbolRenderer* Renderer() const { return renderer_; }
 
   // Why the image may not be made, or empty when it fits the limits.
   QString SizeRefusal() const {
     if (Width < 1 || Height < 1)
-      return QString("the image would be empty (%1 x %2 pixels: margins larger than the symbol)")
+      return QString("the image would be empty (%1 x %2 pixels: %3)")
           .arg(Width)
-          .arg(Height);
+          .arg(Height)
+          .arg(NaturalWidth < 1 || NaturalHeight < 1 ? "the symbol draws nothing" : "margins larger than the symbol");
     if (!FitsLimits(Width, Height))
       return QString("the image would be %1 x %2 pixels; the limit is %3 pixels a side and %4 MiB")
           .arg(Width)
@@ -281,6 +292,10 @@ int TSymbolRenderer::Render(TBarcode& Barcode, QImage& Image) {
   return RenderInBox(Barcode, box, Image);
 }
 
+void TSymbolRenderer::Trim() {
+  if (canvas_.ImageBytes() > KeptBufferBytes) canvas_.Release();
+}
+
 TSymbolWriter::TSymbolWriter()
     : encoder_(std::make_unique<TImageEncoder>()), svg_(std::make_unique<TSvgCanvas>(contents_, *encoder_)) {}
 
@@ -292,23 +307,28 @@ int RenderSymbol(TBarcode& Barcode, QImage& Image) {
 }
 
 TWriteResult TSymbolWriter::Encode(TBarcode& Barcode, TFileFormat Format, int Dpi) {
+  return EncodeAndStore(Barcode, Format, Dpi, {});
+}
+
+TWriteResult TSymbolWriter::EncodeAndStore(TBarcode& Barcode, TFileFormat Format, int Dpi, const TStore& Store) {
   const TSymbolBox box(Barcode, &renderer_);
   if (box.Error != ecValid) return {TWriteFailure::InvalidText, box.Error, {}};
   if (QString refusal = box.SizeRefusal(); !refusal.isEmpty()) return {TWriteFailure::TooLarge, ecValid, refusal};
+  const TImageReservation memory(TImageBudget::Run(), box.MemoryCost());
   QString reason;
   const int error = EncodeSymbol(Barcode, box, Format, Dpi, *encoder_, *svg_, contents_, reason);
+  renderer_.Trim();
   if (error != ecValid) return {TWriteFailure::InvalidText, error, {}};
+  if (reason.isEmpty() && Store) reason = Store(contents_);
+  if (Store && contents_.capacity() > KeptBufferBytes) contents_.clear();
   if (!reason.isEmpty()) return {TWriteFailure::File, ecValid, reason};
   return {};
 }
 
 TWriteResult TSymbolWriter::Write(TBarcode& Barcode, const QString& Path, TFileFormat Format, int Dpi,
                                   const TReplaceOptions& Options) {
-  TWriteResult result = Encode(Barcode, Format, Dpi);
-  if (result.Failure != TWriteFailure::None) return result;
-  if (QString reason = ReplaceFile(Path, contents_, Options); !reason.isEmpty())
-    return {TWriteFailure::File, ecValid, reason};
-  return {};
+  return EncodeAndStore(Barcode, Format, Dpi,
+                        [&](const QByteArray& contents) { return ReplaceFile(Path, contents, Options); });
 }
 
 TWriteResult WriteSymbol(TBarcode& Barcode, const QString& Path, TFileFormat Format, int Dpi,

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -31,6 +32,10 @@ inline constexpr int DefaultBarHeight = 80;
 inline constexpr int MaxImageSide = 32767;
 inline constexpr long long MaxImageBytes = 256LL << 20;
 inline constexpr int ImageBytesPerPixel = 4;
+
+// A writer keeps its image and file buffers for the next symbol up to this
+// size, outside the budget; larger ones are let go after their symbol.
+inline constexpr long long KeptBufferBytes = 4LL << 20;
 
 // Why a symbol was not written.
 enum class TWriteFailure {
@@ -59,6 +64,8 @@ class TSymbolRenderer {
   TQtRasterCanvas& Canvas() { return canvas_; }
   // The layout of the symbol being drawn, kept to reuse its buffers.
   TBarcodeLayout& Layout() { return layout_; }
+  // Lets go of an image buffer larger than KeptBufferBytes.
+  void Trim();
 
  private:
   TQtRasterCanvas canvas_;
@@ -92,6 +99,12 @@ class TSymbolWriter {
   const QByteArray& Contents() const { return contents_; }
 
  private:
+  // Encodes the symbol and, when given, hands the file to Store, all within
+  // the symbol's share of the run's image budget. Store returns an empty
+  // string on success, else the reason.
+  using TStore = std::function<QString(const QByteArray& Contents)>;
+  TWriteResult EncodeAndStore(TBarcode& Barcode, TFileFormat Format, int Dpi, const TStore& Store);
+
   TSymbolRenderer renderer_;
   QByteArray contents_;
   std::unique_ptr<TImageEncoder> encoder_;

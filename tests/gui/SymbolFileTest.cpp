@@ -5,10 +5,13 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <algorithm>
+#include <atomic>
 #include <memory>
 #include <set>
+#include <thread>
 #include <vector>
 
+#include "generator/ImageBudget.h"
 #include "generator/ImageEncoder.h"
 #include "generator/SvgCanvas.h"
 #include "generator/SymbolFile.h"
@@ -18,6 +21,8 @@
 namespace {
 
 using tessel::generator::TFileFormat;
+using tessel::generator::TImageBudget;
+using tessel::generator::TImageReservation;
 using tessel::generator::TSymbolWriter;
 using tessel::generator::TWriteFailure;
 
@@ -171,3 +176,50 @@ TEST(SymbolFiles, SvgLeavesOutOnlySpacesTheBackgroundShows) {
 }
 
 }  // namespace
+
+// An image that would be empty is refused with its cause: a valid text that
+// draws nothing, or margins that swallow the symbol.
+TEST(SymbolFiles, EmptyImagesAreRefusedWithTheirCause) {
+  struct TCase {
+    const char* ClassName;
+    const char* Text;
+    int Margin;
+    const char* Cause;
+  };
+  for (const TCase& c : {TCase{"TBarcode_KIX4S", "", 0, "the symbol draws nothing"},
+                         TCase{"TBarcode_FIM", "", 0, "the symbol draws nothing"},
+                         TCase{"TBarcode_Code39", "AB", -1000, "margins larger than the symbol"}}) {
+    const auto barcode = Symbol(c.ClassName, c.Text);
+    barcode->SetLeftMargin(c.Margin);
+    barcode->SetTopMargin(c.Margin);
+    TSymbolWriter writer;
+    const auto result = writer.Encode(*barcode, TFileFormat::Png, 96);
+    EXPECT_EQ(result.Failure, TWriteFailure::TooLarge) << c.ClassName;
+    EXPECT_TRUE(result.Message.contains(c.Cause)) << result.Message.toStdString();
+  }
+}
+
+// Threads taking shares of one budget never hold more than its capacity
+// together, and a share larger than the budget takes the whole budget
+// rather than waiting forever.
+TEST(ImageBudget, ThreadsTogetherStayWithinTheCapacity) {
+  TImageBudget budget(100);
+  std::atomic<std::int64_t> held{0}, most{0};
+  const auto work = [&] {
+    for (int i = 0; i < 200; ++i) {
+      const std::int64_t asked = i % 10 == 0 ? 1000 : 40;
+      const TImageReservation share(budget, asked);
+      const std::int64_t granted = std::min(asked, budget.Capacity());
+      const std::int64_t now = held += granted;
+      std::int64_t seen = most;
+      while (now > seen && !most.compare_exchange_weak(seen, now)) {
+      }
+      held -= granted;
+    }
+  };
+  std::vector<std::jthread> threads;
+  for (int t = 0; t < 6; ++t) threads.emplace_back(work);
+  threads.clear();
+  EXPECT_LE(most, 100);
+  EXPECT_GT(most, 40);  // shares were held side by side
+}
