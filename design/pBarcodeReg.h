@@ -15,8 +15,8 @@ inline constexpr std::string_view PalettePage = "Corvella";
 // Called by the host when it loads the design-time package.
 void Register(IDesignHost& host);
 
-// The registered component classes in palette order (for the host adapters
-// and the build tool that draws the palette bitmaps).
+// The registered component classes in palette order: TDBBarcode, then the
+// symbologies in the palette order of the generator's catalogue.
 std::span<const TClassInfo* const> PaletteClasses();
 
 }  // namespace tessel::design

@@ -219,8 +219,9 @@ class TRows {
     return result;
   }
 
-  constexpr TBarcodeComponent Entry(std::string_view name, std::string_view barcodeClass) const {
-    return {name, barcodeClass, count_, rows_};
+  constexpr TBarcodeComponent Entry(std::string_view name, std::string_view barcodeClass,
+                                    std::string_view paletteAfter = {}) const {
+    return {name, barcodeClass, count_, rows_, paletteAfter};
   }
 
  private:
@@ -261,7 +262,8 @@ constexpr TRows EanRows =
 constexpr D Module2{"Module", "2"};
 constexpr D Height32{"BarcodeHeight", "32"};
 
-constexpr std::array<TBarcodeComponent, CatalogueSize> CatalogueTable{{
+// The size follows the entries: adding a symbology is adding its entry here.
+constexpr auto CatalogueTable = std::to_array<TBarcodeComponent>({
     Standard.After("TextVSpacing", {rowStartCode, rowStopCode})
         .Defaults({{"Barcode", "1234567890"}, {"StartCode", "A"}, {"StopCode", "B"}})
         .Entry("Codabar", "TBarcode_Codabar"),
@@ -349,7 +351,7 @@ constexpr std::array<TBarcodeComponent, CatalogueSize> CatalogueTable{{
     Standard.Without({"Barcode", "Ratio", "AutoCheckDigit"})
         .First({rowFIMType})
         .Defaults({{"FIMType", "A"}, Module2, Height32})
-        .Entry("FIM", "TBarcode_FIM"),
+        .Entry("FIM", "TBarcode_FIM", /*PaletteAfter*/ "TBarcode_PostNet"),
     Standard.Without({"TextHSpacing"})
         .Defaults({{"Barcode", "1234567890"}, Module2, Height32})
         .Entry("PLANET", "TBarcode_PLANET"),
@@ -384,7 +386,7 @@ constexpr std::array<TBarcodeComponent, CatalogueSize> CatalogueTable{{
                    Height32,
                    {"SplitText", "stmNone"}})
         .Entry("OneCode", "TBarcode_OneCode"),
-}};
+});
 
 constexpr bool EveryEntryEndsWithLocked() {
   for (const TBarcodeComponent& entry : CatalogueTable)
@@ -392,6 +394,25 @@ constexpr bool EveryEntryEndsWithLocked() {
   return true;
 }
 static_assert(EveryEntryEndsWithLocked(), "Locked is the last row, so applying it unlocks and draws once");
+
+// The classes in list order, then each entry with a palette neighbour moved
+// behind it; a neighbour that is not in the catalogue stops compilation.
+constexpr auto PaletteTable = [] {
+  std::array<std::string_view, CatalogueTable.size()> order{};
+  std::size_t count = 0;
+  for (const TBarcodeComponent& entry : CatalogueTable)
+    if (entry.PaletteAfter.empty()) order[count++] = entry.BarcodeClass;
+  for (const TBarcodeComponent& entry : CatalogueTable) {
+    if (entry.PaletteAfter.empty()) continue;
+    std::size_t at = 0;
+    while (at < count && order[at] != entry.PaletteAfter) ++at;
+    if (at == count) throw "palette neighbour not in the catalogue";
+    for (std::size_t i = count; i > at + 1; --i) order[i] = order[i - 1];
+    order[at + 1] = entry.BarcodeClass;
+    ++count;
+  }
+  return order;
+}();
 
 }  // namespace
 
@@ -401,13 +422,15 @@ const TProperty* TBarcodeComponent::FindRow(std::string_view Name) const {
   return nullptr;
 }
 
-std::span<const TBarcodeComponent, CatalogueSize> Catalogue() { return CatalogueTable; }
+std::span<const TBarcodeComponent> Catalogue() { return CatalogueTable; }
 
 const TBarcodeComponent* FindCatalogueEntry(std::string_view Name) {
   for (const TBarcodeComponent& entry : CatalogueTable)
     if (entry.Name == Name) return &entry;
   return nullptr;
 }
+
+std::span<const std::string_view> PaletteOrder() { return PaletteTable; }
 
 std::span<const TColorName, ColorNameCount> ColorNames() { return ColorNameTable; }
 

@@ -49,18 +49,22 @@ struct TBarcodeComponent {
   std::string_view BarcodeClass;
   int PropertyCount = 0;
   std::array<TProperty, MaxProperties> Properties{};
+  // Empty: the entry's place on the Designer palette is its place in the
+  // list. Else the class it follows on the palette.
+  std::string_view PaletteAfter;
 
   std::span<const TProperty> Rows() const { return {Properties.data(), static_cast<std::size_t>(PropertyCount)}; }
   // The row called Name (exact), or null.
   const TProperty* FindRow(std::string_view Name) const;
 };
 
-inline constexpr int CatalogueSize = 47;
-
-// The catalogue in the order of the symbology list; index 0 is shown at start.
-std::span<const TBarcodeComponent, CatalogueSize> Catalogue();
+// The catalogue: one entry for each registered symbology class, in the order
+// of the window's symbology list and of --list; index 0 is shown at start.
+std::span<const TBarcodeComponent> Catalogue();
 // The entry whose name equals Name exactly, or null.
 const TBarcodeComponent* FindCatalogueEntry(std::string_view Name);
+// The entries' classes in the order of the Designer palette.
+std::span<const std::string_view> PaletteOrder();
 
 struct TColorName {
   std::string_view Name;

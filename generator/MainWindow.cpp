@@ -183,7 +183,7 @@ void TfrmDemo::BuildLayout() {
   panTop->setFixedHeight(TopPanelHeight);
   cmbBarcode = new QComboBox(panTop);
   cmbBarcode->setEditable(false);
-  cmbBarcode->setMaxVisibleItems(CatalogueSize);
+  cmbBarcode->setMaxVisibleItems(static_cast<int>(Catalogue().size()));
   panTop->OnResize = [this] { cmbBarcode->setGeometry(8, 8, panTop->width() - 16, cmbBarcode->sizeHint().height()); };
 
   splProperties = new QSplitter(Qt::Horizontal, this);
@@ -388,7 +388,7 @@ const TProperty* TfrmDemo::RowProperty(int Row) const {
 
 void TfrmDemo::cmbBarcodeChange() {
   const int index = cmbBarcode->currentIndex();
-  if (index < 0 || index >= CatalogueSize) return;
+  if (index < 0 || index >= static_cast<int>(Catalogue().size())) return;
   FUpdating = true;
   timOpenColors->stop();
   prpBarcode->Tag = -1;

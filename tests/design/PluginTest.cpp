@@ -47,7 +47,7 @@ TEST(DesignerPlugin, ShowsThePaletteInOrderWithIcons) {
       EXPECT_FALSE(w->icon().isNull()) << w->name().toStdString();
     }
   QStringList expected;
-  for (std::string_view name : testing::PaletteOrder) expected << QString::fromLatin1(name);
+  for (std::string_view name : testing::PaletteOrder()) expected << QString::fromLatin1(name);
   EXPECT_EQ(corvella, expected);
 }
 
@@ -76,7 +76,7 @@ TEST(DesignerPlugin, PaletteBitmapsHaveTheirSizesAndColourDepths) {
     int Pixels;
   };
   for (const TSize size : {TSize{"", 24}, TSize{"16", 16}, TSize{"32", 32}})
-    for (std::string_view cls : testing::PaletteOrder) {
+    for (std::string_view cls : testing::PaletteOrder()) {
       const QString name = QString::fromLatin1(cls).toUpper() + size.Suffix;
       const TBmpHeader h = ReadBmpHeader(":/tesselide/palette/" + name);
       const bool indexed = size.Pixels == 24 && cls != "TDBBarcode";
@@ -102,7 +102,7 @@ std::map<std::string, QString> ExpectedCategories() {
 TEST(DesignerPlugin, EveryPublishedPropertyIsEditableInItsCategory) {
   ASSERT_NE(Plugin(), nullptr);
   const std::map<std::string, QString> barcodeCategories = ExpectedCategories();
-  for (std::string_view className : testing::PaletteOrder) {
+  for (std::string_view className : testing::PaletteOrder()) {
     const QString cls = QString::fromLatin1(className);
     QDesignerCustomWidgetInterface* entry = WidgetInterface(className);
     ASSERT_NE(entry, nullptr) << className;

@@ -2,6 +2,7 @@
 // value list on a form described by a fake designer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -47,7 +48,7 @@ std::string Joined(std::string head, std::span<const std::string_view> names) {
 
 std::vector<std::string> ExpectedCalls() {
   std::vector<std::string> calls;
-  for (std::string_view c : testing::PaletteOrder) calls.push_back(Joined("RegisterComponents Corvella", {&c, 1}));
+  for (std::string_view c : testing::PaletteOrder()) calls.push_back(Joined("RegisterComponents Corvella", {&c, 1}));
   calls.push_back("RegisterPropertyEditor TControl TBarcode Image TBarcodeImageEditor");
   calls.push_back(Joined("RegisterPropertiesInCategory Barcode TBarcode", testing::BarcodeCategory));
   calls.push_back(Joined("RegisterPropertiesInCategory Position TBarcode", testing::PositionCategory));
@@ -60,6 +61,21 @@ TEST(Register, MakesTheRegistrationCallsInOrder) {
   TRecordingHost host;
   Register(host);
   EXPECT_EQ(host.Calls, ExpectedCalls());
+}
+
+// With the test above, a class registered without a catalogue entry, or an
+// entry (hence a palette place) naming a class that is not registered, fails.
+TEST(Register, PaletteAndCatalogueHoldEveryRegisteredClassOnce) {
+  using TNames = std::vector<std::string_view>;
+  TNames listed = testing::PaletteOrder();
+  std::sort(listed.begin(), listed.end());
+  TNames registered;  // sorted by name
+  for (const TClassInfo* cls : RegisteredClasses()) registered.push_back(cls->Name);
+  TNames unlisted, unregistered;
+  std::set_difference(registered.begin(), registered.end(), listed.begin(), listed.end(), back_inserter(unlisted));
+  std::set_difference(listed.begin(), listed.end(), registered.begin(), registered.end(), back_inserter(unregistered));
+  EXPECT_EQ(unlisted, TNames{}) << "registered, without a catalogue entry";
+  EXPECT_EQ(unregistered, TNames{}) << "in the catalogue or on the palette (again), not registered";
 }
 
 // A report library's image control, known only by its class name.

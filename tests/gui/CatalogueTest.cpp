@@ -128,7 +128,7 @@ TEST_P(EveryEntry, DrawsItsDefaultSymbolWithoutAnError) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, EveryEntry, ::testing::Range(0, CatalogueSize),
+INSTANTIATE_TEST_SUITE_P(Catalogue, EveryEntry, ::testing::Range(0, static_cast<int>(Catalogue().size())),
                          [](const ::testing::TestParamInfo<int>& info) {
                            std::string name(Catalogue()[static_cast<std::size_t>(info.param)].Name);
                            for (char& c : name)
