@@ -71,10 +71,14 @@ struct TOptions {
   QCommandLineOption Table{"table", "The table --db reads.", "name"};
   QCommandLineOption Field{"field", "The field holding the barcode text for --db.", "name"};
   QCommandLineOption Key{"key", "The field naming the files of --db (default: record numbers 000001 ...).", "name"};
+  QCommandLineOption DbTimeout{"db-timeout",
+                               "Seconds --db waits for the database to connect and to answer each read; 0 for no "
+                               "limit (default 30).",
+                               "seconds", "30"};
 
   void AddTo(QCommandLineParser& parser) const {
     parser.addOptions({Classes, Class, Property, Encode, Output, Dpi, Batch, Jobs, Sync, Format, Samples, List,
-                       Symbology, Db, Table, Field, Key});
+                       Symbology, Db, Table, Field, Key, DbTimeout});
   }
 };
 
@@ -413,6 +417,13 @@ void ParseDb(const QCommandLineParser& parser, const TOptions& options, TCommand
   if (!parser.isSet(options.Table) || !parser.isSet(options.Field))
     throw TExit{ExitUsage, "--db needs --table NAME and --field NAME"};
   const TFileFormat format = FormatOption(parser, options);
+  constexpr int MaxDbTimeout = 86400;
+  bool timeoutOk = false;
+  const int timeout = parser.value(options.DbTimeout).toInt(&timeoutOk);
+  if (!timeoutOk || timeout < 0 || timeout > MaxDbTimeout)
+    throw TExit{ExitUsage, QString("--db-timeout needs a whole number of seconds from 0 (no limit) to %1, not '%2'")
+                               .arg(MaxDbTimeout)
+                               .arg(parser.value(options.DbTimeout))};
   command.Action = TCommandLine::TAction::Db;
   command.Db = {parser.value(options.Db),
                 parser.value(options.Table),
@@ -420,7 +431,8 @@ void ParseDb(const QCommandLineParser& parser, const TOptions& options, TCommand
                 parser.value(options.Key),
                 parser.value(options.Output),
                 format,
-                command.Dpi};
+                command.Dpi,
+                timeout};
 }
 
 // --batch: one symbol per line of a file.

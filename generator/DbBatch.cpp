@@ -1,9 +1,12 @@
 #include "generator/DbBatch.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QUuid>
 #include <cstdio>
 #include <memory>
+#include <string>
+#include <unordered_map>
 
 #include "components/pDBBarcode.h"
 #include "generator/Cli.h"
@@ -34,11 +37,18 @@ class TRecordStream {
     const auto url = ParseDatabaseUrl(options.Url, error);
     if (!url) throw TSetupError{error};
     try {
-      database_ = OpenDatabase(*url, connection_, TDatabaseAccess::ReadOnly);
+      database_ = OpenDatabase(*url, connection_, TDatabaseAccess::ReadOnly, options.TimeoutSeconds);
       QStringList columns{options.Field};
-      if (!options.Key.isEmpty()) columns << options.Key;
-      cursor_ = std::make_unique<TQtSqlCursor>(nullptr, database_, options.Table, columns, options.Key);
+      QStringList byteColumns;
+      if (!options.Key.isEmpty()) {
+        columns << options.Key;
+        byteColumns << options.Key;  // file names come from the key's bytes
+      }
+      cursor_ = std::make_unique<TQtSqlCursor>(nullptr, database_, options.Table, columns, options.Key, byteColumns);
+      cursor_->SetTimeout(options.TimeoutSeconds);
       cursor_->Open();
+    } catch (const EDatabaseUnavailable&) {
+      throw;  // not a setup mistake: the database did not serve
     } catch (const EDatabaseError& e) {
       throw TSetupError{QString::fromStdString(e.what())};
     }
@@ -50,7 +60,7 @@ class TRecordStream {
     link_->SetDataSource(source_.get());
     link_->SetDataField(options.Field.toStdString());
     text_ = dynamic_cast<const TQtField*>(link_->Field());
-    if (!options.Key.isEmpty()) key_ = dynamic_cast<const TQtField*>(cursor_->FindField(options.Key.toStdString()));
+    if (!options.Key.isEmpty()) key_ = &cursor_->Column(1);
   }
   ~TRecordStream() {
     link_.reset();
@@ -77,59 +87,76 @@ class TRecordStream {
   const TQtField* key_ = nullptr;
 };
 
-// The current record's file base name, or why it has none. Keys are read
-// in order, so a repeated key follows its first record directly.
-QString BaseName(const TRecordStream& stream, qint64 recNo, const QString& previousKey, QString& problem) {
+// Each base name written in this run and its record. Two different keys can
+// give one name (integer 1 and text '1'), and not always one after the
+// other, so every name is remembered.
+using TWrittenNames = std::unordered_map<std::string, qint64>;
+
+// The current record's file base name, or why it has none.
+QString BaseName(const TRecordStream& stream, qint64 recNo, const TWrittenNames& written, QString& problem) {
   if (!stream.Key()) return QString("%1").arg(recNo, RecordNumberDigits, 10, QChar('0'));
-  const QString key = stream.Key()->Value().toString();
-  if (key.isEmpty())
+  const QByteArray key = stream.Key()->Bytes();
+  if (key.isEmpty()) {
     problem = "the key is empty";
-  else if (key == previousKey)
-    problem = "the key repeats the previous record's";
+    return {};
+  }
   QString name = SafeFileName(key);
-  if (problem.isEmpty() && name.size() > MaxBaseNameLength) problem = "the key is too long for a file name";
+  if (name.size() > MaxBaseNameLength) {
+    problem = "the key is too long for a file name";
+  } else if (const auto earlier = written.find(name.toStdString()); earlier != written.end()) {
+    problem = QString("the file name '%1' was already written for record %2").arg(name).arg(earlier->second);
+  }
   return name;
 }
 
 QString RecordLabel(const TRecordStream& stream, qint64 recNo) {
   QString label = QString("record %1").arg(recNo);
-  if (stream.Key()) label += QString(" (key '%1')").arg(stream.Key()->Value().toString());
+  if (stream.Key()) label += QString(" (key '%1')").arg(EscapeForMessage(stream.Key()->Bytes()));
   return label;
 }
 
-int StreamRecords(TRecordStream& stream, TBarcode& barcode, const TRecordSink& sink) {
-  int failures = 0;
-  QString previousKey;
+int StreamRecords(TRecordStream& stream, TBarcode& barcode, const TRecordSink& sink, const TEarlierFile& earlierFile) {
+  int status = ExitOk;
+  TWrittenNames written;
   for (TQtSqlCursor& cursor = stream.Cursor(); !cursor.Eof(); cursor.Next()) {
     const qint64 recNo = cursor.RecNo();
     QString problem;
-    const QString name = BaseName(stream, recNo, previousKey, problem);
-    if (stream.Key()) previousKey = stream.Key()->Value().toString();
+    int failure = ExitInvalidBarcode;
+    const QString name = BaseName(stream, recNo, written, problem);
     if (problem.isEmpty() && !stream.Text().IsLatin1()) problem = "the text has a character outside Latin-1";
-    QString fileError;
     if (problem.isEmpty()) {
+      QString fileError;
       const int error = sink(barcode, name, fileError);
-      if (!fileError.isEmpty()) {
+      if (error == SymbolTooLarge) {
+        problem = fileError;
+        failure = ExitFile;
+      } else if (!fileError.isEmpty()) {
         Report(QString("%1: cannot write %2: %3").arg(RecordLabel(stream, recNo), name, fileError));
         return ExitFile;
+      } else if (error != ecValid) {
+        problem = EscapeForMessage(InvalidTextMessage(barcode.Barcode(), error));
+      } else if (stream.Key()) {
+        written.emplace(name.toStdString(), recNo);
       }
-      if (error != ecValid) problem = InvalidTextMessage(barcode.Barcode(), error);
     }
-    if (!problem.isEmpty()) {
-      ++failures;
-      Report(QString("%1: %2; not written").arg(RecordLabel(stream, recNo), problem));
-    }
+    if (problem.isEmpty()) continue;
+    status = std::max(status, failure);
+    problem += "; not written";
+    if (earlierFile && !name.isEmpty() && name.size() <= MaxBaseNameLength && !written.contains(name.toStdString()))
+      if (const QString file = earlierFile(name); !file.isEmpty())
+        problem += QString(" (the file %1 from an earlier run is left as it was)").arg(file);
+    Report(QString("%1: %2").arg(RecordLabel(stream, recNo), problem));
   }
-  return failures > 0 ? ExitInvalidBarcode : ExitOk;
+  return status;
 }
 
 }  // namespace
 
-QString SafeFileName(const QString& Key) {
+QString SafeFileName(const QByteArray& Key) {
   QString name;
-  const QByteArray bytes = Key.toUtf8();
-  for (qsizetype i = 0; i < bytes.size(); ++i) {
-    const char c = bytes[i];
+  name.reserve(Key.size());
+  for (qsizetype i = 0; i < Key.size(); ++i) {
+    const char c = Key[i];
     const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
                        c == '_' || (c == '.' && i > 0);
     name += plain ? QString(QChar(c)) : QString::asprintf("%%%02X", static_cast<unsigned char>(c));
@@ -137,10 +164,11 @@ QString SafeFileName(const QString& Key) {
   return name;
 }
 
-int RunDbBatch(TBarcode& Barcode, const TDbBatchOptions& Options, const TRecordSink& Sink) {
+int RunDbBatch(TBarcode& Barcode, const TDbBatchOptions& Options, const TRecordSink& Sink,
+               const TEarlierFile& EarlierFile) {
   try {
     TRecordStream stream(Barcode, Options);
-    return StreamRecords(stream, Barcode, Sink);
+    return StreamRecords(stream, Barcode, Sink, EarlierFile);
   } catch (const TSetupError& e) {
     Report(e.Message);
     return ExitUsage;
@@ -153,7 +181,9 @@ int RunDbBatch(TBarcode& Barcode, const TDbBatchOptions& Options, const TRecordS
 int RunDbBatch(TBarcode& Barcode, const TDbBatchOptions& Options) {
   // The folder is made with the first record, so a failed setup leaves none.
   bool folderMade = false;
-  return RunDbBatch(Barcode, Options, [&](TBarcode& barcode, const QString& baseName, QString& fileError) {
+  const QString extension = '.' + Extension(Options.Format);
+  const auto path = [&](const QString& baseName) { return QDir(Options.Folder).filePath(baseName + extension); };
+  const auto sink = [&](TBarcode& barcode, const QString& baseName, QString& fileError) {
     if (!folderMade) {
       if (const QString reason = MakeFolder(Options.Folder); !reason.isEmpty()) {
         fileError = QString("cannot create folder %1: %2").arg(Options.Folder, reason);
@@ -161,12 +191,16 @@ int RunDbBatch(TBarcode& Barcode, const TDbBatchOptions& Options) {
       }
       folderMade = true;
     }
-    const QString path = QDir(Options.Folder).filePath(baseName + '.' + Extension(Options.Format));
-    const TWriteResult result = WriteSymbol(barcode, path, Options.Format, Options.Dpi);
+    const TWriteResult result = WriteSymbol(barcode, path(baseName), Options.Format, Options.Dpi);
     if (result.Failure == TWriteFailure::InvalidText) return result.Error;
     if (result.Failure != TWriteFailure::None) fileError = result.Message;
-    return ecValid;
-  });
+    return result.Failure == TWriteFailure::TooLarge ? SymbolTooLarge : ecValid;
+  };
+  const auto earlierFile = [&](const QString& baseName) {
+    const QFileInfo file(path(baseName));
+    return file.exists() || file.isSymLink() ? baseName + extension : QString();
+  };
+  return RunDbBatch(Barcode, Options, sink, earlierFile);
 }
 
 }  // namespace tessel::generator

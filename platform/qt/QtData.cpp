@@ -727,7 +727,8 @@ class TQtSqlCursor::TWatchdog {
  public:
   TWatchdog(const QSqlDatabase& database, int seconds) : limit_(seconds) {
     const QVariant handle = database.driver()->handle();
-    if (handle.isValid() && qstrcmp(handle.typeName(), "PGconn*") == 0)
+    // Qt registers the handle as PGconn*, which its type registry spells pg_conn*.
+    if (handle.isValid() && (qstrcmp(handle.typeName(), "PGconn*") == 0 || qstrcmp(handle.typeName(), "pg_conn*") == 0))
       socket_ = PQsocket(*static_cast<PGconn* const*>(handle.constData()));
     if (socket_ >= 0) thread_ = std::thread([this] { Watch(); });
   }

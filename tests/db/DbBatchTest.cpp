@@ -1,8 +1,13 @@
 // stripemaker --db: symbols for every record of a SQLite or PostgreSQL
 // table, the invalid records named, and the setup errors.
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QProcess>
 #include <QSqlQuery>
@@ -102,9 +107,38 @@ TEST_P(DbBatch, NamesFilesAfterTheKeyMadeSafe) {
   EXPECT_EQ(run.Status, 1) << run.Err.toStdString();
   EXPECT_EQ(Files(folder), QStringList({"%2Ehidden.png", "100%25.png", "A%2FB%201.png", "DUP.png"}));
   EXPECT_EQ(DecodedCode39(folder + "/A%2FB%201.png"), "ONE");
-  EXPECT_TRUE(run.Err.contains("(key 'DUP'): the key repeats the previous record's"))
+  EXPECT_TRUE(run.Err.contains("(key 'DUP'): the file name 'DUP' was already written for record "))
       << run.Err.toStdString();
   EXPECT_TRUE(run.Err.contains("(key ''): the key is empty")) << run.Err.toStdString();
+}
+
+// File names come from a key's bytes, and a name is written once a run,
+// wherever its first record was; keys in messages show their control
+// characters and stray bytes escaped.
+TEST_P(DbBatch, KeysThatDifferInTheirBytesNeverShareAFile) {
+  const bool postgres = GetParam() == TBackend::Postgres;
+  db_->Exec(
+      QString("CREATE TABLE %1 (id INTEGER PRIMARY KEY, k %2, code VARCHAR(40))").arg(table_, postgres ? "BYTEA" : ""));
+  db_->Exec(QString(postgres
+                        ? R"(INSERT INTO %1 VALUES (1, '\x80', 'A'), (2, '\xff', 'B'))"
+                        : "INSERT INTO %1 VALUES (1, CAST(x'80' AS TEXT), 'A'), (2, CAST(x'ff' AS TEXT), 'B'), "
+                          "(3, 1, 'C'), (4, 1.5, 'D'), (5, '1', 'E'), (6, 'L' || char(10) || 'F', 'G' || char(27))")
+                .arg(table_));
+  const QString folder = out_.filePath("bytes");
+  const TRun run = Stripemaker(Arguments(folder) << "--key"
+                                                 << "k");
+  EXPECT_EQ(Files(folder).mid(0, 2), QStringList({"%80.png", "%FF.png"})) << run.Err.toStdString();
+  EXPECT_EQ(DecodedCode39(folder + "/%FF.png"), "B");
+  if (postgres) {
+    EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+    return;
+  }
+  EXPECT_EQ(run.Status, 1);
+  EXPECT_EQ(Files(folder).mid(2), QStringList({"1.5.png", "1.png"}));
+  EXPECT_EQ(DecodedCode39(folder + "/1.png"), "C");
+  EXPECT_TRUE(run.Err.contains("record 3 (key '1'): the file name '1' was already written for record 1; not written"))
+      << run.Err.toStdString();
+  EXPECT_TRUE(run.Err.contains(R"((key 'L\nF'): Inavlid character(2): %1B; not written)")) << run.Err.toStdString();
 }
 
 // Names read from the schema are only names: a primary key, a field or a
@@ -142,6 +176,10 @@ TEST(DbBatchSetup, FailuresExitTwoNamingTheProblemButNeverThePassword) {
   db->Exec("CREATE TABLE items (id INTEGER PRIMARY KEY, code VARCHAR(40))");
   QTemporaryDir out;
   const QString folder = out.filePath("none");
+  const QString notADatabase = out.filePath("text.sqlite");
+  QFile text(notADatabase);
+  ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write(QByteArray(4096, 'x')) == 4096);
+  text.close();
   struct TCase {
     QString Url, Table, Field, Message;
   };
@@ -154,6 +192,14 @@ TEST(DbBatchSetup, FailuresExitTwoNamingTheProblemButNeverThePassword) {
       {"sqlite:" + out.filePath("missing.sqlite"), "items", "code", "no such database file"},
       {db->Url(), "nosuch", "code", "no table 'nosuch'"},
       {db->Url(), "items", "nosuch", "table 'items' has no field 'nosuch'"},
+      {"postgresql://u@%2Fno%2Fsuch%2Fdir:5999/db?sslmode=disable&password=s3cretPW", "items", "code",
+       "cannot connect to postgresql://u@%2Fno%2Fsuch%2Fdir:5999/db:"},
+      {"postgresql://u@host/db?passwort=s3cretPW", "items", "code", "the setting 'passwort' is not one of"},
+      {db->Url(),
+       "it\x1b"
+       "ems\nX",
+       "code", R"(no table 'it\x1bems\nX')"},
+      {"sqlite:" + notADatabase, "items", "code", "is not a SQLite database"},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Message.toStdString());
@@ -164,6 +210,90 @@ TEST(DbBatchSetup, FailuresExitTwoNamingTheProblemButNeverThePassword) {
     EXPECT_FALSE(run.Err.contains("s3cretPW")) << run.Err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(folder));
   }
+}
+
+TEST(DbBatchEarlierRun, AFailedRecordLeavesTheFileOfAnEarlierRunAndSaysSo) {
+  QString why;
+  const auto db = TTestDatabase::Create(TBackend::SqliteFile, why);
+  ASSERT_TRUE(db) << why.toStdString();
+  db->Exec("CREATE TABLE items (id INTEGER PRIMARY KEY, code VARCHAR(40))");
+  db->Exec("INSERT INTO items VALUES (1, 'ONE'), (2, 'TWO')");
+  QTemporaryDir out;
+  const QStringList arguments{
+      "-c", "TBarcode_Code39", "-p", "AutoCheckDigit=False", "--db", db->Url(), "--table", "items", "--field", "code",
+      "-o", out.path()};
+  ASSERT_EQ(Stripemaker(arguments).Status, 0);
+  db->Exec("UPDATE items SET code = 'TW#' WHERE id = 2");
+  const TRun run = Stripemaker(arguments);
+  EXPECT_EQ(run.Status, 1);
+  EXPECT_TRUE(run.Err.contains(
+      "record 2: Inavlid character(3): #; not written (the file 000002.png from an earlier run is left as it was)"))
+      << run.Err.toStdString();
+  EXPECT_EQ(DecodedCode39(out.filePath("000002.png")), "TWO");
+}
+
+// A listening socket whose connections the kernel accepts and nobody answers.
+class TSilentServer {
+ public:
+  TSilentServer() {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    if (socket_ < 0 || bind(socket_, reinterpret_cast<sockaddr*>(&address), length) != 0 || listen(socket_, 8) != 0 ||
+        getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+      return;
+    port_ = ntohs(address.sin_port);
+  }
+  ~TSilentServer() { close(socket_); }
+  TSilentServer(const TSilentServer&) = delete;
+  TSilentServer& operator=(const TSilentServer&) = delete;
+  int Port() const { return port_; }
+
+ private:
+  int socket_ = ::socket(AF_INET, SOCK_STREAM, 0);
+  int port_ = 0;
+};
+
+// A database that does not answer (a silent server, a PostgreSQL table
+// locked by another connection, a locked SQLite file) ends the run with
+// status 3 after the time limit instead of waiting for ever.
+TEST(DbBatchUnavailable, ADatabaseThatDoesNotAnswerEndsTheRunWithStatusThree) {
+  TSilentServer silent;
+  ASSERT_GT(silent.Port(), 0);
+  QString why;
+  const auto sqlite = TTestDatabase::Create(TBackend::SqliteFile, why);
+  ASSERT_TRUE(sqlite) << why.toStdString();
+  sqlite->Exec("CREATE TABLE items (id INTEGER PRIMARY KEY, code VARCHAR(40))");
+  sqlite->Exec("BEGIN EXCLUSIVE");
+  const auto postgres = TTestDatabase::Create(TBackend::Postgres, why);
+  struct TCase {
+    QString Url, Table, Message;
+    int Timeout;
+  };
+  std::vector<TCase> cases{
+      {QString("postgresql://u:pw@127.0.0.1:%1/db").arg(silent.Port()), "items", "did not answer within 2 s", 2},
+      {sqlite->Url(), "items", "is locked by another program", 1}};
+  if (postgres) {
+    const QString table = postgres->Name("items");
+    postgres->Exec(QString("CREATE TABLE %1 (id INTEGER PRIMARY KEY, code VARCHAR(40))").arg(table));
+    postgres->Exec("BEGIN");
+    postgres->Exec(QString("LOCK TABLE %1 IN ACCESS EXCLUSIVE MODE").arg(table));
+    cases.push_back({postgres->Url(), table, "did not answer within 1 s", 1});
+  }
+  QTemporaryDir out;
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Url.toStdString());
+    QElapsedTimer clock;
+    clock.start();
+    const TRun run = Stripemaker({"-c", "TBarcode_Code39", "--db", c.Url, "--table", c.Table, "--field", "code", "-o",
+                                  out.filePath("none"), "--db-timeout", QString::number(c.Timeout)});
+    EXPECT_EQ(run.Status, 3) << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.contains(c.Message)) << run.Err.toStdString();
+    EXPECT_LT(clock.elapsed(), 3 * 1000 * std::max(c.Timeout, 2));  // libpq waits at least 2 s to connect
+  }
+  if (postgres) postgres->Exec("ROLLBACK");
+  sqlite->Exec("ROLLBACK");
 }
 
 }  // namespace
