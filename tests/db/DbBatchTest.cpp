@@ -257,7 +257,8 @@ class TSilentServer {
 
 // A database that does not answer (a silent server, a PostgreSQL table
 // locked by another connection, a locked SQLite file) ends the run with
-// status 3 after the time limit instead of waiting for ever.
+// status 3 after the time limit instead of waiting for ever; so does a
+// SQLite file whose -wal file cannot be read, saying so.
 TEST(DbBatchUnavailable, ADatabaseThatDoesNotAnswerEndsTheRunWithStatusThree) {
   TSilentServer silent;
   ASSERT_GT(silent.Port(), 0);
@@ -265,6 +266,11 @@ TEST(DbBatchUnavailable, ADatabaseThatDoesNotAnswerEndsTheRunWithStatusThree) {
   const auto sqlite = TTestDatabase::Create(TBackend::SqliteFile, why);
   ASSERT_TRUE(sqlite) << why.toStdString();
   sqlite->Exec("CREATE TABLE items (id INTEGER PRIMARY KEY, code VARCHAR(40))");
+  const auto wal = TTestDatabase::Create(TBackend::SqliteFile, why);
+  ASSERT_TRUE(wal) << why.toStdString();
+  wal->Exec("PRAGMA journal_mode=WAL");
+  const QString walCopy = QString(wal->Url()).replace("test.sqlite", "copy.sqlite");
+  ASSERT_TRUE(QFile::copy(wal->Url().mid(7), walCopy.mid(7)) && QDir().mkdir(walCopy.mid(7) + "-wal"));
   sqlite->Exec("BEGIN EXCLUSIVE");
   const auto postgres = TTestDatabase::Create(TBackend::Postgres, why);
   struct TCase {
@@ -273,7 +279,8 @@ TEST(DbBatchUnavailable, ADatabaseThatDoesNotAnswerEndsTheRunWithStatusThree) {
   };
   std::vector<TCase> cases{
       {QString("postgresql://u:pw@127.0.0.1:%1/db").arg(silent.Port()), "items", "did not answer within 2 s", 2},
-      {sqlite->Url(), "items", "is locked by another program", 1}};
+      {sqlite->Url(), "items", "is locked by another program", 1},
+      {walCopy, "items", "or its -wal or -shm file cannot be read", 1}};
   if (postgres) {
     const QString table = postgres->Name("items");
     postgres->Exec(QString("CREATE TABLE %1 (id INTEGER PRIMARY KEY, code VARCHAR(40))").arg(table));
