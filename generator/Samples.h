@@ -6,8 +6,9 @@
 
 namespace tessel::generator {
 
-// Writes <folder>/<ClassName>.png for every registered class and prints the
-// paths; false when a file could not be written.
+// Writes <folder>/<ClassName>.png for every catalogue entry, set up with the
+// entry's defaults as the window and -s set it up, and prints the paths;
+// false when a file could not be written.
 bool WriteSamples(const QString& Folder);
 
 }  // namespace tessel::generator

@@ -232,12 +232,16 @@ TEST(CliFiles, BatchLeavesCompleteFilesAndNoTemporariesWithOrWithoutSync) {
   }
 }
 
-TEST(Cli, SamplesCoverEveryRegisteredClass) {
+// One sample a class, each set up as -s sets its symbology up (EAN-13 with
+// its window defaults, not the class defaults).
+TEST(Cli, SamplesCoverEveryRegisteredClassWithItsSymbologyDefaults) {
   QTemporaryDir dir;
   const TRun classes = Stripemaker({"--classes"});
   const TRun run = Stripemaker({"--samples", dir.filePath("samples")});
   EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
   EXPECT_EQ(FilesIn(dir.filePath("samples")).size(), classes.Out.split('\n', Qt::SkipEmptyParts).size());
+  ASSERT_EQ(Stripemaker({"-s", "EAN-13", "-o", dir.filePath("ean.png")}).Status, 0);
+  EXPECT_EQ(Contents(dir.filePath("samples/TBarcode_EAN13.png")), Contents(dir.filePath("ean.png")));
 }
 
 }  // namespace
