@@ -1,7 +1,6 @@
 #include "generator/DbBatch.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QUuid>
 #include <cstdio>
 #include <memory>
@@ -143,8 +142,7 @@ int StreamRecords(TRecordStream& stream, TBarcode& barcode, const TRecordSink& s
     status = std::max(status, failure);
     problem += "; not written";
     if (earlierFile && !name.isEmpty() && name.size() <= MaxBaseNameLength && !written.contains(name.toStdString()))
-      if (const QString file = earlierFile(name); !file.isEmpty())
-        problem += QString(" (the file %1 from an earlier run is left as it was)").arg(file);
+      problem += earlierFile(name);
     Report(QString("%1: %2").arg(RecordLabel(stream, recNo), problem));
   }
   return status;
@@ -191,15 +189,15 @@ int RunDbBatch(TBarcode& Barcode, const TDbBatchOptions& Options) {
       }
       folderMade = true;
     }
-    const TWriteResult result = WriteSymbol(barcode, path(baseName), Options.Format, Options.Dpi);
+    // Names come from data, in a folder others may write to: a link planted
+    // under one is replaced, never followed.
+    const TWriteResult result =
+        WriteSymbol(barcode, path(baseName), Options.Format, Options.Dpi, {.Links = TLinkPolicy::ReplaceLink});
     if (result.Failure == TWriteFailure::InvalidText) return result.Error;
     if (result.Failure != TWriteFailure::None) fileError = result.Message;
     return result.Failure == TWriteFailure::TooLarge ? SymbolTooLarge : ecValid;
   };
-  const auto earlierFile = [&](const QString& baseName) {
-    const QFileInfo file(path(baseName));
-    return file.exists() || file.isSymLink() ? baseName + extension : QString();
-  };
+  const auto earlierFile = [&](const QString& baseName) { return LeftAsItWasNote(path(baseName)); };
   return RunDbBatch(Barcode, Options, sink, earlierFile);
 }
 

@@ -33,8 +33,8 @@ struct TDbBatchOptions {
 inline constexpr int SymbolTooLarge = -1;
 using TRecordSink = std::function<int(TBarcode& Barcode, const QString& BaseName, QString& FileError)>;
 
-// The name of the file that already stands under BaseName (from an earlier
-// run), or empty.
+// The note for a record that was not written when a file from an earlier
+// run stands under BaseName (see LeftAsItWasNote), or empty.
 using TEarlierFile = std::function<QString(const QString& BaseName)>;
 
 // Passes every record of the table to Sink with its file's base name (the

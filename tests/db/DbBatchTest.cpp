@@ -8,6 +8,8 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QSqlQuery>
@@ -226,10 +228,35 @@ TEST(DbBatchEarlierRun, AFailedRecordLeavesTheFileOfAnEarlierRunAndSaysSo) {
   db->Exec("UPDATE items SET code = 'TW#' WHERE id = 2");
   const TRun run = Stripemaker(arguments);
   EXPECT_EQ(run.Status, 1);
-  EXPECT_TRUE(run.Err.contains(
-      "record 2: Inavlid character(3): #; not written (the file 000002.png from an earlier run is left as it was)"))
+  EXPECT_TRUE(run.Err.contains(QString("record 2: Inavlid character(3): #; not written (the file %1 from an earlier "
+                                       "run is left as it was)")
+                                   .arg(out.filePath("000002.png"))))
       << run.Err.toStdString();
   EXPECT_EQ(DecodedCode39(out.filePath("000002.png")), "TWO");
+}
+
+// Names made from data never follow a link planted under one of them: the
+// link is replaced by the symbol, and the file it pointed to stays as it was.
+TEST(DbBatchEarlierRun, APlantedLinkIsReplacedNotFollowed) {
+  QString why;
+  const auto db = TTestDatabase::Create(TBackend::SqliteFile, why);
+  ASSERT_TRUE(db) << why.toStdString();
+  db->Exec("CREATE TABLE items (id INTEGER PRIMARY KEY, code VARCHAR(40))");
+  db->Exec("INSERT INTO items VALUES (1, 'ONE')");
+  QTemporaryDir out, elsewhere;
+  const QString victim = elsewhere.filePath("victim.txt");
+  QFile file(victim);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("keep me");
+  file.close();
+  ASSERT_TRUE(QFile::link(victim, out.filePath("000001.png")));
+  const TRun run = Stripemaker({"-c", "TBarcode_Code39", "-p", "AutoCheckDigit=False", "--db", db->Url(), "--table",
+                                "items", "--field", "code", "-o", out.path()});
+  EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+  EXPECT_FALSE(QFileInfo(out.filePath("000001.png")).isSymLink());
+  EXPECT_EQ(DecodedCode39(out.filePath("000001.png")), "ONE");
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), "keep me");
 }
 
 // A listening socket whose connections the kernel accepts and nobody answers.
