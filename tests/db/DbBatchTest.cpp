@@ -214,49 +214,51 @@ TEST(DbBatchSetup, FailuresExitTwoNamingTheProblemButNeverThePassword) {
   }
 }
 
-TEST(DbBatchEarlierRun, AFailedRecordLeavesTheFileOfAnEarlierRunAndSaysSo) {
-  QString why;
-  const auto db = TTestDatabase::Create(TBackend::SqliteFile, why);
-  ASSERT_TRUE(db) << why.toStdString();
-  db->Exec("CREATE TABLE items (id INTEGER PRIMARY KEY, code VARCHAR(40))");
-  db->Exec("INSERT INTO items VALUES (1, 'ONE'), (2, 'TWO')");
-  QTemporaryDir out;
-  const QStringList arguments{
-      "-c", "TBarcode_Code39", "-p", "AutoCheckDigit=False", "--db", db->Url(), "--table", "items", "--field", "code",
-      "-o", out.path()};
-  ASSERT_EQ(Stripemaker(arguments).Status, 0);
-  db->Exec("UPDATE items SET code = 'TW#' WHERE id = 2");
-  const TRun run = Stripemaker(arguments);
+// A table of two Code 39 texts written into a folder of their own.
+class DbBatchFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QString why;
+    db_ = TTestDatabase::Create(TBackend::SqliteFile, why);
+    ASSERT_TRUE(db_) << why.toStdString();
+    db_->Exec("CREATE TABLE items (id INTEGER PRIMARY KEY, code VARCHAR(40))");
+    db_->Exec("INSERT INTO items VALUES (1, 'ONE'), (2, 'TWO')");
+  }
+  TRun Run() {
+    return Stripemaker({"-c", "TBarcode_Code39", "-p", "AutoCheckDigit=False", "--db", db_->Url(), "--table", "items",
+                        "--field", "code", "-o", out_.path()});
+  }
+  std::unique_ptr<TTestDatabase> db_;
+  QTemporaryDir out_;
+};
+
+TEST_F(DbBatchFolder, AFailedRecordLeavesTheFileOfAnEarlierRunAndSaysSo) {
+  ASSERT_EQ(Run().Status, 0);
+  db_->Exec("UPDATE items SET code = 'TW#' WHERE id = 2");
+  const TRun run = Run();
   EXPECT_EQ(run.Status, 1);
   EXPECT_TRUE(run.Err.contains(QString("record 2: Inavlid character(3): #; not written (the file %1 from an earlier "
                                        "run is left as it was)")
-                                   .arg(out.filePath("000002.png"))))
+                                   .arg(out_.filePath("000002.png"))))
       << run.Err.toStdString();
-  EXPECT_EQ(DecodedCode39(out.filePath("000002.png")), "TWO");
+  EXPECT_EQ(DecodedCode39(out_.filePath("000002.png")), "TWO");
 }
 
 // Names made from data never follow a link planted under one of them: the
 // link is replaced by the symbol, and the file it pointed to stays as it was.
-TEST(DbBatchEarlierRun, APlantedLinkIsReplacedNotFollowed) {
-  QString why;
-  const auto db = TTestDatabase::Create(TBackend::SqliteFile, why);
-  ASSERT_TRUE(db) << why.toStdString();
-  db->Exec("CREATE TABLE items (id INTEGER PRIMARY KEY, code VARCHAR(40))");
-  db->Exec("INSERT INTO items VALUES (1, 'ONE')");
-  QTemporaryDir out, elsewhere;
-  const QString victim = elsewhere.filePath("victim.txt");
-  QFile file(victim);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("keep me");
-  file.close();
-  ASSERT_TRUE(QFile::link(victim, out.filePath("000001.png")));
-  const TRun run = Stripemaker({"-c", "TBarcode_Code39", "-p", "AutoCheckDigit=False", "--db", db->Url(), "--table",
-                                "items", "--field", "code", "-o", out.path()});
+TEST_F(DbBatchFolder, APlantedLinkIsReplacedNotFollowed) {
+  QTemporaryDir elsewhere;
+  QFile victim(elsewhere.filePath("victim.txt"));
+  ASSERT_TRUE(victim.open(QIODevice::WriteOnly));
+  victim.write("keep me");
+  victim.close();
+  ASSERT_TRUE(QFile::link(victim.fileName(), out_.filePath("000001.png")));
+  const TRun run = Run();
   EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
-  EXPECT_FALSE(QFileInfo(out.filePath("000001.png")).isSymLink());
-  EXPECT_EQ(DecodedCode39(out.filePath("000001.png")), "ONE");
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_EQ(file.readAll(), "keep me");
+  EXPECT_FALSE(QFileInfo(out_.filePath("000001.png")).isSymLink());
+  EXPECT_EQ(DecodedCode39(out_.filePath("000001.png")), "ONE");
+  ASSERT_TRUE(victim.open(QIODevice::ReadOnly));
+  EXPECT_EQ(victim.readAll(), "keep me");
 }
 
 // A listening socket whose connections the kernel accepts and nobody answers.
