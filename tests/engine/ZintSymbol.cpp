@@ -12,6 +12,7 @@ TZintSymbol ZintEncode(int symbology, std::string_view text, TZintOptions option
   symbol->option_1 = options.Option1;
   symbol->option_2 = options.Option2;
   symbol->option_3 = options.Option3;
+  symbol->input_mode = options.InputMode;
   TZintSymbol result;
   result.Error =
       ZBarcode_Encode(symbol.get(), reinterpret_cast<const unsigned char*>(text.data()), static_cast<int>(text.size()));

@@ -13,6 +13,7 @@ struct TZintOptions {
   int Option1 = -1;  // zint's per-symbology options; -1/0 leave its defaults
   int Option2 = 0;
   int Option3 = 0;
+  int InputMode = 0;  // zint's input_mode, e.g. GS1_MODE | GS1PARENS_MODE; 0 for plain data
 };
 
 struct TZintSymbol {
