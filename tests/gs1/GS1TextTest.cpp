@@ -97,6 +97,14 @@ TEST(GS1Text, EachErrorNamesTheElementAndWhatIsWrong) {
   }
 }
 
+// Parentheses are data in the square-bracket form and shown as they are.
+TEST(GS1Text, SquareBracketsCarryParenthesesInData) {
+  const TGS1Text text = ParseGS1("[01]09501101530003[10]L(80)[21]1");
+  ASSERT_TRUE(text.Valid()) << text.Error;
+  EXPECT_EQ(text.Encoded, "010950110153000310L(80)" + F + "211");
+  EXPECT_EQ(text.HumanReadable, "(01)09501101530003(10)L(80)(21)1");
+}
+
 TEST(GS1Text, EveryAiOfTheTableIsFoundAndNoOther) {
   for (const TGS1Entry& entry : GS1Entries()) EXPECT_EQ(FindGS1Entry(entry.Ai), &entry) << entry.Ai;
   for (const char* ai : {"", "0", "04", "3106", "99999", "019"}) EXPECT_EQ(FindGS1Entry(ai), nullptr) << ai;
