@@ -23,6 +23,8 @@
 #include "generator/Samples.h"
 #include "generator/SymbolFile.h"
 #include "generator/TextEscape.h"
+#include "gs1/pGS1.h"
+#include "symbologies/pEAN128.h"
 
 namespace tessel::generator {
 namespace {
@@ -76,9 +78,14 @@ struct TOptions {
                                "limit (default 30).",
                                "seconds", "30"};
 
+  QCommandLineOption Gs1{"gs1",
+                         "A GS1 element string, \"(01)09501101530003(10)ABC123\" or with [], checked and drawn "
+                         "as EAN-128 with the bracketed text under it (implies -c TBarcode_EAN128).",
+                         "elements"};
+
   void AddTo(QCommandLineParser& parser) const {
     parser.addOptions({Classes, Class, Property, Encode, Output, Dpi, Batch, Jobs, Sync, Format, Samples, List,
-                       Symbology, Db, Table, Field, Key, DbTimeout});
+                       Symbology, Db, Table, Field, Key, DbTimeout, Gs1});
   }
 };
 
@@ -401,14 +408,29 @@ bool ParseListing(const QCommandLineParser& parser, const TOptions& options, TCo
   return true;
 }
 
+// --gs1: the element string on an EAN-128 component, after the -p settings.
+void SetUpGS1(const QString& text, const QCommandLineParser& parser, const TOptions& options, TCommandLine& command) {
+  if (parser.isSet(options.Batch) || parser.isSet(options.Db))
+    throw TExit{ExitUsage, "--gs1 takes one element string; it does not combine with --batch or --db"};
+  auto* ean128 = dynamic_cast<TBarcode_EAN128*>(command.Barcode.get());
+  if (!ean128) throw TExit{ExitUsage, "--gs1 draws EAN-128: give -c TBarcode_EAN128, -s EAN-128 or neither"};
+  if (const std::string error = SetGS1Text(*ean128, ToLatin1(text, "the element string")); !error.empty())
+    throw TExit{ExitUsage, FromLatin1(EscapeText(error))};
+}
+
 // -c or -s with the -p settings: the configured component.
 void ParseSymbology(const QCommandLineParser& parser, const TOptions& options, TCommandLine& command) {
   if (parser.isSet(options.Class) && parser.isSet(options.Symbology))
     throw TExit{ExitUsage, "-s and -c exclude each other: give one symbology"};
-  if (!parser.isSet(options.Class) && !parser.isSet(options.Symbology))
+  const bool gs1 = parser.isSet(options.Gs1);
+  if (!gs1 && !parser.isSet(options.Class) && !parser.isSet(options.Symbology))
     throw TExit{ExitUsage, "no symbology given (use -s NAME, see --list; or -c CLASS, see --classes)"};
-  command.Settings = {parser.value(options.Class), parser.value(options.Symbology), parser.values(options.Property)};
+  const QString className = gs1 && !parser.isSet(options.Symbology) && !parser.isSet(options.Class)
+                                ? QString("TBarcode_EAN128")
+                                : parser.value(options.Class);
+  command.Settings = {className, parser.value(options.Symbology), parser.values(options.Property)};
   command.Barcode = CreateSymbol(command.Settings);
+  if (gs1) SetUpGS1(parser.value(options.Gs1), parser, options, command);
 }
 
 // --db: one symbol per record of a table.

@@ -1,0 +1,61 @@
+// stripemaker --gs1: an element string drawn as EAN-128 with its bracketed
+// text, or refused with status 2 and the element's message, writing nothing.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct TRun {
+  int Status = -1;
+  QString Out, Err;
+};
+
+TRun Stripemaker(const QStringList& arguments) {
+  QProcess process;
+  process.start(STRIPEMAKER, arguments);
+  process.waitForFinished(60000);
+  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+          QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+}  // namespace
+
+TEST(GS1Cli, DrawsEan128WithTheBracketedText) {
+  const QString elements = "(01)09501101530003(10)AB12(17)250101";
+  // FNC1 after the batch, which is not last; none after the GTIN.
+  TRun run = Stripemaker({"--gs1", elements, "--encode"});
+  EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+  EXPECT_TRUE(run.Out.startsWith("010950110153000310AB12\\117250101\t")) << run.Out.toStdString();
+  EXPECT_EQ(Stripemaker({"-s", "EAN-128", "--gs1", "[01]09501101530003[10]AB12[17]250101", "--encode"}).Out, run.Out);
+
+  QTemporaryDir dir;
+  const QString path = dir.filePath("gs1.svg");
+  run = Stripemaker({"-c", "TBarcode_EAN128", "--gs1", elements, "-o", path});
+  ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.readAll().contains(elements.toLatin1()));
+}
+
+TEST(GS1Cli, InvalidElementStringsExitWithTwoAndWriteNothing) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("bad.png");
+  const struct {
+    QStringList arguments;
+    QString message;
+  } cases[] = {
+      {{"--gs1", "(01)09501101530003(17)251301"}, "(17) 251301: month 13 is not a month"},
+      {{"--gs1", "(01)09501101530004"}, "(01) 09501101530004: check digit 4, expected 3"},
+      {{"-c", "TBarcode_Code128", "--gs1", "(01)09501101530003"}, "--gs1 draws EAN-128"},
+  };
+  for (const auto& c : cases) {
+    const TRun run = Stripemaker(c.arguments + QStringList{"-o", path});
+    EXPECT_EQ(run.Status, 2) << c.message.toStdString();
+    EXPECT_TRUE(run.Err.contains(c.message)) << run.Err.toStdString();
+  }
+  EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
