@@ -46,7 +46,7 @@ constexpr int ButtonWidth = 75, ButtonHeight = 25;
 constexpr int WindowFontPoints = 8;
 const char* const WindowFontFamily = "Tahoma";
 
-// Colours of the owner-drawn texts (0x00BBGGRR blue and red).
+// Colours of the owner-drawn texts: links blue, errors red.
 const QColor LinkColor(0, 0, 255);
 const QColor ErrorColor(255, 0, 0);
 
@@ -77,8 +77,10 @@ QFont WindowFont() {
   return font;
 }
 
-// The first of the documentation folders that holds `file`.
-QUrl DocumentationPage(const QString& installedName, const QString& sourceName) {
+// The first documentation page found: installedName in the installed
+// documentation folders, else sourceName in the source tree (builds that
+// know it).
+QUrl DocumentationPage(const QString& installedName, [[maybe_unused]] const QString& sourceName) {
   const QString candidates[] = {
       QCoreApplication::applicationDirPath() + "/../share/doc/tessel/" + installedName,
 #ifdef TESSEL_DOC_DIR
