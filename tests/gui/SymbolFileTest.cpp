@@ -217,8 +217,10 @@ TEST(ImageBudget, ThreadsTogetherStayWithinTheCapacity) {
       held -= granted;
     }
   };
+  constexpr int Threads = 6;
   std::vector<std::jthread> threads;
-  for (int t = 0; t < 6; ++t) threads.emplace_back(work);
+  threads.reserve(Threads);
+  for (int t = 0; t < Threads; ++t) threads.emplace_back(work);
   threads.clear();
   EXPECT_LE(most, 100);
   EXPECT_GT(most, 40);  // shares were held side by side
