@@ -25,9 +25,9 @@ SETS = {"N": "csNumeric", "X": "csCset82", "Y": "csCset39", "Z": "csBase64Url"}
 MAX_COMPONENTS = 5
 
 
-def components(spec, where):
+def components(formats, where):
     result = []
-    for token in spec:
+    for token in formats:
         optional = token.startswith("[")
         m = re.fullmatch(r"\[?([NXYZ])(\.\.)?(\d+)\]?((?:,\w+)*)", token)
         if not m:
@@ -56,8 +56,8 @@ def rows(lines):
         flags = ""
         if rest and not re.match(r"\[?[NXYZ]", rest[0]):
             flags, rest = rest[0], rest[1:]
-        spec = [f for f in rest if re.match(r"\[?[NXYZ]", f) and "=" not in f]
-        attributes = [f for f in rest if f not in spec]
+        formats = [f for f in rest if re.match(r"\[?[NXYZ]", f) and "=" not in f]
+        attributes = [f for f in rest if f not in formats]
         requires = ";".join(a[4:] for a in attributes if a.startswith("req="))
         excludes = ",".join(a[3:] for a in attributes if a.startswith("ex="))
         first, _, last = ais.partition("-")
@@ -67,7 +67,7 @@ def rows(lines):
         # A range of four-digit AIs that differ only in the last digit is a
         # family whose last digit is the position of the implied decimal point.
         decimal = len(first) == 4 and first[:3] == last[:3] and first != last
-        comps = components(spec, where)
+        comps = components(formats, where)
         for value in range(int(first), int(last) + 1):
             ai = str(value).zfill(len(first))
             yield (ai, "*" not in flags, int(ai[-1]) if decimal else -1, comps, requires, excludes,
