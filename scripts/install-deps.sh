@@ -9,6 +9,7 @@ packages=(
   libqt6sql6-sqlite libqt6sql6-psql libpq-dev postgresql libgl-dev fonts-dejavu-core xvfb xauth
   libgtest-dev googletest libgmock-dev libbenchmark-dev libzxing-dev poppler-utils
   zint libzint-dev clang libclang-rt-14-dev zlib1g-dev
+  libfreetype-dev libfontconfig-dev libcairo2-dev ghostscript
   cups printer-driver-cups-pdf
 )
 
