@@ -1,9 +1,11 @@
-# Installs tesselkit with its headers, a CMake package and a pkg-config file.
+# Installs tesselkit and tesselkit-qt with their headers, a CMake package
+# (component Qt for the Qt part) and a pkg-config file each.
 include(CMakePackageConfigHelpers)
 
 install(TARGETS tesselkit EXPORT tesselkitTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tessel)
+install(TARGETS tesselkit_qt EXPORT tesselkitQtTargets LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(TARGETS stripemaker RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The window's attribution links open these pages.
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/README.md ${CMAKE_CURRENT_SOURCE_DIR}/docs/stripemaker.md
@@ -12,9 +14,11 @@ foreach(dir platform core check components symbologies gs1)
   install(DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tessel/${dir}
     FILES_MATCHING PATTERN "*.h")
 endforeach()
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/include/tessel/tessel.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tessel)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/include/tessel/tessel.h ${CMAKE_CURRENT_BINARY_DIR}/include/tessel/tessel-qt.h
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tessel)
 
 install(EXPORT tesselkitTargets NAMESPACE tesselkit:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/tesselkit)
+install(EXPORT tesselkitQtTargets NAMESPACE tesselkit:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/tesselkit)
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/tesselkitConfig.cmake.in
   ${CMAKE_CURRENT_BINARY_DIR}/tesselkitConfig.cmake INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/tesselkit)
 write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/tesselkitConfigVersion.cmake
@@ -25,8 +29,10 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/tesselkitConfig.cmake ${CMAKE_CURRENT_
 # The .pc file finds the prefix relative to itself, so the tree can move.
 file(RELATIVE_PATH PC_RELATIVE_PREFIX /${CMAKE_INSTALL_LIBDIR}/pkgconfig /)
 string(REGEX REPLACE "/$" "" PC_RELATIVE_PREFIX "${PC_RELATIVE_PREFIX}")
-configure_file(${CMAKE_CURRENT_LIST_DIR}/tesselkit.pc.in ${CMAKE_CURRENT_BINARY_DIR}/tesselkit.pc @ONLY)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/tesselkit.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+foreach(pc tesselkit tesselkit-qt)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/${pc}.pc.in ${CMAKE_CURRENT_BINARY_DIR}/${pc}.pc @ONLY)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${pc}.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+endforeach()
 
 # A library installed into a system folder is found by the loader only once
 # its cache knows it: refresh the cache when installing there as root.
@@ -45,7 +51,7 @@ install(CODE [[
 # prefix, point QT_PLUGIN_PATH at <prefix>/${QT6_INSTALL_PLUGINS}), and the
 # widget library with its headers, which programs built from designed forms
 # link.
-install(TARGETS tesselwidgets EXPORT tesselkitTargets LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+install(TARGETS tesselwidgets EXPORT tesselkitQtTargets LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(TARGETS tesselide LIBRARY DESTINATION ${QT6_INSTALL_PLUGINS}/designer)
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/design/qt/ComponentWidget.h
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tessel/design/qt)

@@ -1,5 +1,6 @@
-// Draws a Code 128 symbol into the PNG file named by the first argument.
-#include <tessel/tessel.h>
+// Draws a Code 128 symbol through the Qt part into the PNG file named by
+// the first argument.
+#include <tessel/tessel-qt.h>
 
 #include <QImage>
 #include <cstdio>
