@@ -16,14 +16,17 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "generator/OutputFile.h"
 #include "generator/PrintParameters.h"
 #include "generator/PropertyApply.h"
 #include "generator/TextEscape.h"
+#include "gs1/pGS1.h"
 #include "platform/qt/QtBitmap.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtPrinter.h"
+#include "symbologies/pEAN128.h"
 
 namespace tessel::generator {
 namespace {
@@ -45,6 +48,12 @@ constexpr int BottomPanelHeight = 29;
 constexpr int ButtonWidth = 75, ButtonHeight = 25;
 constexpr int WindowFontPoints = 8;
 const char* const WindowFontFamily = "Tahoma";
+
+// The Barcode cell of an EAN-128 entry takes a GS1 element string when it
+// starts with a bracket: "(01)09501101530003(10)ABC123" or with [].
+bool IsGS1ElementString(std::string_view cell) { return !cell.empty() && (cell[0] == '(' || cell[0] == '['); }
+
+TBarcode_EAN128* GS1Component(TBarcode* barcode) { return dynamic_cast<TBarcode_EAN128*>(barcode); }
 
 // Colours of the owner-drawn texts: links blue, errors red.
 const QColor LinkColor(0, 0, 255);
@@ -433,9 +442,23 @@ void TfrmDemo::ApplyProperties() {
 
 void TfrmDemo::ApplyRows() {
   const std::string fontText = FFontText.toLatin1().toStdString();
-  for (int r = 1; r <= prpBarcode->DataRowCount() && FBarcode; ++r)
-    if (const TProperty* row = RowProperty(r))
-      ApplyRow(*FBarcode, *row, prpBarcode->Value(r).toLatin1().toStdString(), fontText);
+  for (int r = 1; r <= prpBarcode->DataRowCount() && FBarcode; ++r) {
+    const TProperty* row = RowProperty(r);
+    if (!row) continue;
+    const std::string value = prpBarcode->Value(r).toLatin1().toStdString();
+    TBarcode_EAN128* gs1 = GS1Component(FBarcode.get());
+    if (gs1 && SameText(row->Name, "Barcode") && IsGS1ElementString(value)) {
+      // The cell keeps the bracketed form: the component's steps through
+      // its settings are not written back into it. An invalid element
+      // string leaves the symbol as it was and says why.
+      const TNotifyEvent onChange = std::exchange(FBarcode->OnChange, nullptr);
+      const std::string error = SetGS1Text(*gs1, value);
+      FBarcode->OnChange = onChange;
+      if (!error.empty()) staBarcode->SetText(spState, QString::fromLatin1("GS1 " + error));
+      continue;
+    }
+    ApplyRow(*FBarcode, *row, value, fontText);
+  }
 }
 
 // ---- component events ---------------------------------------------------------
@@ -449,7 +472,9 @@ void TfrmDemo::BarcodeChange() {
     // The cell shows the text in its escaped form, so applying it again
     // gives the same text; a cell that already says it is left as typed.
     const std::string& text = FBarcode->Barcode();
-    if (UnescapeText(prpBarcode->Value(r).toLatin1().toStdString()) != text)
+    const std::string cell = prpBarcode->Value(r).toLatin1().toStdString();
+    if (GS1Component(FBarcode.get()) && IsGS1ElementString(cell) && ParseGS1(cell).Encoded == text) break;
+    if (UnescapeText(cell) != text)
       prpBarcode->SetValue(r, QString::fromLatin1(EscapeText(text)));
     break;
   }
