@@ -21,20 +21,19 @@ struct TInkRun {
   int U0, U1, V;
 };
 
-// The glyph runs of the text and the underline and strike-out bars.
-std::vector<TInkRun> InkRuns(const TTextLine& line) {
-  std::vector<TInkRun> runs;
+// Visits the glyph runs of the text, then the underline and strike-out bars.
+template <typename Visit>
+void ForEachInkRun(const TTextLine& line, Visit visit) {
   int end = 0;  // where the last character's advance ends
   line.Glyphs.Layout(line.Text, line.CharExtra, line.Advances, [&](unsigned char c, int x) {
-    for (const TGlyphFont::TRun& r : line.Glyphs.Runs(c)) runs.push_back({x + r.X, x + r.X + r.Length, r.Y});
+    for (const TGlyphFont::TRun& r : line.Glyphs.Runs(c)) visit(TInkRun{x + r.X, x + r.X + r.Length, r.Y});
     end = x + line.Glyphs.CharWidth(c) + (line.Advances.empty() ? line.CharExtra : 0);
   });
   const auto bar = [&](int top) {
-    for (int v = top; v < top + line.Glyphs.LineThickness(); ++v) runs.push_back({0, end, v});
+    for (int v = top; v < top + line.Glyphs.LineThickness(); ++v) visit(TInkRun{0, end, v});
   };
   if (line.Underline) bar(line.Glyphs.UnderlineTop());
   if (line.StrikeOut) bar(line.Glyphs.StrikeOutTop());
-  return runs;
 }
 
 // A column of pixels x, rows top..bottom-1, clipped.
@@ -54,18 +53,16 @@ void AddRow(long long y, long long left, long long right, TClip clip, std::vecto
 // Text-space pixel (u, v) lands on image pixel (X+u, Y+v) upright, (X+v,
 // Y-u-1) a quarter turn on, (X-u-1, Y-v-1) half a turn on and (X-v-1, Y+u)
 // three quarters on.
-void TurnExactly(const std::vector<TInkRun>& runs, TPoint at, int quarters, TClip clip, std::vector<TSpan>& spans) {
+void TurnExactly(const TInkRun& r, TPoint at, int quarters, TClip clip, std::vector<TSpan>& spans) {
   const long long x = at.X, y = at.Y;
-  for (const TInkRun& r : runs) {
-    switch (quarters) {
-      case 0: AddRow(y + r.V, x + r.U0, x + r.U1, clip, spans); break;
-      case 1:
-        AddColumn(static_cast<int>(std::clamp(x + r.V, -1LL, 1LL * clip.Width)), y - r.U1, y - r.U0, clip, spans);
-        break;
-      case 2: AddRow(y - r.V - 1, x - r.U1, x - r.U0, clip, spans); break;
-      default:
-        AddColumn(static_cast<int>(std::clamp(x - r.V - 1, -1LL, 1LL * clip.Width)), y + r.U0, y + r.U1, clip, spans);
-    }
+  switch (quarters) {
+    case 0: AddRow(y + r.V, x + r.U0, x + r.U1, clip, spans); break;
+    case 1:
+      AddColumn(static_cast<int>(std::clamp(x + r.V, -1LL, 1LL * clip.Width)), y - r.U1, y - r.U0, clip, spans);
+      break;
+    case 2: AddRow(y - r.V - 1, x - r.U1, x - r.U0, clip, spans); break;
+    default:
+      AddColumn(static_cast<int>(std::clamp(x - r.V - 1, -1LL, 1LL * clip.Width)), y + r.U0, y + r.U1, clip, spans);
   }
 }
 
@@ -158,12 +155,14 @@ int NormalTenths(int escapement) { return ((escapement % FullTurn) + FullTurn) %
 }  // namespace
 
 void TextInk(const TTextLine& line, TPoint at, int escapement, TClip clip, std::vector<TSpan>& spans) {
-  std::vector<TInkRun> runs = InkRuns(line);
   const int tenths = NormalTenths(escapement);
-  if (tenths % QuarterTurn == 0)
-    TurnExactly(runs, at, tenths / QuarterTurn, clip, spans);
-  else
-    TurnSampled(std::move(runs), at, tenths / TenthsPerRadian, clip, spans);
+  if (tenths % QuarterTurn == 0) {
+    ForEachInkRun(line, [&](const TInkRun& r) { TurnExactly(r, at, tenths / QuarterTurn, clip, spans); });
+    return;
+  }
+  std::vector<TInkRun> runs;
+  ForEachInkRun(line, [&](const TInkRun& r) { runs.push_back(r); });
+  TurnSampled(std::move(runs), at, tenths / TenthsPerRadian, clip, spans);
 }
 
 void TextCell(int width, int height, TPoint at, int escapement, TClip clip, std::vector<TSpan>& spans) {
