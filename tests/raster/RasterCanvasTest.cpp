@@ -171,6 +171,36 @@ TEST(RasterCanvas, ATurnedPolygonCoversAboutQtsPixels) {
   }
 }
 
+// Inverting or combining colours changes each pixel of a shape once, so a
+// shape drawn twice leaves the drawing as it was.
+TEST(RasterCanvas, PenModesChangeEachPixelOnce) {
+  const TPoint points[4] = {{2, 1}, {17, 5}, {12, 14}, {1, 9}};
+  for (const TPenMode mode : {TPenMode::pmNot, TPenMode::pmXor}) {
+    int dark[3] = {};
+    for (int times = 0; times < 3; ++times)
+      dark[times] = DarkPixels(Headless(20, 16, [&](TCanvas& canvas) {
+        canvas.Pen.Mode = mode;
+        canvas.Pen.Color = canvas.Brush.Color = clWhite;
+        for (int i = 0; i < times; ++i) canvas.Polygon(points);
+      }));
+    EXPECT_EQ(dark[0], 0);
+    EXPECT_GT(dark[1], 100);
+    EXPECT_EQ(dark[2], 0);
+  }
+}
+
+// A bitmap stretched onto the canvas: each pixel takes the colour of the
+// source pixel under its centre.
+TEST(RasterCanvas, StretchDrawRepeatsTheNearestSourcePixel) {
+  TRasterBitmap source;
+  source.SetSize(2, 1);
+  source.Canvas().SetPixel(0, 0, clBlack);
+  const QImage image = Headless(8, 2, [&](TCanvas& canvas) { canvas.StretchDraw({1, 0, 7, 2}, source); });
+  std::string row;
+  for (int x = 0; x < image.width(); ++x) row += qGray(image.pixel(x, 1)) < 128 ? '#' : '.';
+  EXPECT_EQ(row, ".###....");
+}
+
 TEST(RasterCanvas, WithoutAToolkitBitmapsAreWhiteRasterBitmaps) {
   InstallPlatform(nullptr);
   const std::unique_ptr<TBitmap> bitmap = Platform().CreateBitmap();
