@@ -82,7 +82,9 @@ class TRasterCanvas : public TCanvas {
   }
   std::uint8_t FindIndex(TArgb color);
   void ToArgb32();
-  void AddFill(int left, int top, int right, int bottom, TColor color);
+  // Adds a fill of [left, right) x [top, bottom), clipped; the far edges
+  // are wide so that a box's last column or row plus one cannot overflow.
+  void AddFill(int left, int top, long long right, long long bottom, TColor color);
   void Flush();
   // Leaves out of the pending fills what lies inside [left, right) x
   // [top, bottom), a box about to be drawn over whole.

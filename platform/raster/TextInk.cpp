@@ -18,14 +18,15 @@ constexpr double PixelCentre = 0.5;
 // A run of ink in text space: columns U0..U1-1 of row V, from the cell's
 // top-left corner (V grows downwards).
 struct TInkRun {
-  int U0, U1, V;
+  long long U0, U1;
+  int V;
 };
 
 // Visits the glyph runs of the text, then the underline and strike-out bars.
 template <typename Visit>
 void ForEachInkRun(const TTextLine& line, Visit visit) {
-  int end = 0;  // where the last character's advance ends
-  line.Glyphs.Layout(line.Text, line.CharExtra, line.Advances, [&](unsigned char c, int x) {
+  long long end = 0;  // where the last character's advance ends
+  line.Glyphs.Layout(line.Text, line.CharExtra, line.Advances, [&](unsigned char c, long long x) {
     for (const TGlyphFont::TRun& r : line.Glyphs.Runs(c)) visit(TInkRun{x + r.X, x + r.X + r.Length, r.Y});
     end = x + line.Glyphs.CharWidth(c) + (line.Advances.empty() ? line.CharExtra : 0);
   });
@@ -96,10 +97,10 @@ class TInkMask {
   }
 
   // The text-space box of the ink: [U0, U1) x [V0, V1).
-  int U0() const {
+  long long U0() const {
     return std::min_element(runs_.begin(), runs_.end(), [](auto& a, auto& b) { return a.U0 < b.U0; })->U0;
   }
-  int U1() const {
+  long long U1() const {
     return std::max_element(runs_.begin(), runs_.end(), [](auto& a, auto& b) { return a.U1 < b.U1; })->U1;
   }
   int V0() const { return top_; }

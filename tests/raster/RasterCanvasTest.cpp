@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <cstdlib>
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -199,6 +200,29 @@ TEST(RasterCanvas, StretchDrawRepeatsTheNearestSourcePixel) {
   std::string row;
   for (int x = 0; x < image.width(); ++x) row += qGray(image.pixel(x, 1)) < 128 ? '#' : '.';
   EXPECT_EQ(row, ".###....");
+}
+
+// Coordinates and sizes at the ends of the integer range are clipped, not
+// overflowed: a rectangle over the whole range covers the canvas, the rest
+// falls outside it.
+TEST(RasterCanvas, CoordinatesAtTheIntegerLimitsAreClipped) {
+  constexpr int Low = std::numeric_limits<int>::min(), High = std::numeric_limits<int>::max();
+  const QImage image = Headless(12, 8, [&](TCanvas& canvas) {
+    UseSolidColor(canvas, clBlack);
+    canvas.Rectangle({Low, Low, High, High});
+    UseSolidColor(canvas, clWhite);
+    canvas.SetPixel(High, High, clWhite);
+    canvas.UprightBox(High, High, High, High);
+    const TColumnBox columns[] = {{High - 1, High - 1, clWhite}};
+    canvas.SolidColumns(High, High, columns);
+    canvas.Font.Height = Low;
+    canvas.CharExtra = -High / 4;
+    canvas.TextOut({-1000, 0}, "TESSEL");
+    const int advances[] = {High, High};
+    canvas.TextOut({20, 0}, "TESSEL", advances);
+    canvas.StretchDraw({Low, Low, High, Low + 1}, TRasterBitmap());
+  });
+  EXPECT_EQ(DarkPixels(image), 12 * 8);
 }
 
 TEST(RasterCanvas, WithoutAToolkitBitmapsAreWhiteRasterBitmaps) {
