@@ -1,7 +1,7 @@
-// The headless raster canvas against the Qt canvases it replaces: the bars
-// of every symbology at every right angle are the same pixels; text boxes
-// and baselines lie within a pixel; a turned polygon covers about the same
-// pixels.
+// The headless raster canvas against the Qt canvases it replaces: every
+// symbology at every right angle gives the same pixels (upright with its
+// text); text boxes and baselines lie within a pixel; a turned polygon
+// covers the same pixels but for a few.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -36,7 +36,13 @@ constexpr const char* SampleTexts[] = {"1234567890",
                                        "K1A0B1",
                                        "20704987654321654321123456789"};
 constexpr int Module = 2, BarHeight = 40, Margin = 6;
-constexpr TBarcodeOrientation Orientations[] = {boLeftRight, boBottomTop, boRightLeft, boTopBottom};
+// Upright text comes out in Qt's very pixels; Qt turns text by filling the
+// turned outlines, not the glyphs' pixels, so turned symbols are compared
+// without their text.
+constexpr struct {
+  TBarcodeOrientation Orientation;
+  TDisplayText Text;
+} Orientations[] = {{boLeftRight, dtFullEncoded}, {boBottomTop, dtNone}, {boRightLeft, dtNone}, {boTopBottom, dtNone}};
 
 bool ChooseText(TBarcode& barcode, int& width, int& height) {
   for (const char* text : SampleTexts) {
@@ -75,16 +81,16 @@ QImage WithQt(int width, int height, Draw draw) {
   return image;
 }
 
-TEST(RasterCanvas, EverySymbologyAtEveryRightAngleDrawsTheQtCanvasBars) {
+TEST(RasterCanvas, EverySymbologyAtEveryRightAngleDrawsTheQtCanvasPixels) {
   TQtRasterCanvas qt;
   int compared = 0;
   for (const TClassInfo* info : RegisteredClasses()) {
     const std::unique_ptr<TComponent> component(info->Create(nullptr));
     auto* barcode = dynamic_cast<TBarcode*>(component.get());
     if (!barcode) continue;
-    barcode->SetDisplayText(dtNone);
-    for (const TBarcodeOrientation orientation : Orientations) {
+    for (const auto [orientation, text] : Orientations) {
       barcode->SetOrientation(orientation);
+      barcode->SetDisplayText(text);
       int width = 0, height = 0;
       ASSERT_TRUE(ChooseText(*barcode, width, height)) << info->Name;
       const auto draw = [&](TCanvas& canvas) { barcode->DrawTo(canvas, Module, Margin, Margin, BarHeight, -1); };
