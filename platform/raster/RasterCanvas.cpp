@@ -137,26 +137,19 @@ void TRasterCanvas::FlushBand(int top, int bottom) {
       FillPixels(first + f.Left, f.Right - f.Left, f.Index);
     else
       FillPixels(first + f.Left, f.Right - f.Left, f.Color);
-    if (!bandSpans_.empty() && f.Left >= bandSpans_.back().first && f.Left <= bandSpans_.back().second) {
-      bandSpans_.back().second = std::max(bandSpans_.back().second, f.Right);
+    if (!bandSpans_.empty() && f.Left >= bandSpans_.back().Left && f.Left <= bandSpans_.back().Right) {
+      bandSpans_.back().Right = std::max(bandSpans_.back().Right, f.Right);
     } else {
-      ordered = ordered && (bandSpans_.empty() || f.Left > bandSpans_.back().second);
-      bandSpans_.emplace_back(f.Left, f.Right);
+      ordered = ordered && (bandSpans_.empty() || f.Left > bandSpans_.back().Right);
+      bandSpans_.push_back({top, f.Left, f.Right});
     }
   }
   if (bandSpans_.empty() || bottom - top < 2) return;
-  if (!ordered) {
-    std::vector<TSpan> spans;
-    spans.reserve(bandSpans_.size());
-    for (const auto& [left, right] : bandSpans_) spans.push_back({top, left, right});
-    MergeSpans(spans);
-    bandSpans_.clear();
-    for (const TSpan& s : spans) bandSpans_.emplace_back(s.Left, s.Right);
-  }
+  if (!ordered) MergeSpans(bandSpans_);
   for (int y = top + 1; y < bottom; ++y) {
     auto* row = reinterpret_cast<Pixel*>(image_.Row(y));
-    for (const auto& [left, right] : bandSpans_)
-      std::memcpy(row + left, first + left, static_cast<std::size_t>(right - left) * sizeof(Pixel));
+    for (const TSpan& span : bandSpans_)
+      std::memcpy(row + span.Left, first + span.Left, static_cast<std::size_t>(span.Right - span.Left) * sizeof(Pixel));
   }
 }
 

@@ -114,7 +114,7 @@ class TRasterCanvas : public TCanvas {
   std::vector<TFill> fills_;
   std::vector<TFill> keptFills_;  // DropFillsUnder's scratch
   std::vector<int> edges_;
-  std::vector<std::pair<int, int>> bandSpans_;
+  std::vector<TSpan> bandSpans_;  // the spans a band's fills cover
   std::vector<TSpan> spans_, outlineSpans_;
   // The glyph fonts met so far (a symbol uses one or two).
   std::vector<std::pair<TLogFont, std::shared_ptr<const TGlyphFont>>> fonts_;

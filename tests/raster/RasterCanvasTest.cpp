@@ -126,8 +126,9 @@ struct TTextCase {
 
 TEST(RasterCanvas, TextBoxAndBaselineLieWithinAPixelOfQts) {
   constexpr TTextCase Cases[] = {
-      {"Tahoma", 8, false, 0},   {"DejaVu Serif", 12, true, 0},    {"DejaVu Sans Mono", 10, false, 0},
-      {"Tahoma", 8, false, 900}, {"DejaVu Serif", 12, true, 1800}, {"Tahoma", 10, false, 2700}};
+      {"Tahoma", 8, false, 0},    {"DejaVu Serif", 12, true, 0},    {"DejaVu Sans Mono", 10, false, 0},
+      {"Tahoma", 8, false, 900},  {"DejaVu Serif", 12, true, 1800}, {"Tahoma", 10, false, 2700},
+      {"Tahoma", 10, false, 300}, {"DejaVu Serif", 12, false, 3150}};
   constexpr int Size = 320, Centre = Size / 2;
   const std::string text = "Tessel 0123 Bgjq";
   for (const TTextCase& c : Cases) {
