@@ -9,12 +9,15 @@
 #include <limits>
 #include <memory>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "components/pBarcode.h"
 #include "platform/Platform.h"
 #include "platform/qt/QtCanvas.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtRasterCanvas.h"
+#include "platform/raster/GlyphFont.h"
 #include "platform/raster/RasterBitmap.h"
 #include "platform/raster/RasterCanvas.h"
 
@@ -230,6 +233,27 @@ TEST(RasterCanvas, CoordinatesAtTheIntegerLimitsAreClipped) {
     canvas.StretchDraw({Low, Low, High, Low + 1}, TRasterBitmap());
   });
   EXPECT_EQ(DarkPixels(image), 12 * 8);
+}
+
+// Threads asking for the same fonts at once share one glyph font each.
+TEST(GlyphFont, ThreadsShareOneGlyphFontPerFont) {
+  constexpr int Threads = 4, Sizes = 6;
+  std::shared_ptr<const TGlyphFont> found[Threads][Sizes];
+  std::vector<std::thread> threads;
+  for (int t = 0; t < Threads; ++t)
+    threads.emplace_back([&found, t] {
+      TLogFont font;
+      font.Name = "Tessel Threads";  // no such face: the fallback's
+      for (int i = 0; i < Sizes; ++i) {
+        font.Height = -7 - i;
+        found[t][i] = TGlyphFont::For(font);
+      }
+    });
+  for (std::thread& thread : threads) thread.join();
+  for (int i = 0; i < Sizes; ++i) {
+    ASSERT_NE(found[0][i], nullptr);
+    for (int t = 1; t < Threads; ++t) EXPECT_EQ(found[t][i], found[0][i]);
+  }
 }
 
 TEST(RasterCanvas, WithoutAToolkitBitmapsAreWhiteRasterBitmaps) {
