@@ -2,7 +2,6 @@
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
-#include FT_OUTLINE_H
 #include FT_SYNTHESIS_H
 #include FT_TRUETYPE_TABLES_H
 
