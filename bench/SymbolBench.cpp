@@ -14,7 +14,7 @@
 #include <string>
 
 #include "components/pBarcode.h"
-#include "generator/SymbolFile.h"
+#include "output/SymbolFile.h"
 #include "platform/qt/QtBitmap.h"
 #include "platform/qt/QtPlatform.h"
 

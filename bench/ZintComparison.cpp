@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "components/pBarcode.h"
-#include "generator/SymbolFile.h"
+#include "output/SymbolFile.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "generator/SvgCanvas.h"
+#include "output/SvgCanvas.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -10,17 +10,43 @@
 #include <iterator>
 #include <string_view>
 
-#include "generator/ImageEncoder.h"
+#include "output/ImageEncoder.h"
+#include "output/QtImageBridge.h"
 #include "platform/qt/QtBitmap.h"
 #include "platform/qt/QtCanvas.h"
 
-namespace tessel::generator {
+namespace tessel {
 namespace {
 
 // The dots per metre of a QImage at this resolution.
 int DotsPerMetre(int dpi) { return qRound(dpi / 0.0254); }
 
-QByteArray Number(int value) { return QByteArray::number(value); }
+std::string Number(int value) { return std::to_string(value); }
+
+// A length with up to two decimals and no trailing zeros.
+std::string Decimal(double value) {
+  char text[32];
+  const std::to_chars_result end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6);
+  return {text, end.ptr};
+}
+
+// The bytes in base64, as a data URL holds them.
+void AppendBase64(std::string& out, const std::string& bytes) {
+  static constexpr char Digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  out.reserve(out.size() + (bytes.size() + 2) / 3 * 4);
+  std::size_t i = 0;
+  for (; i + 2 < bytes.size(); i += 3) {
+    const unsigned v = static_cast<unsigned char>(bytes[i]) << 16 | static_cast<unsigned char>(bytes[i + 1]) << 8 |
+                       static_cast<unsigned char>(bytes[i + 2]);
+    out += {Digits[v >> 18], Digits[(v >> 12) & 63], Digits[(v >> 6) & 63], Digits[v & 63]};
+  }
+  if (i < bytes.size()) {
+    const bool two = i + 1 < bytes.size();
+    const unsigned v =
+        static_cast<unsigned char>(bytes[i]) << 16 | (two ? static_cast<unsigned char>(bytes[i + 1]) << 8 : 0u);
+    out += {Digits[v >> 18], Digits[(v >> 12) & 63], two ? Digits[(v >> 6) & 63] : '=', '='};
+  }
+}
 
 // "#rrggbb".
 std::array<char, 7> Colour(TColor color) {
@@ -34,14 +60,14 @@ std::array<char, 7> Colour(TColor color) {
   return name;
 }
 
-QByteArray ColourName(TColor color) {
+std::string ColourName(TColor color) {
   const std::array<char, 7> name = Colour(color);
-  return {name.data(), static_cast<qsizetype>(name.size())};
+  return {name.data(), name.size()};
 }
 
 // Latin-1 text as XML character data in UTF-8. XML has no control
 // characters: they become the replacement character, one for one.
-QByteArray XmlText(std::string_view text) {
+std::string XmlText(std::string_view text) {
   QString result;
   result.reserve(static_cast<qsizetype>(text.size()));
   for (const char c : text) {
@@ -51,14 +77,14 @@ QByteArray XmlText(std::string_view text) {
     else
       result += QChar(code);
   }
-  return result.toHtmlEscaped().toUtf8();
+  return result.toHtmlEscaped().toStdString();
 }
 
-QByteArray XmlAttribute(const QString& text) { return text.toHtmlEscaped().toUtf8(); }
+std::string XmlAttribute(const QString& text) { return text.toHtmlEscaped().toStdString(); }
 
 }  // namespace
 
-TSvgCanvas::TSvgCanvas(QByteArray& Out, TImageEncoder& Encoder) : out_(Out), encoder_(Encoder) {}
+TSvgCanvas::TSvgCanvas(std::string& Out, TImageEncoder& Encoder) : out_(Out), encoder_(Encoder) {}
 
 void TSvgCanvas::Begin(int Width, int Height, int LayoutDpi) {
   ResetDrawingState(*this);
@@ -74,7 +100,7 @@ void TSvgCanvas::Begin(int Width, int Height, int LayoutDpi) {
     fontKey_.reset();
   }
   dpi_ = LayoutDpi;
-  const QByteArray w = Number(Width), h = Number(Height);
+  const std::string w = Number(Width), h = Number(Height);
   out_ +=
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
       "xmlns:xlink=\"http://www.w3.org/1999/xlink\" version=\"1.2\" baseProfile=\"tiny\" width=\"" +
@@ -132,8 +158,8 @@ void TSvgCanvas::Put(const TFill& fill) {
 void TSvgCanvas::Flush() {
   if (!pending_) return;
   const TFill& f = *pending_;
-  constexpr qsizetype MaxRectLength = 128;  // the fixed text, four numbers and a colour
-  const qsizetype start = out_.size();
+  constexpr std::size_t MaxRectLength = 128;  // the fixed text, four numbers and a colour
+  const std::size_t start = out_.size();
   out_.resize(start + MaxRectLength);
   char* const rect = out_.data() + start;
   char* at = rect;
@@ -151,7 +177,7 @@ void TSvgCanvas::Flush() {
   const std::array<char, 7> colour = Colour(f.Color);
   text({colour.data(), colour.size()});
   text("\"/>\n");
-  out_.resize(start + (at - rect));
+  out_.resize(start + static_cast<std::size_t>(at - rect));
   pending_.reset();
 }
 
@@ -162,11 +188,11 @@ void TSvgCanvas::Polygon(const TPoint (&points)[4]) {
   }
   Flush();
   background_.reset();
-  QByteArray list;
+  std::string list;
   for (const TPoint& p : points) list += Number(p.X) + "," + Number(p.Y) + " ";
-  list.chop(1);
+  list.pop_back();
   out_ += "<polygon points=\"" + list + "\" fill=\"" +
-          (Brush.Style == TBrushStyle::bsSolid ? ColourName(Brush.Color) : QByteArray("none")) + "\"";
+          (Brush.Style == TBrushStyle::bsSolid ? ColourName(Brush.Color) : std::string("none")) + "\"";
   if (Pen.Style != TPenStyle::psClear)
     out_ += " stroke=\"" + ColourName(Pen.Color) + "\" stroke-width=\"" + Number(std::max(1, Pen.Width)) + "\"";
   out_ += "/>\n";
@@ -184,9 +210,9 @@ void TSvgCanvas::Rectangle(const TRect& rect) {
   background_.reset();
   const int width = std::max(1, Pen.Width);
   const double inset = width / 2.0;
-  out_ += "<rect x=\"" + QByteArray::number(rect.Left + inset) + "\" y=\"" + QByteArray::number(rect.Top + inset) +
-          "\" width=\"" + QByteArray::number(std::max(0.0, rect.Width() - 2 * inset)) + "\" height=\"" +
-          QByteArray::number(std::max(0.0, rect.Height() - 2 * inset)) + "\" fill=\"none\" stroke=\"" +
+  out_ += "<rect x=\"" + Decimal(rect.Left + inset) + "\" y=\"" + Decimal(rect.Top + inset) + "\" width=\"" +
+          Decimal(std::max(0.0, rect.Width() - 2 * inset)) + "\" height=\"" +
+          Decimal(std::max(0.0, rect.Height() - 2 * inset)) + "\" fill=\"none\" stroke=\"" +
           ColourName(Pen.Color) + "\" stroke-width=\"" + Number(width) + "\"/>\n";
 }
 
@@ -223,12 +249,12 @@ int TSvgCanvas::TextHeight(std::string_view) { return CurrentFont().height(); }
 void TSvgCanvas::OpenText(TPoint at) {
   const QFont& font = font_;
   out_ += "<g transform=\"translate(" + Number(at.X) + " " + Number(at.Y) + ")";
-  if (Font.Escapement != 0) out_ += " rotate(" + QByteArray::number(-Font.Escapement / 10.0) + ")";
+  if (Font.Escapement != 0) out_ += " rotate(" + Decimal(-Font.Escapement / 10.0) + ")";
   out_ += "\" font-family=\"" + families_ + "\" font-size=\"" + Number(font.pixelSize()) + "\"";
   if (font.bold()) out_ += " font-weight=\"bold\"";
   if (font.italic()) out_ += " font-style=\"italic\"";
   if (font.underline() || font.strikeOut())
-    out_ += QByteArray(" text-decoration=\"") + (font.underline() ? "underline" : "line-through") + "\"";
+    out_ += std::string(" text-decoration=\"") + (font.underline() ? "underline" : "line-through") + "\"";
   out_ += " fill=\"" + ColourName(TextColor) + "\">\n";
 }
 
@@ -241,7 +267,7 @@ void TSvgCanvas::TextOut(TPoint at, std::string_view text, std::span<const int> 
   if (!Transparent)
     out_ += "<rect width=\"" + Number(Advance(text)) + "\" height=\"" + Number(metrics.height()) + "\" fill=\"" +
             ColourName(Brush.Color) + "\"/>\n";
-  const QByteArray baseline = Number(metrics.ascent());
+  const std::string baseline = Number(metrics.ascent());
   if (advances.empty()) {
     out_ += "<text y=\"" + baseline + "\"";
     if (CharExtra != 0) out_ += " letter-spacing=\"" + Number(CharExtra) + "\"";
@@ -257,19 +283,23 @@ void TSvgCanvas::TextOut(TPoint at, std::string_view text, std::span<const int> 
   out_ += "</g>\n";
 }
 
-void TSvgCanvas::DrawImage(int X, int Y, int Width, int Height, const QImage& Image) {
+void TSvgCanvas::DrawImage(int X, int Y, int Width, int Height, const TRasterImage& Image) {
   Flush();
   background_.reset();
-  QByteArray png;
-  if (!encoder_.Png(Image, dpi_, png)) return;
+  if (!encoder_.Png(Image, dpi_, png_)) return;
   out_ += "<image x=\"" + Number(X) + "\" y=\"" + Number(Y) + "\" width=\"" + Number(Width) + "\" height=\"" +
           Number(Height) + "\" preserveAspectRatio=\"none\" image-rendering=\"optimizeSpeed\" " +
-          "xlink:href=\"data:image/png;base64," + png.toBase64() + "\"/>\n";
+          "xlink:href=\"data:image/png;base64,";
+  AppendBase64(out_, png_);
+  out_ += "\"/>\n";
 }
 
 void TSvgCanvas::StretchDraw(const TRect& dest, const TBitmap& source) {
-  if (const auto* bitmap = dynamic_cast<const TQtBitmap*>(&source))
-    DrawImage(dest.Left, dest.Top, dest.Width(), dest.Height(), bitmap->Image());
+  const auto* bitmap = dynamic_cast<const TQtBitmap*>(&source);
+  if (!bitmap) return;
+  TRasterImage image;
+  ToRasterImage(bitmap->Image(), image);
+  if (!image.Null()) DrawImage(dest.Left, dest.Top, dest.Width(), dest.Height(), image);
 }
 
-}  // namespace tessel::generator
+}  // namespace tessel

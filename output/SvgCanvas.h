@@ -6,27 +6,28 @@
 // spaces of the background's colour: they would change no pixel.
 #pragma once
 
-#include <QByteArray>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <memory>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "platform/Canvas.h"
 #include "platform/Types.h"
 #include "platform/qt/QtGlyphFont.h"
+#include "platform/raster/RasterImage.h"
 
-namespace tessel::generator {
+namespace tessel {
 
 class TImageEncoder;
 
 class TSvgCanvas : public TCanvas {
  public:
   // Appends to Out; Encoder writes embedded bitmaps. Both outlive the canvas.
-  TSvgCanvas(QByteArray& Out, TImageEncoder& Encoder);
+  TSvgCanvas(std::string& Out, TImageEncoder& Encoder);
 
   // Starts a document of this many pixels, laid out at LayoutDpi, with the
   // drawing state of a new canvas. A canvas serves one document after
@@ -35,7 +36,7 @@ class TSvgCanvas : public TCanvas {
   // Ends the document.
   void End();
   // Embeds an image losslessly at (X, Y), Width x Height pixels.
-  void DrawImage(int X, int Y, int Width, int Height, const QImage& Image);
+  void DrawImage(int X, int Y, int Width, int Height, const TRasterImage& Image);
 
   void Polygon(const TPoint (&points)[4]) override;
   void SolidColumns(int top, int bottom, std::span<const TColumnBox> columns) override;
@@ -67,8 +68,9 @@ class TSvgCanvas : public TCanvas {
   int Advance(std::string_view text);
   void OpenText(TPoint at);
 
-  QByteArray& out_;
+  std::string& out_;
   TImageEncoder& encoder_;
+  std::string png_;  // an embedded image's file
   std::optional<TFill> pending_;  // the fill that the next may extend
   int width_ = 0, height_ = 0;
   // The colour of a fill over the whole document, while everything drawn
@@ -79,10 +81,10 @@ class TSvgCanvas : public TCanvas {
   QImage measure_;  // the device text is measured on, as a raster canvas does
   QFont font_;
   std::optional<QFontMetrics> metrics_;
-  QByteArray families_;  // the font's family list, as an attribute value
+  std::string families_;  // the font's family list, as an attribute value
   std::optional<TLogFont> fontKey_;
   int fontExtra_ = 0;
   std::shared_ptr<const TQtGlyphFont> glyphs_;  // of fontKey_, or null
 };
 
-}  // namespace tessel::generator
+}  // namespace tessel

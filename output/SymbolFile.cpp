@@ -1,21 +1,24 @@
-#include "generator/SymbolFile.h"
+#include "output/SymbolFile.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
+#include <cstring>
+#include <filesystem>
 #include <memory>
 
-#include "generator/ImageBudget.h"
-#include "generator/ImageEncoder.h"
-#include "generator/OutputFile.h"
-#include "generator/SvgCanvas.h"
+#include "output/ImageBudget.h"
+#include "output/ImageEncoder.h"
+#include "output/OutputFile.h"
+#include "output/OutputSettings.h"
+#include "output/QtImageBridge.h"
+#include "output/SvgCanvas.h"
 #include "platform/Image.h"
 #include "platform/qt/QtBitmap.h"
 #include "platform/qt/QtCanvas.h"
 
-namespace tessel::generator {
+namespace tessel {
 namespace {
 
 // The resolution symbols are laid out at, whatever the output device: that
@@ -80,26 +83,15 @@ class TSymbolBox {
   TSymbolRenderer* Renderer() const { return renderer_; }
 
   // Why the image may not be made, or empty when it fits the limits.
-  QString SizeRefusal() const {
+  std::string SizeRefusal() const {
     if (Width < 1 || Height < 1)
-      return QString("the image would be empty (%1 x %2 pixels: %3)")
-          .arg(Width)
-          .arg(Height)
-          .arg(NaturalWidth < 1 || NaturalHeight < 1 ? "the symbol draws nothing" : "margins larger than the symbol");
-    if (!FitsLimits(Width, Height))
-      return QString("the image would be %1 x %2 pixels; the limit is %3 pixels a side and %4 MiB")
-          .arg(Width)
-          .arg(Height)
-          .arg(MaxImageSide)
-          .arg(MaxImageBytes >> 20);
+      return "the image would be empty (" + Size(Width, Height) + " pixels: " +
+             (NaturalWidth < 1 || NaturalHeight < 1 ? "the symbol draws nothing" : "margins larger than the symbol") +
+             ")";
+    if (!FitsLimits(Width, Height)) return "the image would be " + Size(Width, Height) + " pixels; " + Limits();
     if (barcode_.StretchWidth() && !FitsLimits(NaturalWidth, NaturalHeight))
-      return QString(
-                 "the symbol would be drawn at %1 x %2 pixels before stretching; the limit is %3 pixels a "
-                 "side and %4 MiB")
-          .arg(NaturalWidth)
-          .arg(NaturalHeight)
-          .arg(MaxImageSide)
-          .arg(MaxImageBytes >> 20);
+      return "the symbol would be drawn at " + Size(NaturalWidth, NaturalHeight) + " pixels before stretching; " +
+             Limits();
     return {};
   }
 
@@ -110,6 +102,13 @@ class TSymbolBox {
   long long NaturalHeight = 0;
 
  private:
+  static std::string Size(long long width, long long height) {
+    return std::to_string(width) + " x " + std::to_string(height);
+  }
+  static std::string Limits() {
+    return "the limit is " + std::to_string(MaxImageSide) + " pixels a side and " +
+           std::to_string(MaxImageBytes >> 20) + " MiB";
+  }
   static bool FitsLimits(long long width, long long height) {
     return width <= MaxImageSide && height <= MaxImageSide &&
            std::max(width, 1LL) * std::max(height, 1LL) * ImageBytesPerPixel <= MaxImageBytes;
@@ -206,8 +205,10 @@ bool DrawSvg(TBarcode& Barcode, const TSymbolBox& Box, TSvgCanvas& canvas) {
   if (Barcode.StretchWidth()) {
     QImage image;
     RenderInBox(Barcode, Box, image);
-    if (image.isNull()) return false;
-    canvas.DrawImage(0, 0, width, height, image);
+    TRasterImage raster;
+    if (!image.isNull()) ToRasterImage(image, raster);
+    if (raster.Null()) return false;
+    canvas.DrawImage(0, 0, width, height, raster);
   } else {
     canvas.Brush.Color = Barcode.SpaceColor();
     canvas.Pen.Color = Barcode.SpaceColor();
@@ -221,10 +222,10 @@ bool DrawSvg(TBarcode& Barcode, const TSymbolBox& Box, TSvgCanvas& canvas) {
 // The file's contents in memory, so that writing them is one checked step.
 // Returns the symbol's error code; sets Reason when the image could not be
 // encoded.
-int EncodeSymbol(TBarcode& Barcode, const TSymbolBox& Box, TFileFormat Format, int Dpi, TImageEncoder& Encoder,
-                 TSvgCanvas& Svg, QByteArray& Contents, QString& Reason) {
-  Contents.resize(0);  // keeps the buffer for the next symbol
-  const QSize size(static_cast<int>(Box.Width), static_cast<int>(Box.Height));
+int EncodeInBox(TBarcode& Barcode, const TSymbolBox& Box, TFileFormat Format, int Dpi, TImageEncoder& Encoder,
+                TSvgCanvas& Svg, std::string& Contents, std::string& Reason) {
+  Contents.clear();  // keeps the buffer for the next symbol
+  const int width = static_cast<int>(Box.Width), height = static_cast<int>(Box.Height);
   bool drawn = true;
   switch (Format) {
     case TFileFormat::Png:
@@ -232,52 +233,70 @@ int EncodeSymbol(TBarcode& Barcode, const TSymbolBox& Box, TFileFormat Format, i
       QImage image;
       const int error = RenderInBox(Barcode, Box, image);
       if (error != ecValid) return error;
-      if (image.isNull()) {
+      TRasterImage raster;
+      if (!image.isNull()) ToRasterImage(image, raster);
+      if (raster.Null()) {
         drawn = false;
         break;
       }
       const bool png = Format == TFileFormat::Png;
-      if (!(png ? Encoder.Png(image, Dpi, Contents) : Encoder.Bmp(image, Dpi, Contents)))
-        Reason = QString("could not encode the image as %1").arg(png ? "PNG" : "BMP");
+      if (!(png ? Encoder.Png(raster, Dpi, Contents) : Encoder.Bmp(raster, Dpi, Contents)))
+        Reason = std::string("could not encode the image as ") + (png ? "PNG" : "BMP");
       break;
     }
     case TFileFormat::Svg: drawn = DrawSvg(Barcode, Box, Svg); break;
-    case TFileFormat::Pdf: {
-      QBuffer buffer(&Contents);
+    case TFileFormat::Pdf:
+    case TFileFormat::Eps: {
+      QByteArray pdfBytes;
+      QBuffer buffer(&pdfBytes);
       buffer.open(QIODevice::WriteOnly);
       QPdfWriter pdf(&buffer);
       pdf.setResolution(Dpi);
       pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-      pdf.setPageSize(QPageSize(QSizeF(size.width() * 25.4 / Dpi, size.height() * 25.4 / Dpi), QPageSize::Millimeter,
-                                "Barcode", QPageSize::ExactMatch));
+      pdf.setPageSize(QPageSize(QSizeF(width * 25.4 / Dpi, height * 25.4 / Dpi), QPageSize::Millimeter, "Barcode",
+                                QPageSize::ExactMatch));
       drawn = DrawVector(Barcode, Box, pdf);
+      buffer.close();
+      Contents = pdfBytes.toStdString();
       break;
     }
   }
   if (!drawn)
-    Reason = QString("could not allocate a bitmap of %1 x %2 pixels").arg(size.width()).arg(size.height());
-  else if (Reason.isEmpty() && Contents.isEmpty())
+    Reason = "could not allocate a bitmap of " + std::to_string(width) + " x " + std::to_string(height) + " pixels";
+  else if (Reason.empty() && Contents.empty())
     Reason = "the image encoder produced no data";
   return ecValid;
 }
 
 }  // namespace
 
-std::optional<TFileFormat> FormatFromName(const QString& nameOrPath) {
-  const QString suffix = nameOrPath.contains('.') ? QFileInfo(nameOrPath).suffix().toLower() : nameOrPath.toLower();
-  if (suffix == "png") return TFileFormat::Png;
-  if (suffix == "bmp") return TFileFormat::Bmp;
-  if (suffix == "svg") return TFileFormat::Svg;
-  if (suffix == "pdf") return TFileFormat::Pdf;
+std::optional<TFileFormat> FormatFromName(std::string_view ExtensionOrPath) {
+  static constexpr std::pair<std::string_view, TFileFormat> Names[] = {{"png", TFileFormat::Png},
+                                                                       {"bmp", TFileFormat::Bmp},
+                                                                       {"svg", TFileFormat::Svg},
+                                                                       {"pdf", TFileFormat::Pdf},
+                                                                       {"eps", TFileFormat::Eps}};
+  std::string_view suffix = ExtensionOrPath;
+  if (suffix.find('.') != std::string_view::npos) {
+    const std::string_view name = suffix.substr(suffix.rfind('/') == std::string_view::npos ? 0 : suffix.rfind('/') + 1);
+    const std::string_view::size_type dot = name.rfind('.');
+    suffix = dot == std::string_view::npos ? std::string_view() : name.substr(dot + 1);
+  }
+  std::string lower(suffix);
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  for (const auto& [name, format] : Names)
+    if (lower == name) return format;
   return std::nullopt;
 }
 
-QString Extension(TFileFormat format) {
-  switch (format) {
+const char* Extension(TFileFormat Format) {
+  switch (Format) {
     case TFileFormat::Png: return "png";
     case TFileFormat::Bmp: return "bmp";
     case TFileFormat::Svg: return "svg";
     case TFileFormat::Pdf: return "pdf";
+    case TFileFormat::Eps: return "eps";
   }
   return "png";
 }
@@ -285,7 +304,7 @@ QString Extension(TFileFormat format) {
 int TSymbolRenderer::Render(TBarcode& Barcode, QImage& Image) {
   const TSymbolBox box(Barcode, this);
   if (box.Error != ecValid) return box.Error;
-  if (!box.SizeRefusal().isEmpty()) {
+  if (!box.SizeRefusal().empty()) {
     Image = QImage();
     return ecValid;
   }
@@ -306,35 +325,48 @@ int RenderSymbol(TBarcode& Barcode, QImage& Image) {
   return renderer.Render(Barcode, Image);
 }
 
-TWriteResult TSymbolWriter::Encode(TBarcode& Barcode, TFileFormat Format, int Dpi) {
-  return EncodeAndStore(Barcode, Format, Dpi, {});
+TWriteResult TSymbolWriter::Encode(TBarcode& Barcode, const TOutputOptions& Output) {
+  return EncodeAndStore(Barcode, Output, {});
 }
 
-TWriteResult TSymbolWriter::EncodeAndStore(TBarcode& Barcode, TFileFormat Format, int Dpi, const TStore& Store) {
+TWriteResult TSymbolWriter::EncodeAndStore(TBarcode& Barcode, const TOutputOptions& Output, const TStore& Store) {
+  const TOutputSettings settings(Barcode, Output);
+  if (!settings.Refusal().empty()) return {TWriteFailure::InvalidOption, ecValid, settings.Refusal()};
   const TSymbolBox box(Barcode, &renderer_);
   if (box.Error != ecValid) return {TWriteFailure::InvalidText, box.Error, {}};
-  if (QString refusal = box.SizeRefusal(); !refusal.isEmpty()) return {TWriteFailure::TooLarge, ecValid, refusal};
+  if (std::string refusal = box.SizeRefusal(); !refusal.empty()) return {TWriteFailure::TooLarge, ecValid, refusal};
   const TImageReservation memory(TImageBudget::Run(), box.MemoryCost());
-  QString reason;
-  const int error = EncodeSymbol(Barcode, box, Format, Dpi, *encoder_, *svg_, contents_, reason);
+  std::string reason;
+  const int error = EncodeInBox(Barcode, box, Output.Format, Output.Dpi, *encoder_, *svg_, contents_, reason);
   renderer_.Trim();
   if (error != ecValid) return {TWriteFailure::InvalidText, error, {}};
-  if (reason.isEmpty() && Store) reason = Store(contents_);
-  if (Store && contents_.capacity() > KeptBufferBytes) contents_.clear();
-  if (!reason.isEmpty()) return {TWriteFailure::File, ecValid, reason};
+  if (reason.empty() && Store) reason = Store(contents_);
+  if (Store && contents_.capacity() > KeptBufferBytes) std::string().swap(contents_);
+  if (!reason.empty()) return {TWriteFailure::File, ecValid, reason};
   return {};
 }
 
-TWriteResult TSymbolWriter::Write(TBarcode& Barcode, const QString& Path, TFileFormat Format, int Dpi,
-                                  const TReplaceOptions& Options) {
-  return EncodeAndStore(Barcode, Format, Dpi,
-                        [&](const QByteArray& contents) { return ReplaceFile(Path, contents, Options); });
+TWriteResult TSymbolWriter::Write(TBarcode& Barcode, const std::string& Path, const TOutputOptions& Output,
+                                  const TReplaceOptions& Replace) {
+  return EncodeAndStore(Barcode, Output,
+                        [&](const std::string& contents) { return ReplaceFile(Path, contents, Replace); });
 }
 
-TWriteResult WriteSymbol(TBarcode& Barcode, const QString& Path, TFileFormat Format, int Dpi,
-                         const TReplaceOptions& Options) {
+TWriteResult WriteSymbol(TBarcode& Barcode, const std::string& Path, const TOutputOptions& Output,
+                         const TReplaceOptions& Replace) {
   TSymbolWriter writer;
-  return writer.Write(Barcode, Path, Format, Dpi, Options);
+  return writer.Write(Barcode, Path, Output, Replace);
 }
 
-}  // namespace tessel::generator
+TWriteResult WriteSymbol(TBarcode& Barcode, const std::string& Path, const TOutputOptions& Options) {
+  return WriteSymbol(Barcode, Path, Options, TReplaceOptions{});
+}
+
+TWriteResult EncodeSymbol(TBarcode& Barcode, std::string& Contents, const TOutputOptions& Options) {
+  TSymbolWriter writer;
+  TWriteResult result = writer.Encode(Barcode, Options);
+  Contents = result ? writer.TakeContents() : std::string();
+  return result;
+}
+
+}  // namespace tessel

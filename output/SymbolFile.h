@@ -1,26 +1,18 @@
-// Writing a component's symbol to an image file (PNG, BMP, SVG or PDF) as
-// the generator saves it: the symbol's box with LeftMargin pixels left and
-// right and TopMargin above and below, on the component's SpaceColor.
+// The engine behind SymbolOutput.h: a renderer and a writer that keep their
+// buffers from symbol to symbol, for batches.
 #pragma once
 
-#include <QByteArray>
 #include <QImage>
-#include <QString>
 #include <functional>
 #include <memory>
-#include <optional>
+#include <string>
 
 #include "components/pBarcode.h"
-#include "generator/OutputFile.h"
+#include "output/OutputFile.h"
+#include "output/SymbolOutput.h"
 #include "platform/qt/QtRasterCanvas.h"
 
-namespace tessel::generator {
-
-enum class TFileFormat { Png, Bmp, Svg, Pdf };
-
-// The format named by a file's extension or a format name; none if unknown.
-std::optional<TFileFormat> FormatFromName(const QString& nameOrPath);
-QString Extension(TFileFormat format);
+namespace tessel {
 
 // The bar height used when the component's BarcodeHeight is 0 or less.
 inline constexpr int DefaultBarHeight = 80;
@@ -36,20 +28,6 @@ inline constexpr int ImageBytesPerPixel = 4;
 // A writer keeps its image and file buffers for the next symbol up to this
 // size, outside the budget; larger ones are let go after their symbol.
 inline constexpr long long KeptBufferBytes = 4LL << 20;
-
-// Why a symbol was not written.
-enum class TWriteFailure {
-  None,
-  InvalidText,  // the symbology refused the text; Error holds its code
-  TooLarge,     // the image would exceed the limits; nothing was drawn
-  File,         // the file could not be written; an existing one is unchanged
-};
-
-struct TWriteResult {
-  TWriteFailure Failure = TWriteFailure::None;
-  int Error = ecValid;
-  QString Message;  // the reason with TooLarge and File
-};
 
 // Draws symbols one after another into an image buffer it keeps (reused
 // while the caller no longer holds the previous image), with the same pixels
@@ -91,29 +69,31 @@ class TSymbolWriter {
   TSymbolWriter& operator=(const TSymbolWriter&) = delete;
 
   // Makes the symbol's file in memory: Contents() holds it on success.
-  TWriteResult Encode(TBarcode& Barcode, TFileFormat Format, int Dpi);
-  // Encodes the symbol and writes it to Path as Options say (see ReplaceFile
-  // for what Path may name).
-  TWriteResult Write(TBarcode& Barcode, const QString& Path, TFileFormat Format, int Dpi,
-                     const TReplaceOptions& Options = {});
-  const QByteArray& Contents() const { return contents_; }
+  TWriteResult Encode(TBarcode& Barcode, const TOutputOptions& Output);
+  // Encodes the symbol and writes it to Path as Replace says (see
+  // ReplaceFile for what Path may name).
+  TWriteResult Write(TBarcode& Barcode, const std::string& Path, const TOutputOptions& Output,
+                     const TReplaceOptions& Replace = {});
+  const std::string& Contents() const { return contents_; }
+  // Lets go of the file's bytes (a caller that took them).
+  std::string TakeContents() { return std::move(contents_); }
 
  private:
   // Encodes the symbol and, when given, hands the file to Store, all within
   // the symbol's share of the run's image budget. Store returns an empty
   // string on success, else the reason.
-  using TStore = std::function<QString(const QByteArray& Contents)>;
-  TWriteResult EncodeAndStore(TBarcode& Barcode, TFileFormat Format, int Dpi, const TStore& Store);
+  using TStore = std::function<std::string(const std::string& Contents)>;
+  TWriteResult EncodeAndStore(TBarcode& Barcode, const TOutputOptions& Output, const TStore& Store);
 
   TSymbolRenderer renderer_;
-  QByteArray contents_;
+  std::string contents_;
   std::unique_ptr<TImageEncoder> encoder_;
   std::unique_ptr<TSvgCanvas> svg_;  // writes into contents_
 };
 
-// Writes the symbol to Path as Options say (see ReplaceFile for what Path
+// Writes the symbol to Path as Replace says (see ReplaceFile for what Path
 // may name). Names made from data pass {.Links = TLinkPolicy::ReplaceLink}.
-TWriteResult WriteSymbol(TBarcode& Barcode, const QString& Path, TFileFormat Format, int Dpi,
-                         const TReplaceOptions& Options = {});
+TWriteResult WriteSymbol(TBarcode& Barcode, const std::string& Path, const TOutputOptions& Output,
+                         const TReplaceOptions& Replace);
 
-}  // namespace tessel::generator
+}  // namespace tessel

@@ -11,7 +11,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "generator/OutputFile.h"
+#include "output/OutputFile.h"
 
 using tessel::generator::ReplaceFile;
 using tessel::generator::TTemporaryName;

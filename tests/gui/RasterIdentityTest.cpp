@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "components/pBarcode.h"
-#include "generator/SymbolFile.h"
+#include "output/SymbolFile.h"
 #include "platform/Image.h"
 #include "platform/qt/QtBitmap.h"
 #include "platform/qt/QtGlyphFont.h"

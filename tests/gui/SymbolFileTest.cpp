@@ -11,10 +11,10 @@
 #include <thread>
 #include <vector>
 
-#include "generator/ImageBudget.h"
-#include "generator/ImageEncoder.h"
-#include "generator/SvgCanvas.h"
-#include "generator/SymbolFile.h"
+#include "output/ImageBudget.h"
+#include "output/ImageEncoder.h"
+#include "output/SvgCanvas.h"
+#include "output/SymbolFile.h"
 #include "platform/qt/QtCanvas.h"
 #include "qt/QtTestSupport.h"
 
