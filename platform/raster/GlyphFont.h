@@ -20,6 +20,9 @@ namespace tessel {
 
 class TGlyphFont {
  public:
+  // Glyph advances are kept in 1/64 pixel.
+  static constexpr int FixedShift = 6;
+
   // A horizontal run of ink pixels of one glyph: columns X..X+Length-1 of
   // row Y, relative to the glyph's pen position on the top edge of the
   // text cell (Y grows downwards; the baseline is row Ascent()).
@@ -39,11 +42,30 @@ class TGlyphFont {
   int Height() const { return ascent_ + descent_; }
   int Ascent() const { return ascent_; }
   int Descent() const { return descent_; }
-  // The advance of one character in whole pixels (0 for characters below
-  // 0x20 or without a glyph in the face).
-  int CharWidth(unsigned char c) const { return glyphs_[c].Advance; }
+  // The advance of one character alone, in whole pixels (0 for characters
+  // below 0x20 or without a glyph in the face).
+  int CharWidth(unsigned char c) const { return glyphs_[c].Width; }
   // The ink of one character, in runs (empty for blanks).
   std::span<const TRun> Runs(unsigned char c) const;
+  // Calls place(c, x) for every character of the text, x being the column
+  // of its pen position from the text's start: natural advances summed in
+  // 1/64 pixel with charExtra after each; or, with advances, character i
+  // followed by advances[i] whole pixels (its CharWidth past their end), as
+  // TCanvas::TextOut takes them.
+  template <typename Place>
+  void Layout(std::string_view latin1, int charExtra, std::span<const int> advances, Place&& place) const {
+    long pen = 0;
+    for (std::size_t i = 0; i < latin1.size(); ++i) {
+      const auto c = static_cast<unsigned char>(latin1[i]);
+      if (advances.empty()) {
+        place(c, static_cast<int>(pen >> FixedShift));
+        pen += glyphs_[c].Advance + (static_cast<long>(charExtra) << FixedShift);
+      } else {
+        place(c, static_cast<int>(pen));
+        pen += i < advances.size() ? advances[i] : CharWidth(c);
+      }
+    }
+  }
 
   // Underline and strike-out bars: the first row below the cell's top edge
   // and the thickness in rows.
@@ -73,7 +95,8 @@ class TGlyphFont {
   TGlyphFont() = default;
 
   struct TGlyph {
-    int Advance = 0;
+    int Advance = 0;  // in 1/64 pixel
+    int Width = 0;    // Advance rounded to whole pixels
     int FirstRun = 0, RunCount = 0;
   };
 
