@@ -18,7 +18,10 @@ inline void ToRasterImage(const QImage& Image, TRasterImage& Raster) {
                             : Image.convertToFormat(QImage::Format_ARGB32);
   if (!Raster.Allocate(source.width(), source.height(), indexed ? TPixelFormat::Indexed8 : TPixelFormat::Argb32))
     return;
-  if (indexed) Raster.Palette.assign(source.colorTable().begin(), source.colorTable().end());
+  if (indexed) {
+    const QList<QRgb> table = source.colorTable();
+    Raster.Palette.assign(table.begin(), table.end());
+  }
   const std::size_t bytes = std::min<std::size_t>(Raster.Stride(), static_cast<std::size_t>(source.bytesPerLine()));
   for (int y = 0; y < source.height(); ++y) std::memcpy(Raster.Row(y), source.constScanLine(y), bytes);
 }

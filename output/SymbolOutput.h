@@ -37,9 +37,9 @@ struct TOutputOptions {
   // The symbol's rotation for this call in degrees counter-clockwise: 0,
   // 90, 180 or 270 (as the component's Orientation gives them); else the
   // component's orientation.
-  std::optional<int> Angle;
+  std::optional<int> Angle = std::nullopt;
   // Margins in pixels for this call; else the component's.
-  std::optional<int> LeftMargin, TopMargin;
+  std::optional<int> LeftMargin = std::nullopt, TopMargin = std::nullopt;
 };
 
 // Why a symbol was not written.
