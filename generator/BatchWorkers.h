@@ -39,8 +39,7 @@ class TBatchWorkers {
   // Jobs workers (at least one), each with a component made by Factory.
   // Every file is staged (Options.Stage is set for each item) to take its
   // name when the caller commits it.
-  TBatchWorkers(int Jobs, const TBarcodeFactory& Factory, const TOutputOptions& Output,
-                const TReplaceOptions& Options);
+  TBatchWorkers(int Jobs, const TBarcodeFactory& Factory, const TOutputOptions& Output, const TReplaceOptions& Options);
   ~TBatchWorkers();
   TBatchWorkers(const TBatchWorkers&) = delete;
   TBatchWorkers& operator=(const TBatchWorkers&) = delete;

@@ -18,13 +18,13 @@
 #include "generator/BatchWorkers.h"
 #include "generator/Catalogue.h"
 #include "generator/DbBatch.h"
-#include "output/OutputFile.h"
 #include "generator/PropertyApply.h"
 #include "generator/Samples.h"
 #include "generator/StdString.h"
-#include "output/SymbolFile.h"
 #include "generator/TextEscape.h"
 #include "gs1/pGS1.h"
+#include "output/OutputFile.h"
+#include "output/SymbolFile.h"
 #include "symbologies/pEAN128.h"
 
 namespace tessel::generator {
@@ -301,8 +301,8 @@ int ReportChunk(std::vector<TBatchItem>& items, const TBatch& batch, TBatchProgr
         break;
       case TWriteFailure::TooLarge:
       case TWriteFailure::InvalidOption:
-        progress.Failed(item.Line,
-                        QString("cannot write %1: %2").arg(item.Path, Message(item.Result.Message)) + EarlierFile(item));
+        progress.Failed(
+            item.Line, QString("cannot write %1: %2").arg(item.Path, Message(item.Result.Message)) + EarlierFile(item));
         status = std::max(status, ExitFile);
         break;
       case TWriteFailure::File:

@@ -192,9 +192,9 @@ int RunDbBatch(TBarcode& Barcode, const TDbBatchOptions& Options) {
     }
     // Names come from data, in a folder others may write to: a link planted
     // under one is replaced, never followed.
-    const TWriteResult result = WriteSymbol(barcode, PathString(path(baseName)),
-                                            {.Format = Options.Format, .Dpi = Options.Dpi},
-                                            {.Links = TLinkPolicy::ReplaceLink});
+    const TWriteResult result =
+        WriteSymbol(barcode, PathString(path(baseName)), {.Format = Options.Format, .Dpi = Options.Dpi},
+                    {.Links = TLinkPolicy::ReplaceLink});
     if (result.Failure == TWriteFailure::InvalidText) return result.Error;
     if (result.Failure != TWriteFailure::None) fileError = Message(result.Message);
     return result.Failure == TWriteFailure::TooLarge ? SymbolTooLarge : ecValid;

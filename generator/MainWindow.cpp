@@ -17,11 +17,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "generator/StdString.h"
-#include "output/SymbolOutput.h"
 #include "generator/PrintParameters.h"
 #include "generator/PropertyApply.h"
+#include "generator/StdString.h"
 #include "generator/TextEscape.h"
+#include "output/SymbolOutput.h"
 #include "platform/qt/QtBitmap.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtPrinter.h"
@@ -564,8 +564,8 @@ bool TfrmDemo::WriteCopyArea(const QString& Path, TFileFormat Format, std::strin
   if (width <= 0 || height <= 0) return false;
   const TCopyAreaSettings area(*FBarcode, width, height);
   const TOutputOptions options{.Format = Format, .LeftMargin = 0, .TopMargin = 0};
-  const TWriteResult result = Path.isEmpty() ? EncodeSymbol(*FBarcode, Contents, options)
-                                             : WriteSymbol(*FBarcode, PathString(Path), options);
+  const TWriteResult result =
+      Path.isEmpty() ? EncodeSymbol(*FBarcode, Contents, options) : WriteSymbol(*FBarcode, PathString(Path), options);
   if (result.Failure == TWriteFailure::InvalidText) return false;
   Error = Message(result.Message);
   return true;
@@ -599,8 +599,7 @@ void TfrmDemo::btnSaveClick() {
   const TFileFormat format = FormatFromName(PathString(path)).value_or(TFileFormat::Bmp);
   std::string unused;
   QString error;
-  if (!WriteCopyArea(path, format, unused, error))
-    error = "the barcode text is not valid for this symbology";
+  if (!WriteCopyArea(path, format, unused, error)) error = "the barcode text is not valid for this symbology";
   if (!error.isEmpty())
     services_.ShowError(this,
                         QString("The bitmap could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), error));

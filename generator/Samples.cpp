@@ -6,9 +6,9 @@
 
 #include "components/pBarcode.h"
 #include "generator/Catalogue.h"
-#include "output/OutputFile.h"
 #include "generator/PropertyApply.h"
 #include "generator/StdString.h"
+#include "output/OutputFile.h"
 #include "output/SymbolFile.h"
 
 namespace tessel::generator {

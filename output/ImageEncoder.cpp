@@ -309,7 +309,7 @@ bool TImageEncoder::Bmp(const TRasterImage& Image, int Dpi, std::string& Out) {
   AppendLittleEndian(Out, static_cast<std::uint32_t>(DotsPerMetre(Dpi)), 4);
   AppendLittleEndian(Out, static_cast<std::uint32_t>(DotsPerMetre(Dpi)), 4);
   AppendLittleEndian(Out, colours, 4);
-  AppendLittleEndian(Out, 0, 4);  // all colours important
+  AppendLittleEndian(Out, 0, 4);               // all colours important
   for (std::uint32_t i = 0; i < colours; ++i)  // blue, green, red, 0
     AppendLittleEndian(Out, i < palette_.size() ? palette_[i] & ~OpaqueAlpha : 0, BmpPaletteEntrySize);
   row_.assign(rowBytes, 0);

@@ -32,7 +32,7 @@ struct TTarget {
   std::string Path;                     // where the new file takes its name
   bool Exists = false;                  // something has that name now
   std::optional<TAttributes> Replaced;  // the regular file being replaced
-  std::string Refusal;                      // non-empty: the path must not be written
+  std::string Refusal;                  // non-empty: the path must not be written
 };
 
 std::string UnfollowableLink(int error) {

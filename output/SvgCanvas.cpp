@@ -212,8 +212,8 @@ void TSvgCanvas::Rectangle(const TRect& rect) {
   const double inset = width / 2.0;
   out_ += "<rect x=\"" + Decimal(rect.Left + inset) + "\" y=\"" + Decimal(rect.Top + inset) + "\" width=\"" +
           Decimal(std::max(0.0, rect.Width() - 2 * inset)) + "\" height=\"" +
-          Decimal(std::max(0.0, rect.Height() - 2 * inset)) + "\" fill=\"none\" stroke=\"" +
-          ColourName(Pen.Color) + "\" stroke-width=\"" + Number(width) + "\"/>\n";
+          Decimal(std::max(0.0, rect.Height() - 2 * inset)) + "\" fill=\"none\" stroke=\"" + ColourName(Pen.Color) +
+          "\" stroke-width=\"" + Number(width) + "\"/>\n";
 }
 
 void TSvgCanvas::SetPixel(int x, int y, TColor color) { Fill({x, y, 1, 1, color}); }

@@ -70,7 +70,7 @@ class TSvgCanvas : public TCanvas {
 
   std::string& out_;
   TImageEncoder& encoder_;
-  std::string png_;  // an embedded image's file
+  std::string png_;               // an embedded image's file
   std::optional<TFill> pending_;  // the fill that the next may extend
   int width_ = 0, height_ = 0;
   // The colour of a fill over the whole document, while everything drawn

@@ -1,8 +1,5 @@
 #include "output/SymbolFile.h"
 
-#include <QBuffer>
-#include <QPainter>
-#include <QPdfWriter>
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
@@ -14,9 +11,9 @@
 #include "output/OutputSettings.h"
 #include "output/QtImageBridge.h"
 #include "output/SvgCanvas.h"
+#include "output/VectorFile.h"
 #include "platform/Image.h"
 #include "platform/qt/QtBitmap.h"
-#include "platform/qt/QtCanvas.h"
 
 namespace tessel {
 namespace {
@@ -172,27 +169,24 @@ int RenderInBox(TBarcode& Barcode, const TSymbolBox& Box, QImage& Image) {
   return error;
 }
 
-// Draws the symbol on a vector device, laid out as on a screen bitmap. A
-// stretched symbol is a scaled bitmap in any case and is embedded as one,
-// losslessly (a PDF would otherwise take it as a JPEG and blur the bars).
+// Draws the symbol on a vector page, laid out as on a screen bitmap. A
+// stretched symbol is a scaled bitmap in any case and is embedded as one.
 // Returns false when the bitmap could not be made.
-bool DrawVector(TBarcode& Barcode, const TSymbolBox& Box, QPaintDevice& Device) {
+bool DrawVector(TBarcode& Barcode, const TSymbolBox& Box, TCairoCanvas& Canvas) {
+  const int width = static_cast<int>(Box.Width), height = static_cast<int>(Box.Height);
   if (Barcode.StretchWidth()) {
     QImage image;
     RenderInBox(Barcode, Box, image);
-    if (image.isNull()) return false;
-    QPainter painter(&Device);
-    painter.setRenderHint(QPainter::LosslessImageRendering);
-    painter.drawImage(0, 0, image);
+    TRasterImage raster;
+    if (!image.isNull()) ToRasterImage(image, raster);
+    if (raster.Null()) return false;
+    Canvas.DrawImage(0, 0, width, height, raster);
     return true;
   }
-  TQtCanvas canvas(&Device);
-  canvas.SetPixelsPerInch(LayoutDpi);
-  canvas.Brush.Color = Barcode.SpaceColor();
-  canvas.Pen.Color = Barcode.SpaceColor();
-  canvas.Rectangle({0, 0, static_cast<int>(Box.Width), static_cast<int>(Box.Height)});
-  Barcode.DrawTo(canvas, Barcode.Module(), Barcode.LeftMargin(), Barcode.TopMargin(), Box.BarHeight(), -1);
-  canvas.End();
+  Canvas.Brush.Color = Barcode.SpaceColor();
+  Canvas.Pen.Color = Barcode.SpaceColor();
+  Canvas.Rectangle({0, 0, width, height});
+  Barcode.DrawTo(Canvas, Barcode.Module(), Barcode.LeftMargin(), Barcode.TopMargin(), Box.BarHeight(), -1);
   return true;
 }
 
@@ -246,20 +240,11 @@ int EncodeInBox(TBarcode& Barcode, const TSymbolBox& Box, TFileFormat Format, in
     }
     case TFileFormat::Svg: drawn = DrawSvg(Barcode, Box, Svg); break;
     case TFileFormat::Pdf:
-    case TFileFormat::Eps: {
-      QByteArray pdfBytes;
-      QBuffer buffer(&pdfBytes);
-      buffer.open(QIODevice::WriteOnly);
-      QPdfWriter pdf(&buffer);
-      pdf.setResolution(Dpi);
-      pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-      pdf.setPageSize(QPageSize(QSizeF(width * 25.4 / Dpi, height * 25.4 / Dpi), QPageSize::Millimeter, "Barcode",
-                                QPageSize::ExactMatch));
-      drawn = DrawVector(Barcode, Box, pdf);
-      buffer.close();
-      Contents = pdfBytes.toStdString();
+    case TFileFormat::Eps:
+      Reason = DrawVectorFile(
+          Format == TFileFormat::Pdf ? TVectorFormat::Pdf : TVectorFormat::Eps, width, height, Dpi, LayoutDpi,
+          [&](TCairoCanvas& canvas) { return DrawVector(Barcode, Box, canvas); }, Contents);
       break;
-    }
   }
   if (!drawn)
     Reason = "could not allocate a bitmap of " + std::to_string(width) + " x " + std::to_string(height) + " pixels";
@@ -278,7 +263,8 @@ std::optional<TFileFormat> FormatFromName(std::string_view ExtensionOrPath) {
                                                                        {"eps", TFileFormat::Eps}};
   std::string_view suffix = ExtensionOrPath;
   if (suffix.find('.') != std::string_view::npos) {
-    const std::string_view name = suffix.substr(suffix.rfind('/') == std::string_view::npos ? 0 : suffix.rfind('/') + 1);
+    const std::string_view name =
+        suffix.substr(suffix.rfind('/') == std::string_view::npos ? 0 : suffix.rfind('/') + 1);
     const std::string_view::size_type dot = name.rfind('.');
     suffix = dot == std::string_view::npos ? std::string_view() : name.substr(dot + 1);
   }
