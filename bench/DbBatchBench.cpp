@@ -70,7 +70,7 @@ void BM_DbBatchPeakMemory(benchmark::State& state) {
     const int status =
         tessel::generator::RunDbBatch(barcode, options, [&](tessel::TBarcode& b, const QString&, QString&) {
           QImage image;
-          const int error = tessel::generator::RenderSymbol(b, image);
+          const int error = tessel::RenderSymbol(b, image);
           if (++records % SampleEveryRecords == 0) peak = std::max(peak, ResidentKilobytes());
           return error;
         });

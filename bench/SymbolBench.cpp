@@ -127,7 +127,7 @@ void RenderRaster(benchmark::State& state, TBenchSymbol symbol) {
   barcode->SetDisplayText(tessel::dtFullEncoded);
   barcode->SetModule(2);
   barcode->SetBarcodeHeight(100);
-  tessel::generator::TSymbolRenderer renderer;
+  tessel::TSymbolRenderer renderer;
   QImage image;
   const long before = allocations;
   for (auto _ : state) {

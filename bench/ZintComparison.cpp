@@ -23,7 +23,7 @@
 
 namespace {
 
-using tessel::generator::TFileFormat;
+using tessel::TFileFormat;
 
 struct TCase {
   const char* Name;
@@ -120,8 +120,8 @@ int main(int argc, char** argv) {
   QGuiApplication application(argc, argv);
   std::printf("%-20s %-16s %10s %10s %8s\n", "symbology", "step", "tessel us", "libzint us", "ratio");
   // Kept across symbols, as a batch keeps them.
-  tessel::generator::TSymbolWriter writer;
-  tessel::generator::TSymbolRenderer renderer;
+  tessel::TSymbolWriter writer;
+  tessel::TSymbolRenderer renderer;
   for (const TCase& c : Cases) {
     const auto barcode = Tessel(c);
     std::string fullEncoded;
@@ -136,7 +136,7 @@ int main(int argc, char** argv) {
                  },
                  [&] { Zint(c, [](zint_symbol* s) { ZBarcode_Buffer(s, 0); }); }));
     PrintRow(c.Name, "PNG",
-             Compare([&] { writer.Encode(*barcode, TFileFormat::Png, 96); },
+             Compare([&] { writer.Encode(*barcode, {.Format = TFileFormat::Png}); },
                      [&] {
                        Zint(c, [](zint_symbol* s) {
                          std::snprintf(s->outfile, sizeof s->outfile, "/dev/shm/tessel-zint-comparison.png");
@@ -144,7 +144,7 @@ int main(int argc, char** argv) {
                        });
                      }));
     PrintRow(c.Name, "SVG",
-             Compare([&] { writer.Encode(*barcode, TFileFormat::Svg, 96); },
+             Compare([&] { writer.Encode(*barcode, {.Format = TFileFormat::Svg}); },
                      [&] {
                        Zint(c, [](zint_symbol* s) {
                          std::snprintf(s->outfile, sizeof s->outfile, "/dev/shm/tessel-zint-comparison.svg");

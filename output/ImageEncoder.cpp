@@ -29,6 +29,13 @@ constexpr int DeflateMemoryLevel = 8;
 // BMP file structure: BITMAPFILEHEADER and BITMAPINFOHEADER.
 constexpr int BmpFileHeaderSize = 14;
 constexpr int BmpInfoHeaderSize = 40;
+// BITMAPV4HEADER: the info header with colour masks, so that readers take
+// the fourth byte of 32-bit pixels as alpha.
+constexpr int BmpV4HeaderSize = 108;
+constexpr std::uint32_t BmpRgb = 0;
+constexpr std::uint32_t BmpBitFields = 3;
+constexpr std::uint32_t BmpColourSpaceSrgb = 0x73524742;  // 'sRGB'
+constexpr int BmpV4EndpointsAndGammaSize = 36 + 12;
 constexpr int BmpPaletteEntrySize = 4;
 
 int DotsPerMetre(int dpi) { return static_cast<int>(std::lround(dpi / 0.0254)); }
@@ -290,7 +297,8 @@ bool TImageEncoder::Bmp(const TRasterImage& Image, int Dpi, std::string& Out) {
   const std::uint32_t colours = bits > 8 ? 0 : static_cast<std::uint32_t>(std::size_t{1} << bits);
   // Rows are padded to whole 32-bit words and stored bottom row first.
   const std::size_t rowBytes = ((static_cast<std::size_t>(width) * static_cast<std::size_t>(bits) + 31) / 32) * 4;
-  const std::uint32_t offset = BmpFileHeaderSize + BmpInfoHeaderSize + colours * BmpPaletteEntrySize;
+  const std::uint32_t infoSize = alpha_ ? BmpV4HeaderSize : BmpInfoHeaderSize;
+  const std::uint32_t offset = BmpFileHeaderSize + infoSize + colours * BmpPaletteEntrySize;
   const std::uint32_t pixelBytes = static_cast<std::uint32_t>(rowBytes * static_cast<std::size_t>(height));
 
   Out.clear();  // keeps the buffer for the next image
@@ -299,17 +307,23 @@ bool TImageEncoder::Bmp(const TRasterImage& Image, int Dpi, std::string& Out) {
   AppendLittleEndian(Out, offset + pixelBytes, 4);
   AppendLittleEndian(Out, 0, 4);  // reserved
   AppendLittleEndian(Out, offset, 4);
-  AppendLittleEndian(Out, BmpInfoHeaderSize, 4);
+  AppendLittleEndian(Out, infoSize, 4);
   AppendLittleEndian(Out, static_cast<std::uint32_t>(width), 4);
   AppendLittleEndian(Out, static_cast<std::uint32_t>(height), 4);
   AppendLittleEndian(Out, 1, 2);  // planes
   AppendLittleEndian(Out, static_cast<std::uint32_t>(bits), 2);
-  AppendLittleEndian(Out, 0, 4);  // no compression
+  AppendLittleEndian(Out, alpha_ ? BmpBitFields : BmpRgb, 4);
   AppendLittleEndian(Out, pixelBytes, 4);
   AppendLittleEndian(Out, static_cast<std::uint32_t>(DotsPerMetre(Dpi)), 4);
   AppendLittleEndian(Out, static_cast<std::uint32_t>(DotsPerMetre(Dpi)), 4);
   AppendLittleEndian(Out, colours, 4);
-  AppendLittleEndian(Out, 0, 4);               // all colours important
+  AppendLittleEndian(Out, 0, 4);  // all colours important
+  if (alpha_) {
+    for (const std::uint32_t mask : {0x00ff0000u, 0x0000ff00u, 0x000000ffu, 0xff000000u})
+      AppendLittleEndian(Out, mask, 4);  // red, green, blue, alpha
+    AppendLittleEndian(Out, BmpColourSpaceSrgb, 4);
+    Out.append(BmpV4EndpointsAndGammaSize, '\0');
+  }
   for (std::uint32_t i = 0; i < colours; ++i)  // blue, green, red, 0
     AppendLittleEndian(Out, i < palette_.size() ? palette_[i] & ~OpaqueAlpha : 0, BmpPaletteEntrySize);
   row_.assign(rowBytes, 0);

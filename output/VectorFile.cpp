@@ -4,6 +4,7 @@
 #include <cairo-ps.h>
 #include <cairo.h>
 
+#include <cmath>
 #include <memory>
 
 namespace tessel {
@@ -25,7 +26,9 @@ struct TContextDeleter {
 
 cairo_surface_t* CreateSurface(TVectorFormat format, double width, double height, std::string& out) {
   if (format == TVectorFormat::Pdf) return cairo_pdf_surface_create_for_stream(Append, &out, width, height);
-  cairo_surface_t* surface = cairo_ps_surface_create_for_stream(Append, &out, width, height);
+  // An EPS bounding box is in whole points: the page rounds up to them, so
+  // that the box takes in the whole symbol.
+  cairo_surface_t* surface = cairo_ps_surface_create_for_stream(Append, &out, std::ceil(width), std::ceil(height));
   cairo_ps_surface_set_eps(surface, true);
   return surface;
 }

@@ -21,9 +21,6 @@
 namespace tessel {
 namespace {
 
-using generator::RenderSymbol;
-using generator::TSymbolRenderer;
-
 // The first of these texts each symbology accepts (as the generator's
 // samples choose them).
 constexpr const char* SampleTexts[] = {"1234567890",
@@ -44,7 +41,7 @@ bool ChooseText(TBarcode& barcode) {
   for (const char* text : SampleTexts) {
     barcode.SetBarcode(text);
     int width = 0, height = 0;
-    if (barcode.DrawToSize(width, height, barcode.Module(), generator::DefaultBarHeight, -1) == ecValid) return true;
+    if (barcode.DrawToSize(width, height, barcode.Module(), tessel::DefaultBarHeight, -1) == ecValid) return true;
   }
   return false;
 }
@@ -62,7 +59,7 @@ QImage DrawThroughImageControl(TBarcode& barcode, QSize size) {
   canvas.Pen.Color = barcode.SpaceColor();
   canvas.Rectangle({0, 0, size.width(), size.height()});
   const int height = barcode.BarcodeHeight();
-  barcode.SetBarcodeHeight(height > 0 ? height : generator::DefaultBarHeight);
+  barcode.SetBarcodeHeight(height > 0 ? height : tessel::DefaultBarHeight);
   barcode.SetImage(&image);
   barcode.Draw();
   barcode.SetImage(nullptr);
