@@ -47,10 +47,10 @@ struct TOptions {
                               "name=value"};
   QCommandLineOption Encode{"encode", "Prints the escaped full-encoded text, a TAB and the pattern."};
   QCommandLineOption Output{{"o", "output"},
-                            "Writes the symbol to this file (PNG, BMP, SVG or PDF by extension), "
+                            "Writes the symbol to this file (PNG, BMP, SVG, PDF or EPS by extension), "
                             "or with --batch into this folder.",
                             "path"};
-  QCommandLineOption Dpi{"dpi", "Resolution recorded in PNG/BMP files and the PDF page scale (default 96).", "n", "96"};
+  QCommandLineOption Dpi{"dpi", "Resolution recorded in PNG/BMP files and the PDF/EPS page scale (default 96).", "n", "96"};
   QCommandLineOption Batch{"batch", "Writes one symbol per line of this file (numbered 000001.png ...).", "file"};
   QCommandLineOption Jobs{"jobs",
                           "Writes a --batch on this many threads (default: the number of processor cores); the "
@@ -59,7 +59,7 @@ struct TOptions {
   QCommandLineOption Sync{"sync",
                           "Syncs every file of a --batch to disk before it takes its name, instead of the whole "
                           "batch once at its end (slower; a single -o file is always synced)."};
-  QCommandLineOption Format{"format", "File format of --batch and --db output: png, bmp, svg or pdf (default png).",
+  QCommandLineOption Format{"format", "File format of --batch and --db output: png, bmp, svg, pdf or eps (default png).",
                             "format", "png"};
   QCommandLineOption List{"list", "Lists the window's symbology names, one a line."};
   QCommandLineOption Symbology{{"s", "symbology"},
