@@ -1,23 +1,27 @@
 #include "platform/Platform.h"
 
+#include "platform/raster/RasterBitmap.h"
+
 namespace tessel {
 namespace {
 
-class TNullPlatform final : public TPlatform {
+// The platform without a windowing toolkit: bitmaps in plain memory, drawn
+// by the raster canvas; no printer; a screen of the canvas's resolution.
+class THeadlessPlatform final : public TPlatform {
  public:
-  std::unique_ptr<TBitmap> CreateBitmap() override { return nullptr; }
+  std::unique_ptr<TBitmap> CreateBitmap() override { return std::make_unique<TRasterBitmap>(); }
   TPrinter* Printer() override { return nullptr; }
-  int ScreenPixelsPerInch() const override { return 96; }
+  int ScreenPixelsPerInch() const override { return TRasterCanvas::DefaultPixelsPerInch; }
 };
 
-TNullPlatform nullPlatform;
-TPlatform* installed = &nullPlatform;
+THeadlessPlatform headlessPlatform;
+TPlatform* installed = &headlessPlatform;
 
 }  // namespace
 
 TPlatform& Platform() { return *installed; }
 
-void InstallPlatform(TPlatform* platform) { installed = platform ? platform : &nullPlatform; }
+void InstallPlatform(TPlatform* platform) { installed = platform ? platform : &headlessPlatform; }
 
 TBitmap* TPicture::Bitmap() {
   if (!bitmap_) bitmap_ = Platform().CreateBitmap();

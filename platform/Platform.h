@@ -1,7 +1,8 @@
 // The one installed platform object through which the engine obtains bitmaps,
 // the default printer and the screen's metrics. The Qt implementation installs
-// itself; tests install a fake one. Without one, a built-in fallback answers:
-// no bitmaps, no printer, a 96 dpi screen.
+// itself; tests install a fake one. Without one, the headless platform
+// answers: bitmaps in plain memory (TRasterBitmap), no printer, a 96 dpi
+// screen.
 #pragma once
 
 #include <memory>
@@ -21,7 +22,7 @@ class TPlatform {
   virtual int ScreenPixelsPerInch() const = 0;
 };
 
-// The installed platform (never null). Install(nullptr) restores the fallback.
+// The installed platform (never null). Install(nullptr) restores the headless one.
 TPlatform& Platform();
 void InstallPlatform(TPlatform* platform);
 

@@ -15,7 +15,7 @@
 #include <tuple>
 #include <utility>
 
-#include "platform/qt/PixelFill.h"
+#include "platform/raster/PixelFill.h"
 #include "platform/qt/QtCanvas.h"
 
 namespace tessel {

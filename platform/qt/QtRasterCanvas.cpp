@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/qt/PixelFill.h"
+#include "platform/raster/PixelFill.h"
 #include "platform/qt/QtGlyphFont.h"
 
 namespace tessel {

@@ -1,0 +1,358 @@
+#include "platform/raster/RasterCanvas.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/raster/GlyphFont.h"
+#include "platform/raster/PixelFill.h"
+#include "platform/raster/RasterBitmap.h"
+#include "platform/raster/TextInk.h"
+
+namespace tessel {
+namespace {
+
+constexpr int RedShift = 16, GreenShift = 8;
+constexpr TArgb RgbMask = 0x00FFFFFFu;
+
+TArgb ToArgb(TColor color) {
+  return OpaqueAlpha | (TArgb{GetRValue(color)} << RedShift) | (TArgb{GetGValue(color)} << GreenShift) |
+         GetBValue(color);
+}
+
+// The glyph fonts a canvas remembers before it starts over.
+constexpr std::size_t MaxRememberedFonts = 8;
+
+bool SameGlyphs(const TLogFont& a, const TLogFont& b) {
+  return a.Height == b.Height && a.Style == b.Style && a.Name == b.Name;
+}
+
+// Nearest-neighbour sampling: the source pixel under the centre of
+// destination pixel i of n, for a source of size pixels.
+int SourceIndex(long long i, long long n, long long size) { return static_cast<int>((2 * i + 1) * size / (2 * n)); }
+
+}  // namespace
+
+bool TRasterCanvas::Start(int width, int height) {
+  fills_.clear();
+  lastIndex_ = otherIndex_ = 0;
+  // Each drawing starts from the state of a new canvas.
+  ResetDrawingState(*this);
+  return image_.Allocate(width, height, TPixelFormat::Indexed8);
+}
+
+const TRasterImage& TRasterCanvas::Image() {
+  Flush();
+  return image_;
+}
+
+void TRasterCanvas::Release() {
+  fills_.clear();
+  image_.Reset();
+}
+
+std::uint8_t TRasterCanvas::FindIndex(TArgb color) {
+  std::vector<TArgb>& palette = image_.Palette;
+  otherIndex_ = lastIndex_;
+  lastIndex_ = static_cast<std::size_t>(std::find(palette.begin(), palette.end(), color) - palette.begin());
+  if (lastIndex_ == TRasterImage::MaxPaletteSize) {
+    ToArgb32();
+    return 0;
+  }
+  if (lastIndex_ == palette.size()) palette.push_back(color);
+  return static_cast<std::uint8_t>(lastIndex_);
+}
+
+void TRasterCanvas::ToArgb32() {
+  if (!Indexed() || image_.Null()) return;
+  // Without the memory for 32-bit pixels the drawing stays indexed, its
+  // further colours drawn as the palette's first.
+  if (!image_.ToArgb32()) return;
+  lastIndex_ = otherIndex_ = 0;
+}
+
+void TRasterCanvas::AddFill(int left, int top, int right, int bottom, TColor color) {
+  left = std::max(left, 0);
+  top = std::max(top, 0);
+  right = std::min(right, image_.Width());
+  bottom = std::min(bottom, image_.Height());
+  if (left >= right || top >= bottom) return;
+  const TArgb argb = ToArgb(color);
+  const std::uint8_t index = Indexed() ? IndexOf(argb) : 0;
+  fills_.push_back({left, top, right, bottom, argb, index});
+}
+
+void TRasterCanvas::Flush() {
+  if (fills_.empty()) return;
+  // Fills mostly come in runs of one height: their edges are taken once.
+  edges_.clear();
+  const TFill* previous = nullptr;
+  for (const TFill& f : fills_) {
+    if (!previous || f.Top != previous->Top || f.Bottom != previous->Bottom) {
+      edges_.push_back(f.Top);
+      edges_.push_back(f.Bottom);
+    }
+    previous = &f;
+  }
+  std::sort(edges_.begin(), edges_.end());
+  edges_.erase(std::unique(edges_.begin(), edges_.end()), edges_.end());
+  for (std::size_t i = 0; i + 1 < edges_.size(); ++i) {
+    if (Indexed())
+      FlushBand<std::uint8_t>(edges_[i], edges_[i + 1]);
+    else
+      FlushBand<TArgb>(edges_[i], edges_[i + 1]);
+  }
+  fills_.clear();
+}
+
+void TRasterCanvas::DropFillsUnder(int left, int top, int right, int bottom) {
+  keptFills_.clear();
+  for (const TFill& f : fills_) {
+    if (f.Right <= left || f.Left >= right || f.Bottom <= top || f.Top >= bottom) {
+      keptFills_.push_back(f);
+      continue;
+    }
+    // The parts above, below, left and right of the box, in that order.
+    const int middleTop = std::max(f.Top, top), middleBottom = std::min(f.Bottom, bottom);
+    if (f.Top < top) keptFills_.push_back({f.Left, f.Top, f.Right, top, f.Color, f.Index});
+    if (f.Bottom > bottom) keptFills_.push_back({f.Left, bottom, f.Right, f.Bottom, f.Color, f.Index});
+    if (f.Left < left) keptFills_.push_back({f.Left, middleTop, left, middleBottom, f.Color, f.Index});
+    if (f.Right > right) keptFills_.push_back({right, middleTop, f.Right, middleBottom, f.Color, f.Index});
+  }
+  fills_.swap(keptFills_);
+}
+
+// Every fill covers a band whole or not at all, so the band's rows are
+// alike where the fills reach: its first row is composed in drawing order
+// and copied down over the spans the fills cover.
+template <typename Pixel>
+void TRasterCanvas::FlushBand(int top, int bottom) {
+  auto* first = reinterpret_cast<Pixel*>(image_.Row(top));
+  // The covered spans, merged as they come while the fills run left to
+  // right (as bars do); sorted and merged afterwards otherwise.
+  bandSpans_.clear();
+  bool ordered = true;
+  for (const TFill& f : fills_) {
+    if (f.Top > top || f.Bottom < bottom) continue;
+    if constexpr (sizeof(Pixel) == 1)
+      FillPixels(first + f.Left, f.Right - f.Left, f.Index);
+    else
+      FillPixels(first + f.Left, f.Right - f.Left, f.Color);
+    if (!bandSpans_.empty() && f.Left >= bandSpans_.back().first && f.Left <= bandSpans_.back().second) {
+      bandSpans_.back().second = std::max(bandSpans_.back().second, f.Right);
+    } else {
+      ordered = ordered && (bandSpans_.empty() || f.Left > bandSpans_.back().second);
+      bandSpans_.emplace_back(f.Left, f.Right);
+    }
+  }
+  if (bandSpans_.empty() || bottom - top < 2) return;
+  if (!ordered) {
+    std::vector<TSpan> spans;
+    spans.reserve(bandSpans_.size());
+    for (const auto& [left, right] : bandSpans_) spans.push_back({top, left, right});
+    MergeSpans(spans);
+    bandSpans_.clear();
+    for (const TSpan& s : spans) bandSpans_.emplace_back(s.Left, s.Right);
+  }
+  for (int y = top + 1; y < bottom; ++y) {
+    auto* row = reinterpret_cast<Pixel*>(image_.Row(y));
+    for (const auto& [left, right] : bandSpans_)
+      std::memcpy(row + left, first + left, static_cast<std::size_t>(right - left) * sizeof(Pixel));
+  }
+}
+
+template <typename Pixel>
+void TRasterCanvas::PaintSpans(const std::vector<TSpan>& spans, Pixel value) {
+  for (const TSpan& s : spans) FillPixels(reinterpret_cast<Pixel*>(image_.Row(s.Y)) + s.Left, s.Right - s.Left, value);
+}
+
+void TRasterCanvas::Paint(std::vector<TSpan>& spans, TColor color, TPenMode mode) {
+  if (spans.empty() || image_.Null()) return;
+  Flush();
+  const TArgb argb = ToArgb(color);
+  if (mode == TPenMode::pmCopy) {
+    const std::uint8_t index = Indexed() ? IndexOf(argb) : 0;
+    if (Indexed())
+      PaintSpans<std::uint8_t>(spans, index);
+    else
+      PaintSpans<TArgb>(spans, argb);
+  } else {
+    // Inverting or combining colours needs the colours in the pixels; a
+    // pixel covered twice by one shape changes once.
+    ToArgb32();
+    MergeSpans(spans);
+    const TArgb flip = mode == TPenMode::pmNot ? RgbMask : (argb & RgbMask);
+    if (!Indexed())
+      for (const TSpan& s : spans) {
+        auto* row = reinterpret_cast<TArgb*>(image_.Row(s.Y));
+        for (int x = s.Left; x < s.Right; ++x) row[x] ^= flip;
+      }
+  }
+  spans.clear();
+}
+
+void TRasterCanvas::DrawShape(std::span<const TPoint> outline, bool fill) {
+  spans_.clear();
+  outlineSpans_.clear();
+  if (fill && Brush.Style == TBrushStyle::bsSolid) {
+    std::vector<TPointF> corners;
+    corners.reserve(outline.size());
+    for (const TPoint& p : outline) corners.push_back({static_cast<double>(p.X), static_cast<double>(p.Y)});
+    FillPolygon(corners, Clip(), spans_);
+  }
+  if (Pen.Style != TPenStyle::psClear) OutlinePolygon(outline, Pen.Width, Clip(), outlineSpans_);
+  if (Pen.Mode != TPenMode::pmCopy && Brush.Color == Pen.Color) {
+    // One colour: each pixel of the shape changes once.
+    spans_.insert(spans_.end(), outlineSpans_.begin(), outlineSpans_.end());
+    outlineSpans_.clear();
+  }
+  Paint(spans_, Brush.Color, Pen.Mode);
+  Paint(outlineSpans_, Pen.Color, Pen.Mode);
+}
+
+const TGlyphFont* TRasterCanvas::Glyphs() {
+  for (const auto& [font, glyphs] : fonts_)
+    if (SameGlyphs(font, Font)) return glyphs.get();
+  if (fonts_.size() == MaxRememberedFonts) fonts_.clear();
+  fonts_.emplace_back(Font, TGlyphFont::For(Font));
+  return fonts_.back().second.get();
+}
+
+void TRasterCanvas::Polygon(const TPoint (&points)[4]) {
+  if (const std::optional<TRect> box = SolidUprightBox(*this, points)) {
+    AddFill(box->Left, box->Top, box->Right + 1, box->Bottom + 1, Brush.Color);
+    return;
+  }
+  DrawShape(points, true);
+}
+
+void TRasterCanvas::UprightBox(int left, int top, int right, int bottom) {
+  // The box a polygon with these corners covers (see SolidUprightBox).
+  if (SolidPenAndBrush(*this)) {
+    AddFill(std::min(left, right), std::min(top, bottom), std::max(left, right) + 1, std::max(top, bottom) + 1,
+            Brush.Color);
+    return;
+  }
+  TCanvas::UprightBox(left, top, right, bottom);
+}
+
+// The boxes share their rows: their first row is written and copied down.
+void TRasterCanvas::SolidColumns(int top, int bottom, std::span<const TColumnBox> columns) {
+  if (columns.empty()) return;
+  UseSolidColor(*this, columns.back().Color);
+  top = std::max(top, 0);
+  bottom = std::min(bottom + 1, image_.Height());
+  const int left = std::max(columns.front().Left, 0), right = std::min(columns.back().Right + 1, image_.Width());
+  if (top >= bottom || left >= right) return;
+  // The background under the bars would be written only to be overwritten.
+  DropFillsUnder(left, top, right, bottom);
+  Flush();
+  const std::size_t written = Indexed() ? FillColumns<std::uint8_t>(top, columns) : 0;
+  if (written < columns.size() && !Indexed()) FillColumns<TArgb>(top, columns.subspan(written));
+  const std::size_t pixelBytes = Indexed() ? sizeof(std::uint8_t) : sizeof(TArgb);
+  const std::uint8_t* first = image_.Row(top) + left * pixelBytes;
+  for (int y = top + 1; y < bottom; ++y)
+    std::memcpy(image_.Row(y) + left * pixelBytes, first, static_cast<std::size_t>(right - left) * pixelBytes);
+}
+
+template <typename Pixel>
+std::size_t TRasterCanvas::FillColumns(int y, std::span<const TColumnBox> columns) {
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    const int left = std::max(columns[i].Left, 0), right = std::min(columns[i].Right + 1, image_.Width());
+    if (left >= right) continue;
+    const TArgb color = ToArgb(columns[i].Color);
+    // The row is looked up anew: turning the image into 32-bit pixels moves it.
+    auto* row = reinterpret_cast<Pixel*>(image_.Row(y));
+    if constexpr (sizeof(Pixel) == 1) {
+      const std::uint8_t index = IndexOf(color);
+      if (!Indexed()) return i;
+      FillPixels(row + left, right - left, index);
+    } else {
+      FillPixels(row + left, right - left, color);
+    }
+  }
+  return columns.size();
+}
+
+void TRasterCanvas::Rectangle(const TRect& rect) {
+  if (rect.Width() <= 0 || rect.Height() <= 0) return;
+  const bool fill = Brush.Style == TBrushStyle::bsSolid, outline = Pen.Style != TPenStyle::psClear;
+  // An outline of one pixel in the fill colour lies inside the fill.
+  if (Pen.Mode == TPenMode::pmCopy && (!outline || SolidPenAndBrush(*this))) {
+    if (fill) AddFill(rect.Left, rect.Top, rect.Right, rect.Bottom, Brush.Color);
+    return;
+  }
+  if (fill) {
+    const TPointF box[] = {{1.0 * rect.Left, 1.0 * rect.Top},
+                           {1.0 * rect.Right, 1.0 * rect.Top},
+                           {1.0 * rect.Right, 1.0 * rect.Bottom},
+                           {1.0 * rect.Left, 1.0 * rect.Bottom}};
+    spans_.clear();
+    FillPolygon(box, Clip(), spans_);
+    Paint(spans_, Brush.Color, Pen.Mode);
+  }
+  // The outline runs through the rectangle's outer pixels.
+  const TPoint corners[] = {{rect.Left, rect.Top},
+                            {rect.Right - 1, rect.Top},
+                            {rect.Right - 1, rect.Bottom - 1},
+                            {rect.Left, rect.Bottom - 1}};
+  if (outline) DrawShape(corners, false);
+}
+
+void TRasterCanvas::SetPixel(int x, int y, TColor color) {
+  // Checked first, so that the pixel's far edge cannot overflow.
+  if (x < image_.Width() && y < image_.Height()) AddFill(x, y, x + 1, y + 1, color);
+}
+
+int TRasterCanvas::TextWidth(std::string_view text) {
+  const TGlyphFont* glyphs = Glyphs();
+  return glyphs ? glyphs->Width(text, CharExtra) : 0;
+}
+
+int TRasterCanvas::TextHeight(std::string_view) {
+  const TGlyphFont* glyphs = Glyphs();
+  return glyphs ? glyphs->Height() : 0;
+}
+
+void TRasterCanvas::TextOut(TPoint at, std::string_view text, std::span<const int> advances) {
+  const TGlyphFont* glyphs = Glyphs();
+  if (text.empty() || !glyphs || image_.Null()) return;
+  if (!Transparent) {
+    const int width = glyphs->Width(text, CharExtra);
+    if (Font.Escapement == 0) {
+      AddFill(at.X, at.Y, at.X + width, at.Y + glyphs->Height(), Brush.Color);
+    } else {
+      spans_.clear();
+      TextCell(width, glyphs->Height(), at, Font.Escapement, Clip(), spans_);
+      Paint(spans_, Brush.Color, TPenMode::pmCopy);
+    }
+  }
+  spans_.clear();
+  const TTextLine line{*glyphs,
+                       text,
+                       CharExtra,
+                       advances,
+                       Font.Style.Contains(TFontStyle::fsUnderline),
+                       Font.Style.Contains(TFontStyle::fsStrikeOut)};
+  TextInk(line, at, Font.Escapement, Clip(), spans_);
+  Paint(spans_, TextColor, TPenMode::pmCopy);
+}
+
+void TRasterCanvas::StretchDraw(const TRect& dest, const TBitmap& source) {
+  const auto* bitmap = dynamic_cast<const TRasterBitmap*>(&source);
+  if (!bitmap || dest.Width() <= 0 || dest.Height() <= 0 || image_.Null()) return;
+  const TRasterImage& from = bitmap->Image();
+  if (from.Null() || &from == &image_) return;
+  Flush();
+  ToArgb32();
+  if (Indexed()) return;
+  const int left = std::max(dest.Left, 0), right = std::min(dest.Right, image_.Width());
+  const int top = std::max(dest.Top, 0), bottom = std::min(dest.Bottom, image_.Height());
+  for (int y = top; y < bottom; ++y) {
+    const int sy = SourceIndex(y - static_cast<long long>(dest.Top), dest.Height(), from.Height());
+    auto* row = reinterpret_cast<TArgb*>(image_.Row(y));
+    for (int x = left; x < right; ++x)
+      row[x] = from.Pixel(SourceIndex(x - static_cast<long long>(dest.Left), dest.Width(), from.Width()), sy);
+  }
+}
+
+}  // namespace tessel

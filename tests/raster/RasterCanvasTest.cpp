@@ -1,0 +1,215 @@
+// The headless raster canvas against the Qt canvases it replaces: the bars
+// of every symbology at every right angle are the same pixels; text boxes
+// and baselines lie within a pixel; a turned polygon covers about the same
+// pixels.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "components/pBarcode.h"
+#include "platform/Platform.h"
+#include "platform/qt/QtCanvas.h"
+#include "platform/qt/QtPlatform.h"
+#include "platform/qt/QtRasterCanvas.h"
+#include "platform/raster/RasterBitmap.h"
+#include "platform/raster/RasterCanvas.h"
+
+namespace tessel {
+namespace {
+
+// The first of these texts each symbology accepts.
+constexpr const char* SampleTexts[] = {"1234567890",
+                                       "123456789012",
+                                       "12345678901",
+                                       "1234567",
+                                       "0123456",
+                                       "123456",
+                                       "12345",
+                                       "12",
+                                       "A12345B",
+                                       "TESSEL-1",
+                                       "1139987520",
+                                       "K1A0B1",
+                                       "20704987654321654321123456789"};
+constexpr int Module = 2, BarHeight = 40, Margin = 6;
+constexpr TBarcodeOrientation Orientations[] = {boLeftRight, boBottomTop, boRightLeft, boTopBottom};
+
+bool ChooseText(TBarcode& barcode, int& width, int& height) {
+  for (const char* text : SampleTexts) {
+    barcode.SetBarcode(text);
+    if (barcode.DrawToSize(width, height, Module, BarHeight, -1) == ecValid) return true;
+  }
+  return false;
+}
+
+QImage ToQImage(const TRasterImage& image) {
+  QImage out(image.Width(), image.Height(), QImage::Format_RGB32);
+  for (int y = 0; y < image.Height(); ++y)
+    for (int x = 0; x < image.Width(); ++x) out.setPixel(x, y, image.Pixel(x, y));
+  return out;
+}
+
+// Draws on a canvas of the given size over a white background.
+template <typename Draw>
+QImage Headless(int width, int height, Draw draw) {
+  TRasterCanvas canvas;
+  if (!canvas.Start(width, height)) return {};
+  UseSolidColor(canvas, clWhite);
+  canvas.Rectangle({0, 0, width, height});
+  ResetDrawingState(canvas);
+  draw(canvas);
+  return ToQImage(canvas.Image());
+}
+
+template <typename Draw>
+QImage WithQt(int width, int height, Draw draw) {
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  TQtCanvas canvas(&image);
+  draw(canvas);
+  canvas.End();
+  return image;
+}
+
+TEST(RasterCanvas, EverySymbologyAtEveryRightAngleDrawsTheQtCanvasBars) {
+  TQtRasterCanvas qt;
+  int compared = 0;
+  for (const TClassInfo* info : RegisteredClasses()) {
+    const std::unique_ptr<TComponent> component(info->Create(nullptr));
+    auto* barcode = dynamic_cast<TBarcode*>(component.get());
+    if (!barcode) continue;
+    barcode->SetDisplayText(dtNone);
+    for (const TBarcodeOrientation orientation : Orientations) {
+      barcode->SetOrientation(orientation);
+      int width = 0, height = 0;
+      ASSERT_TRUE(ChooseText(*barcode, width, height)) << info->Name;
+      const auto draw = [&](TCanvas& canvas) { barcode->DrawTo(canvas, Module, Margin, Margin, BarHeight, -1); };
+      const int w = width + 2 * Margin, h = height + 2 * Margin;
+      ASSERT_TRUE(qt.Start(w, h));
+      UseSolidColor(qt, clWhite);
+      qt.Rectangle({0, 0, w, h});
+      ResetDrawingState(qt);
+      draw(qt);
+      EXPECT_TRUE(Headless(w, h, draw) == qt.Image().convertToFormat(QImage::Format_RGB32))
+          << info->Name << " at " << static_cast<int>(orientation);
+      ++compared;
+    }
+  }
+  EXPECT_GT(compared, 40 * 4);
+}
+
+// The box of the dark pixels: left, top, right and bottom (inclusive).
+QRect Ink(const QImage& image) {
+  QRect box;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qGray(image.pixel(x, y)) < 128) box |= QRect(x, y, 1, 1);
+  return box;
+}
+
+struct TTextCase {
+  const char* Font;
+  int Points;
+  bool Bold;
+  int Escapement;
+};
+
+TEST(RasterCanvas, TextBoxAndBaselineLieWithinAPixelOfQts) {
+  constexpr TTextCase Cases[] = {
+      {"Tahoma", 8, false, 0},   {"DejaVu Serif", 12, true, 0},    {"DejaVu Sans Mono", 10, false, 0},
+      {"Tahoma", 8, false, 900}, {"DejaVu Serif", 12, true, 1800}, {"Tahoma", 10, false, 2700}};
+  constexpr int Size = 320, Centre = Size / 2;
+  const std::string text = "Tessel 0123 Bgjq";
+  for (const TTextCase& c : Cases) {
+    TFont font;
+    font.SetName(c.Font);
+    font.SetSize(c.Points);
+    if (c.Bold) font.SetStyle({TFontStyle::fsBold});
+    int widths[2] = {}, heights[2] = {}, i = 0;
+    const auto draw = [&](TCanvas& canvas) {
+      canvas.SelectFont(font, c.Escapement);
+      canvas.Transparent = true;
+      widths[i] = canvas.TextWidth(text);
+      heights[i++] = canvas.TextHeight(text);
+      canvas.TextOut({Centre, Centre}, text);
+    };
+    const QRect qt = Ink(WithQt(Size, Size, draw)), headless = Ink(Headless(Size, Size, draw));
+    const std::string name = std::string(c.Font) + " at " + std::to_string(c.Escapement);
+    EXPECT_NEAR(widths[1], widths[0], 1) << name;
+    EXPECT_NEAR(heights[1], heights[0], 1) << name;
+    for (const auto edge : {&QRect::left, &QRect::top, &QRect::right, &QRect::bottom})
+      EXPECT_NEAR((headless.*edge)(), (qt.*edge)(), 1) << name;
+  }
+}
+
+int DarkPixels(const QImage& image) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) count += qGray(image.pixel(x, y)) < 128;
+  return count;
+}
+
+TEST(RasterCanvas, ATurnedPolygonCoversAboutQtsPixels) {
+  const TPoint points[4] = {{20, 10}, {97, 41}, {80, 88}, {6, 52}};
+  for (const int penWidth : {1, 4}) {
+    const auto draw = [&](TCanvas& canvas) {
+      canvas.Brush.Color = clBlack;
+      canvas.Pen.Color = clBlack;
+      canvas.Pen.Width = penWidth;
+      canvas.Polygon(points);
+    };
+    const QImage qt = WithQt(110, 100, draw), headless = Headless(110, 100, draw);
+    const int area = DarkPixels(qt);
+    int differing = 0;
+    for (int y = 0; y < qt.height(); ++y)
+      for (int x = 0; x < qt.width(); ++x) differing += qt.pixel(x, y) != headless.pixel(x, y);
+    // The edges may differ by a pixel here and there, the inside not at all.
+    EXPECT_LT(differing, area / 20) << penWidth;
+  }
+}
+
+// Inverting or combining colours changes each pixel of a shape once, so a
+// shape drawn twice leaves the drawing as it was.
+TEST(RasterCanvas, PenModesChangeEachPixelOnce) {
+  const TPoint points[4] = {{2, 1}, {17, 5}, {12, 14}, {1, 9}};
+  for (const TPenMode mode : {TPenMode::pmNot, TPenMode::pmXor}) {
+    int dark[3] = {};
+    for (int times = 0; times < 3; ++times)
+      dark[times] = DarkPixels(Headless(20, 16, [&](TCanvas& canvas) {
+        canvas.Pen.Mode = mode;
+        canvas.Pen.Color = canvas.Brush.Color = clWhite;
+        for (int i = 0; i < times; ++i) canvas.Polygon(points);
+      }));
+    EXPECT_EQ(dark[0], 0);
+    EXPECT_GT(dark[1], 100);
+    EXPECT_EQ(dark[2], 0);
+  }
+}
+
+// A bitmap stretched onto the canvas: each pixel takes the colour of the
+// source pixel under its centre.
+TEST(RasterCanvas, StretchDrawRepeatsTheNearestSourcePixel) {
+  TRasterBitmap source;
+  source.SetSize(2, 1);
+  source.Canvas().SetPixel(0, 0, clBlack);
+  const QImage image = Headless(8, 2, [&](TCanvas& canvas) { canvas.StretchDraw({1, 0, 7, 2}, source); });
+  std::string row;
+  for (int x = 0; x < image.width(); ++x) row += qGray(image.pixel(x, 1)) < 128 ? '#' : '.';
+  EXPECT_EQ(row, ".###....");
+}
+
+TEST(RasterCanvas, WithoutAToolkitBitmapsAreWhiteRasterBitmaps) {
+  InstallPlatform(nullptr);
+  const std::unique_ptr<TBitmap> bitmap = Platform().CreateBitmap();
+  InstallPlatform(&TQtPlatform::Instance());
+  auto* raster = dynamic_cast<TRasterBitmap*>(bitmap.get());
+  ASSERT_NE(raster, nullptr);
+  raster->SetSize(3, 2);
+  EXPECT_EQ(raster->Image().Pixel(2, 1), 0xFFFFFFFFu);
+}
+
+}  // namespace
+}  // namespace tessel
