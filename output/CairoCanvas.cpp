@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/raster/GlyphFont.h"
+#include "platform/raster/RasterBitmap.h"
 
 namespace tessel {
 namespace {
@@ -240,6 +241,9 @@ void TCairoCanvas::DrawImage(int X, int Y, int Width, int Height, const TRasterI
   cairo_surface_destroy(surface);
 }
 
-void TCairoCanvas::StretchDraw(const TRect&, const TBitmap&) {}
+void TCairoCanvas::StretchDraw(const TRect& dest, const TBitmap& source) {
+  if (const auto* bitmap = dynamic_cast<const TRasterBitmap*>(&source))
+    DrawImage(dest.Left, dest.Top, dest.Width(), dest.Height(), bitmap->Image());
+}
 
 }  // namespace tessel

@@ -43,8 +43,8 @@ class TCairoCanvas : public TCanvas {
   void TextOut(TPoint at, std::string_view text, std::span<const int> advances = {}) override;
   int PixelsPerInchX() const override { return dpi_; }
   int PixelsPerInchY() const override { return dpi_; }
-  // Bitmaps are drawn by the writer with DrawImage; a bitmap of another
-  // platform is left out.
+  // Draws a raster bitmap with DrawImage; a bitmap of another platform is
+  // left out.
   void StretchDraw(const TRect& dest, const TBitmap& source) override;
 
  private:

@@ -1,8 +1,5 @@
 #include "output/SvgCanvas.h"
 
-#include <QFontInfo>
-#include <QFontMetrics>
-#include <QString>
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -11,15 +8,11 @@
 #include <string_view>
 
 #include "output/ImageEncoder.h"
-#include "output/QtImageBridge.h"
-#include "platform/qt/QtBitmap.h"
-#include "platform/qt/QtCanvas.h"
+#include "platform/raster/GlyphFont.h"
+#include "platform/raster/RasterBitmap.h"
 
 namespace tessel {
 namespace {
-
-// The dots per metre of a QImage at this resolution.
-int DotsPerMetre(int dpi) { return qRound(dpi / 0.0254); }
 
 std::string Number(int value) { return std::to_string(value); }
 
@@ -68,19 +61,44 @@ std::string ColourName(TColor color) {
 // Latin-1 text as XML character data in UTF-8. XML has no control
 // characters: they become the replacement character, one for one.
 std::string XmlText(std::string_view text) {
-  QString result;
-  result.reserve(static_cast<qsizetype>(text.size()));
+  std::string result;
+  result.reserve(text.size());
   for (const char c : text) {
     const auto code = static_cast<unsigned char>(c);
-    if (code < 0x20 || code == 0x7f)
-      result += QChar(0xfffd);
-    else
-      result += QChar(code);
+    if (code < 0x20 || code == 0x7f) {
+      result += "\xef\xbf\xbd";  // U+FFFD
+    } else if (code == '<') {
+      result += "&lt;";
+    } else if (code == '>') {
+      result += "&gt;";
+    } else if (code == '&') {
+      result += "&amp;";
+    } else if (code == '"') {
+      result += "&quot;";
+    } else if (code < 0x80) {
+      result += c;
+    } else {
+      result += static_cast<char>(0xc0 | (code >> 6));
+      result += static_cast<char>(0x80 | (code & 0x3f));
+    }
   }
-  return result.toHtmlEscaped().toStdString();
+  return result;
 }
 
-std::string XmlAttribute(const QString& text) { return text.toHtmlEscaped().toStdString(); }
+// UTF-8 text as an attribute value.
+std::string XmlAttribute(std::string_view text) {
+  std::string result;
+  for (const char c : text) {
+    switch (c) {
+      case '<': result += "&lt;"; break;
+      case '>': result += "&gt;"; break;
+      case '&': result += "&amp;"; break;
+      case '"': result += "&quot;"; break;
+      default: result += c;
+    }
+  }
+  return result;
+}
 
 }  // namespace
 
@@ -93,12 +111,6 @@ void TSvgCanvas::Begin(int Width, int Height, int LayoutDpi) {
   height_ = Height;
   background_.reset();
   drawn_.clear();
-  if (measure_.isNull() || dpi_ != LayoutDpi) {
-    measure_ = QImage(1, 1, QImage::Format_RGB32);
-    measure_.setDotsPerMeterX(DotsPerMetre(LayoutDpi));
-    measure_.setDotsPerMeterY(DotsPerMetre(LayoutDpi));
-    fontKey_.reset();
-  }
   dpi_ = LayoutDpi;
   const std::string w = Number(Width), h = Number(Height);
   out_ +=
@@ -218,56 +230,56 @@ void TSvgCanvas::Rectangle(const TRect& rect) {
 
 void TSvgCanvas::SetPixel(int x, int y, TColor color) { Fill({x, y, 1, 1, color}); }
 
-const QFontMetrics& TSvgCanvas::CurrentFont() {
-  if (!fontKey_ || !(*fontKey_ == Font) || fontExtra_ != CharExtra) {
-    font_ = ToQFont(Font, CharExtra);
-    metrics_.emplace(font_, &measure_);
+const TGlyphFont* TSvgCanvas::CurrentFont() {
+  if (!fontKey_ || !(*fontKey_ == Font)) {
+    glyphs_ = TGlyphFont::For(Font);
+    fontKey_ = Font;
     // The font asked for, the one the raster draws with where that is
     // missing, and the generic family.
-    QString families = "'" + font_.family() + "'";
-    if (const QString drawn = QFontInfo(font_).family(); drawn != font_.family()) families += ", '" + drawn + "'";
+    std::string families = "'" + Font.Name + "'";
+    if (glyphs_ && glyphs_->Family() != Font.Name) families += ", '" + glyphs_->Family() + "'";
     families_ = XmlAttribute(families + ", sans-serif");
-    glyphs_ = TQtGlyphFont::For(Font);
-    fontKey_ = Font;
-    fontExtra_ = CharExtra;
   }
-  return *metrics_;
+  return glyphs_.get();
 }
 
 int TSvgCanvas::Advance(std::string_view text) {
-  const QFontMetrics& metrics = CurrentFont();
-  if (glyphs_ && glyphs_->Covers(text)) return glyphs_->Width(text, CharExtra);
-  return metrics.horizontalAdvance(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+  const TGlyphFont* glyphs = CurrentFont();
+  return glyphs ? glyphs->Width(text, CharExtra) : 0;
 }
 
 int TSvgCanvas::TextWidth(std::string_view text) { return Advance(text); }
 
-int TSvgCanvas::TextHeight(std::string_view) { return CurrentFont().height(); }
+int TSvgCanvas::TextHeight(std::string_view) {
+  const TGlyphFont* glyphs = CurrentFont();
+  return glyphs ? glyphs->Height() : 0;
+}
 
 // Opens a group at the text's cell, turned by the font's escapement, with
 // the font's attributes.
-void TSvgCanvas::OpenText(TPoint at) {
-  const QFont& font = font_;
+void TSvgCanvas::OpenText(TPoint at, const TGlyphFont& glyphs) {
   out_ += "<g transform=\"translate(" + Number(at.X) + " " + Number(at.Y) + ")";
   if (Font.Escapement != 0) out_ += " rotate(" + Decimal(-Font.Escapement / 10.0) + ")";
-  out_ += "\" font-family=\"" + families_ + "\" font-size=\"" + Number(font.pixelSize()) + "\"";
-  if (font.bold()) out_ += " font-weight=\"bold\"";
-  if (font.italic()) out_ += " font-style=\"italic\"";
-  if (font.underline() || font.strikeOut())
-    out_ += std::string(" text-decoration=\"") + (font.underline() ? "underline" : "line-through") + "\"";
+  out_ += "\" font-family=\"" + families_ + "\" font-size=\"" + Number(glyphs.PixelSize()) + "\"";
+  if (Font.Style.Contains(TFontStyle::fsBold)) out_ += " font-weight=\"bold\"";
+  if (Font.Style.Contains(TFontStyle::fsItalic)) out_ += " font-style=\"italic\"";
+  const bool underline = Font.Style.Contains(TFontStyle::fsUnderline);
+  if (underline || Font.Style.Contains(TFontStyle::fsStrikeOut))
+    out_ += std::string(" text-decoration=\"") + (underline ? "underline" : "line-through") + "\"";
   out_ += " fill=\"" + ColourName(TextColor) + "\">\n";
 }
 
 void TSvgCanvas::TextOut(TPoint at, std::string_view text, std::span<const int> advances) {
   if (text.empty()) return;
+  const TGlyphFont* glyphs = CurrentFont();
+  if (!glyphs) return;
   Flush();
   background_.reset();
-  const QFontMetrics& metrics = CurrentFont();
-  OpenText(at);
+  OpenText(at, *glyphs);
   if (!Transparent)
-    out_ += "<rect width=\"" + Number(Advance(text)) + "\" height=\"" + Number(metrics.height()) + "\" fill=\"" +
+    out_ += "<rect width=\"" + Number(Advance(text)) + "\" height=\"" + Number(glyphs->Height()) + "\" fill=\"" +
             ColourName(Brush.Color) + "\"/>\n";
-  const std::string baseline = Number(metrics.ascent());
+  const std::string baseline = Number(glyphs->Ascent());
   if (advances.empty()) {
     out_ += "<text y=\"" + baseline + "\"";
     if (CharExtra != 0) out_ += " letter-spacing=\"" + Number(CharExtra) + "\"";
@@ -277,7 +289,7 @@ void TSvgCanvas::TextOut(TPoint at, std::string_view text, std::span<const int> 
     int x = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
       out_ += "<text x=\"" + Number(x) + "\" y=\"" + baseline + "\">" + XmlText(text.substr(i, 1)) + "</text>\n";
-      x += i < advances.size() ? advances[i] : metrics.horizontalAdvance(QChar(static_cast<unsigned char>(text[i])));
+      x += i < advances.size() ? advances[i] : glyphs->CharWidth(static_cast<unsigned char>(text[i])) + CharExtra;
     }
   }
   out_ += "</g>\n";
@@ -295,11 +307,8 @@ void TSvgCanvas::DrawImage(int X, int Y, int Width, int Height, const TRasterIma
 }
 
 void TSvgCanvas::StretchDraw(const TRect& dest, const TBitmap& source) {
-  const auto* bitmap = dynamic_cast<const TQtBitmap*>(&source);
-  if (!bitmap) return;
-  TRasterImage image;
-  ToRasterImage(bitmap->Image(), image);
-  if (!image.Null()) DrawImage(dest.Left, dest.Top, dest.Width(), dest.Height(), image);
+  if (const auto* bitmap = dynamic_cast<const TRasterBitmap*>(&source))
+    DrawImage(dest.Left, dest.Top, dest.Width(), dest.Height(), bitmap->Image());
 }
 
 }  // namespace tessel

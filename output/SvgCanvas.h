@@ -6,9 +6,6 @@
 // spaces of the background's colour: they would change no pixel.
 #pragma once
 
-#include <QFont>
-#include <QFontMetrics>
-#include <QImage>
 #include <memory>
 #include <optional>
 #include <span>
@@ -17,11 +14,11 @@
 
 #include "platform/Canvas.h"
 #include "platform/Types.h"
-#include "platform/qt/QtGlyphFont.h"
 #include "platform/raster/RasterImage.h"
 
 namespace tessel {
 
+class TGlyphFont;
 class TImageEncoder;
 
 class TSvgCanvas : public TCanvas {
@@ -62,11 +59,11 @@ class TSvgCanvas : public TCanvas {
   // Whether the box (right and bottom exclusive) lies where only the
   // background has been drawn so far.
   bool OnBackground(const TRect& box) const;
-  const QFontMetrics& CurrentFont();
-  // The painter's width of a text in the current font: from the font's
-  // glyphs where they cover it (no shaping per text), else measured.
+  // The glyph font of the current font, as the raster measures with it; null
+  // when no font file can be found.
+  const TGlyphFont* CurrentFont();
   int Advance(std::string_view text);
-  void OpenText(TPoint at);
+  void OpenText(TPoint at, const TGlyphFont& glyphs);
 
   std::string& out_;
   TImageEncoder& encoder_;
@@ -78,13 +75,9 @@ class TSvgCanvas : public TCanvas {
   std::optional<TColor> background_;
   std::vector<TRect> drawn_;
   int dpi_ = 96;
-  QImage measure_;  // the device text is measured on, as a raster canvas does
-  QFont font_;
-  std::optional<QFontMetrics> metrics_;
   std::string families_;  // the font's family list, as an attribute value
   std::optional<TLogFont> fontKey_;
-  int fontExtra_ = 0;
-  std::shared_ptr<const TQtGlyphFont> glyphs_;  // of fontKey_, or null
+  std::shared_ptr<const TGlyphFont> glyphs_;  // of fontKey_, or null
 };
 
 }  // namespace tessel

@@ -9,11 +9,8 @@
 #include "output/ImageEncoder.h"
 #include "output/OutputFile.h"
 #include "output/OutputSettings.h"
-#include "output/QtImageBridge.h"
 #include "output/SvgCanvas.h"
 #include "output/VectorFile.h"
-#include "platform/Image.h"
-#include "platform/qt/QtBitmap.h"
 
 namespace tessel {
 namespace {
@@ -117,70 +114,62 @@ class TSymbolBox {
   int height_, width_, barHeight_;
 };
 
-// Draws the symbol straight into the renderer's buffer as Draw would on an
+// Draws the symbol straight into the renderer's canvas as Draw would on an
 // image control: the box on the space colour, the symbol laid out by the
 // box at the margins.
-void RenderRaster(TBarcode& Barcode, const TSymbolBox& Box, TSymbolRenderer& Renderer, QImage& Image) {
+const TRasterImage* RenderRaster(TBarcode& Barcode, const TSymbolBox& Box, TSymbolRenderer& Renderer) {
   const int width = static_cast<int>(Box.Width), height = static_cast<int>(Box.Height);
-  TQtRasterCanvas& canvas = Renderer.Canvas();
-  if (!canvas.Start(width, height)) {
-    Image = QImage();
-    return;
-  }
+  TRasterCanvas& canvas = Renderer.Canvas();
+  if (!canvas.Start(width, height)) return nullptr;
   canvas.Brush.Color = Barcode.SpaceColor();
   canvas.Pen.Color = Barcode.SpaceColor();
   canvas.Rectangle({0, 0, width, height});
   Barcode.DrawLayout(canvas, Renderer.Layout());
-  Image = canvas.Image();
+  return &canvas.Image();
 }
 
-// Draws the symbol into an image of the box's size (within the limits): by
-// the box's renderer, or through an image control with the component's own
-// Draw (a stretched symbol).
-int RenderInBox(TBarcode& Barcode, const TSymbolBox& Box, QImage& Image) {
-  if (TSymbolRenderer* renderer = Box.Renderer()) {
-    RenderRaster(Barcode, Box, *renderer, Image);
-    return ecValid;
-  }
+// Draws a stretched symbol as the component's Draw does: at its natural
+// size on a bitmap of its own, then stretched into the box between the
+// margins.
+const TRasterImage* RenderStretched(TBarcode& Barcode, const TSymbolBox& Box, TSymbolRenderer& Renderer, int& Error) {
   const int width = static_cast<int>(Box.Width), height = static_cast<int>(Box.Height);
-  const auto image = std::make_unique<TImage>(nullptr);
-  image->SetBounds(width, height);
-  auto* bitmap = dynamic_cast<TQtBitmap*>(image->Picture().Bitmap());
-  if (!bitmap) return ecValid;
-  bitmap->SetSize(width, height);
-  if (bitmap->Image().isNull()) return ecValid;
-  TCanvas& canvas = bitmap->Canvas();
+  TRasterBitmap& natural = Renderer.Natural();
+  natural.SetSize(static_cast<int>(Box.NaturalWidth), static_cast<int>(Box.NaturalHeight));
+  if (natural.Image().Null()) return nullptr;
+  // White, as a new bitmap is (a kept one holds the previous symbol).
+  UseSolidColor(natural.Canvas(), clWhite);
+  natural.Canvas().Rectangle({0, 0, natural.Width(), natural.Height()});
+  ResetDrawingState(natural.Canvas());
+  Error = Barcode.DrawTo(natural.Canvas(), Barcode.Module(), 0, 0, Box.BarHeight(), -1);
+  if (Error != ecValid) return nullptr;
+  TRasterCanvas& canvas = Renderer.Canvas();
+  if (!canvas.Start(width, height)) return nullptr;
   canvas.Brush.Color = Barcode.SpaceColor();
   canvas.Pen.Color = Barcode.SpaceColor();
   canvas.Rectangle({0, 0, width, height});
+  const int left = Barcode.LeftMargin(), top = Barcode.TopMargin();
+  canvas.StretchDraw({left, top, width - left, height - top}, natural);
+  return &canvas.Image();
+}
 
-  int error = ecValid;
-  const TOnInvalidChar invalidChar = Barcode.OnInvalidChar;
-  const TOnInvalidLength invalidLength = Barcode.OnInvalidLength;
-  Barcode.OnInvalidChar = [&](TObject*, int index, char) { error = index; };
-  Barcode.OnInvalidLength = [&](TObject*, const std::string&) { error = ecInvalidLength; };
-  TComponent* previous = Barcode.Image();
-  Barcode.SetImage(image.get());
-  Barcode.Draw();
-  Barcode.SetImage(previous);
-  Barcode.OnInvalidChar = invalidChar;
-  Barcode.OnInvalidLength = invalidLength;
-  Image = bitmap->Image().copy();
-  return error;
+// Draws the symbol into an image of the box's size (within the limits),
+// held by the renderer's canvas. Null when the image could not be had;
+// Error is the symbol's error code.
+const TRasterImage* RenderInBox(TBarcode& Barcode, const TSymbolBox& Box, TSymbolRenderer& Renderer, int& Error) {
+  Error = ecValid;
+  return Barcode.StretchWidth() ? RenderStretched(Barcode, Box, Renderer, Error) : RenderRaster(Barcode, Box, Renderer);
 }
 
 // Draws the symbol on a vector page, laid out as on a screen bitmap. A
 // stretched symbol is a scaled bitmap in any case and is embedded as one.
 // Returns false when the bitmap could not be made.
-bool DrawVector(TBarcode& Barcode, const TSymbolBox& Box, TCairoCanvas& Canvas) {
+bool DrawVector(TBarcode& Barcode, const TSymbolBox& Box, TSymbolRenderer& Renderer, TCairoCanvas& Canvas) {
   const int width = static_cast<int>(Box.Width), height = static_cast<int>(Box.Height);
   if (Barcode.StretchWidth()) {
-    QImage image;
-    RenderInBox(Barcode, Box, image);
-    TRasterImage raster;
-    if (!image.isNull()) ToRasterImage(image, raster);
-    if (raster.Null()) return false;
-    Canvas.DrawImage(0, 0, width, height, raster);
+    int error = ecValid;
+    const TRasterImage* image = RenderInBox(Barcode, Box, Renderer, error);
+    if (!image) return false;
+    Canvas.DrawImage(0, 0, width, height, *image);
     return true;
   }
   Canvas.Brush.Color = Barcode.SpaceColor();
@@ -193,16 +182,14 @@ bool DrawVector(TBarcode& Barcode, const TSymbolBox& Box, TCairoCanvas& Canvas) 
 // Writes the symbol as an SVG document of rectangles and text; a stretched
 // symbol as its bitmap, as on other vector devices. Returns false when the
 // bitmap could not be made.
-bool DrawSvg(TBarcode& Barcode, const TSymbolBox& Box, TSvgCanvas& canvas) {
+bool DrawSvg(TBarcode& Barcode, const TSymbolBox& Box, TSymbolRenderer& Renderer, TSvgCanvas& canvas) {
   const int width = static_cast<int>(Box.Width), height = static_cast<int>(Box.Height);
   canvas.Begin(width, height, LayoutDpi);
   if (Barcode.StretchWidth()) {
-    QImage image;
-    RenderInBox(Barcode, Box, image);
-    TRasterImage raster;
-    if (!image.isNull()) ToRasterImage(image, raster);
-    if (raster.Null()) return false;
-    canvas.DrawImage(0, 0, width, height, raster);
+    int error = ecValid;
+    const TRasterImage* image = RenderInBox(Barcode, Box, Renderer, error);
+    if (!image) return false;
+    canvas.DrawImage(0, 0, width, height, *image);
   } else {
     canvas.Brush.Color = Barcode.SpaceColor();
     canvas.Pen.Color = Barcode.SpaceColor();
@@ -216,34 +203,32 @@ bool DrawSvg(TBarcode& Barcode, const TSymbolBox& Box, TSvgCanvas& canvas) {
 // The file's contents in memory, so that writing them is one checked step.
 // Returns the symbol's error code; sets Reason when the image could not be
 // encoded.
-int EncodeInBox(TBarcode& Barcode, const TSymbolBox& Box, TFileFormat Format, int Dpi, TImageEncoder& Encoder,
-                TSvgCanvas& Svg, std::string& Contents, std::string& Reason) {
+int EncodeInBox(TBarcode& Barcode, const TSymbolBox& Box, TFileFormat Format, int Dpi, TSymbolRenderer& Renderer,
+                TImageEncoder& Encoder, TSvgCanvas& Svg, std::string& Contents, std::string& Reason) {
   Contents.clear();  // keeps the buffer for the next symbol
   const int width = static_cast<int>(Box.Width), height = static_cast<int>(Box.Height);
   bool drawn = true;
   switch (Format) {
     case TFileFormat::Png:
     case TFileFormat::Bmp: {
-      QImage image;
-      const int error = RenderInBox(Barcode, Box, image);
+      int error = ecValid;
+      const TRasterImage* image = RenderInBox(Barcode, Box, Renderer, error);
       if (error != ecValid) return error;
-      TRasterImage raster;
-      if (!image.isNull()) ToRasterImage(image, raster);
-      if (raster.Null()) {
+      if (!image) {
         drawn = false;
         break;
       }
       const bool png = Format == TFileFormat::Png;
-      if (!(png ? Encoder.Png(raster, Dpi, Contents) : Encoder.Bmp(raster, Dpi, Contents)))
+      if (!(png ? Encoder.Png(*image, Dpi, Contents) : Encoder.Bmp(*image, Dpi, Contents)))
         Reason = std::string("could not encode the image as ") + (png ? "PNG" : "BMP");
       break;
     }
-    case TFileFormat::Svg: drawn = DrawSvg(Barcode, Box, Svg); break;
+    case TFileFormat::Svg: drawn = DrawSvg(Barcode, Box, Renderer, Svg); break;
     case TFileFormat::Pdf:
     case TFileFormat::Eps:
       Reason = DrawVectorFile(
           Format == TFileFormat::Pdf ? TVectorFormat::Pdf : TVectorFormat::Eps, width, height, Dpi, LayoutDpi,
-          [&](TCairoCanvas& canvas) { return DrawVector(Barcode, Box, canvas); }, Contents);
+          [&](TCairoCanvas& canvas) { return DrawVector(Barcode, Box, Renderer, canvas); }, Contents);
       break;
   }
   if (!drawn)
@@ -287,29 +272,25 @@ const char* Extension(TFileFormat Format) {
   return "png";
 }
 
-int TSymbolRenderer::Render(TBarcode& Barcode, QImage& Image) {
+int TSymbolRenderer::Render(TBarcode& Barcode) {
+  image_ = nullptr;
   const TSymbolBox box(Barcode, this);
   if (box.Error != ecValid) return box.Error;
-  if (!box.SizeRefusal().empty()) {
-    Image = QImage();
-    return ecValid;
-  }
-  return RenderInBox(Barcode, box, Image);
+  if (!box.SizeRefusal().empty()) return ecValid;
+  int error = ecValid;
+  image_ = RenderInBox(Barcode, box, *this, error);
+  return error;
 }
 
 void TSymbolRenderer::Trim() {
   if (canvas_.ImageBytes() > KeptBufferBytes) canvas_.Release();
+  if (natural_.Image().Capacity() > KeptBufferBytes) natural_.SetSize(0, 0);
 }
 
 TSymbolWriter::TSymbolWriter()
     : encoder_(std::make_unique<TImageEncoder>()), svg_(std::make_unique<TSvgCanvas>(contents_, *encoder_)) {}
 
 TSymbolWriter::~TSymbolWriter() = default;
-
-int RenderSymbol(TBarcode& Barcode, QImage& Image) {
-  TSymbolRenderer renderer;
-  return renderer.Render(Barcode, Image);
-}
 
 TWriteResult TSymbolWriter::Encode(TBarcode& Barcode, const TOutputOptions& Output) {
   return EncodeAndStore(Barcode, Output, {});
@@ -323,7 +304,8 @@ TWriteResult TSymbolWriter::EncodeAndStore(TBarcode& Barcode, const TOutputOptio
   if (std::string refusal = box.SizeRefusal(); !refusal.empty()) return {TWriteFailure::TooLarge, ecValid, refusal};
   const TImageReservation memory(TImageBudget::Run(), box.MemoryCost());
   std::string reason;
-  const int error = EncodeInBox(Barcode, box, Output.Format, Output.Dpi, *encoder_, *svg_, contents_, reason);
+  const int error =
+      EncodeInBox(Barcode, box, Output.Format, Output.Dpi, renderer_, *encoder_, *svg_, contents_, reason);
   renderer_.Trim();
   if (error != ecValid) return {TWriteFailure::InvalidText, error, {}};
   if (reason.empty() && Store) reason = Store(contents_);

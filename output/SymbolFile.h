@@ -2,7 +2,6 @@
 // buffers from symbol to symbol, for batches.
 #pragma once
 
-#include <QImage>
 #include <functional>
 #include <memory>
 #include <string>
@@ -10,7 +9,9 @@
 #include "components/pBarcode.h"
 #include "output/OutputFile.h"
 #include "output/SymbolOutput.h"
-#include "platform/qt/QtRasterCanvas.h"
+#include "platform/raster/RasterBitmap.h"
+#include "platform/raster/RasterCanvas.h"
+#include "platform/raster/RasterImage.h"
 
 namespace tessel {
 
@@ -29,31 +30,34 @@ inline constexpr int ImageBytesPerPixel = 4;
 // size, outside the budget; larger ones are let go after their symbol.
 inline constexpr long long KeptBufferBytes = 4LL << 20;
 
-// Draws symbols one after another into an image buffer it keeps (reused
-// while the caller no longer holds the previous image), with the same pixels
-// as the component's own Draw on an image control gives. A batch keeps one
-// renderer; renderers are not shared between threads (the glyph fonts they
-// use are, read-only).
+// Draws symbols one after another into an image buffer it keeps, with the
+// pixels of the component's own Draw on an image control of the headless
+// platform. A batch keeps one renderer; renderers are not shared between
+// threads (the glyph fonts they use are, read-only).
 class TSymbolRenderer {
  public:
-  // As RenderSymbol.
-  int Render(TBarcode& Barcode, QImage& Image);
+  // Draws the symbol, the box on the space colour with the margins around
+  // the symbol. Returns the error code; with ecValid, Image() holds the
+  // symbol, or is null when it is beyond the limits or the memory cannot be
+  // had.
+  int Render(TBarcode& Barcode);
+  // The symbol drawn last, valid until the next Render; or null.
+  const TRasterImage* Image() const { return image_; }
   // The canvas the symbols are measured and drawn on.
-  TQtRasterCanvas& Canvas() { return canvas_; }
+  TRasterCanvas& Canvas() { return canvas_; }
+  // The bitmap a stretched symbol is drawn on at its natural size.
+  TRasterBitmap& Natural() { return natural_; }
   // The layout of the symbol being drawn, kept to reuse its buffers.
   TBarcodeLayout& Layout() { return layout_; }
-  // Lets go of an image buffer larger than KeptBufferBytes.
+  // Lets go of image buffers larger than KeptBufferBytes.
   void Trim();
 
  private:
-  TQtRasterCanvas canvas_;
+  TRasterCanvas canvas_;
+  TRasterBitmap natural_;
   TBarcodeLayout layout_;
+  const TRasterImage* image_ = nullptr;
 };
-
-// Draws the symbol as the component's own Draw does on an image control.
-// Returns the error code (0: Image holds the symbol); a symbol beyond the
-// limits gives ecValid and a null Image.
-int RenderSymbol(TBarcode& Barcode, QImage& Image);
 
 class TImageEncoder;
 class TSvgCanvas;
