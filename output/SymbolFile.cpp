@@ -240,38 +240,6 @@ int EncodeInBox(TBarcode& Barcode, const TSymbolBox& Box, TFileFormat Format, in
 
 }  // namespace
 
-std::optional<TFileFormat> FormatFromName(std::string_view ExtensionOrPath) {
-  static constexpr std::pair<std::string_view, TFileFormat> Names[] = {{"png", TFileFormat::Png},
-                                                                       {"bmp", TFileFormat::Bmp},
-                                                                       {"svg", TFileFormat::Svg},
-                                                                       {"pdf", TFileFormat::Pdf},
-                                                                       {"eps", TFileFormat::Eps}};
-  std::string_view suffix = ExtensionOrPath;
-  if (suffix.find('.') != std::string_view::npos) {
-    const std::string_view name =
-        suffix.substr(suffix.rfind('/') == std::string_view::npos ? 0 : suffix.rfind('/') + 1);
-    const std::string_view::size_type dot = name.rfind('.');
-    suffix = dot == std::string_view::npos ? std::string_view() : name.substr(dot + 1);
-  }
-  std::string lower(suffix);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  for (const auto& [name, format] : Names)
-    if (lower == name) return format;
-  return std::nullopt;
-}
-
-const char* Extension(TFileFormat Format) {
-  switch (Format) {
-    case TFileFormat::Png: return "png";
-    case TFileFormat::Bmp: return "bmp";
-    case TFileFormat::Svg: return "svg";
-    case TFileFormat::Pdf: return "pdf";
-    case TFileFormat::Eps: return "eps";
-  }
-  return "png";
-}
-
 int TSymbolRenderer::Render(TBarcode& Barcode) {
   image_ = nullptr;
   const TSymbolBox box(Barcode, this);
@@ -324,17 +292,6 @@ TWriteResult WriteSymbol(TBarcode& Barcode, const std::string& Path, const TOutp
                          const TReplaceOptions& Replace) {
   TSymbolWriter writer;
   return writer.Write(Barcode, Path, Output, Replace);
-}
-
-TWriteResult WriteSymbol(TBarcode& Barcode, const std::string& Path, const TOutputOptions& Options) {
-  return WriteSymbol(Barcode, Path, Options, TReplaceOptions{});
-}
-
-TWriteResult EncodeSymbol(TBarcode& Barcode, std::string& Contents, const TOutputOptions& Options) {
-  TSymbolWriter writer;
-  TWriteResult result = writer.Encode(Barcode, Options);
-  Contents = result ? writer.TakeContents() : std::string();
-  return result;
 }
 
 }  // namespace tessel

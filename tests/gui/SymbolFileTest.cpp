@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <set>
 #include <thread>
@@ -185,20 +186,40 @@ TEST(SymbolFiles, ImagesBeyondAPaletteAreWrittenInTrueColourAndKeepTheirAlpha) {
   }
 }
 
-// An X dimension makes the module the nearest whole number of dots (at
-// least one), for this call only: 0.254 mm at 300 dpi is 3 dots.
-TEST(SymbolFiles, AnXDimensionGivesTheModuleInWholeDots) {
+// Output options act as the component's settings would, for the call only:
+// an X dimension as the module in whole dots (0.254 mm at 300 dpi is 3, and
+// never less than 1), an angle as the orientation, margins as the margins.
+// Options out of range are refused.
+TEST(SymbolFiles, OutputOptionsActAsTheSettingsForOneCall) {
+  struct TCase {
+    tessel::TOutputOptions Options;
+    std::function<void(tessel::TBarcode&)> Settings;
+  };
+  const TCase cases[] = {{{.Dpi = 300, .XDimensionMm = 0.254}, [](tessel::TBarcode& b) { b.SetModule(3); }},
+                         {{.Dpi = 300, .XDimensionMm = 0.01}, [](tessel::TBarcode& b) { b.SetModule(1); }},
+                         {{.Angle = 90}, [](tessel::TBarcode& b) { b.SetOrientation(tessel::boBottomTop); }},
+                         {{.Angle = -90}, [](tessel::TBarcode& b) { b.SetOrientation(tessel::boTopBottom); }},
+                         {{.LeftMargin = 0, .TopMargin = 3}, [](tessel::TBarcode& b) {
+                            b.SetLeftMargin(0);
+                            b.SetTopMargin(3);
+                          }}};
+  for (const TCase& c : cases) {
+    const auto barcode = Symbol("TBarcode_Code128", "ABC123");
+    std::string byOptions, bySettings;
+    ASSERT_TRUE(tessel::EncodeSymbol(*barcode, byOptions, c.Options));
+    EXPECT_EQ(barcode->Module(), 2);
+    EXPECT_EQ(barcode->Orientation(), tessel::boLeftRight);
+    EXPECT_EQ(barcode->LeftMargin(), 20);
+    c.Settings(*barcode);
+    ASSERT_TRUE(tessel::EncodeSymbol(*barcode, bySettings, {.Dpi = c.Options.Dpi}));
+    EXPECT_EQ(byOptions, bySettings);
+  }
   const auto barcode = Symbol("TBarcode_Code128", "ABC123");
-  std::string byDimension, byModule, tiny, oneDot;
-  ASSERT_TRUE(tessel::EncodeSymbol(*barcode, byDimension, {.Dpi = 300, .XDimensionMm = 0.254}));
-  EXPECT_EQ(barcode->Module(), 2);
-  ASSERT_TRUE(tessel::EncodeSymbol(*barcode, tiny, {.Dpi = 300, .XDimensionMm = 0.01}));
-  barcode->SetModule(3);
-  ASSERT_TRUE(tessel::EncodeSymbol(*barcode, byModule, {.Dpi = 300}));
-  barcode->SetModule(1);
-  ASSERT_TRUE(tessel::EncodeSymbol(*barcode, oneDot, {.Dpi = 300}));
-  EXPECT_EQ(byDimension, byModule);
-  EXPECT_EQ(tiny, oneDot);
+  std::string contents;
+  for (const tessel::TOutputOptions& refused :
+       {tessel::TOutputOptions{.Angle = 45}, tessel::TOutputOptions{.Dpi = 0},
+        tessel::TOutputOptions{.XDimensionMm = -1}, tessel::TOutputOptions{.LeftMargin = -1}})
+    EXPECT_EQ(tessel::EncodeSymbol(*barcode, contents, refused).Failure, TWriteFailure::InvalidOption);
 }
 
 // An SVG leaves out the spaces of a row drawn where only the background
