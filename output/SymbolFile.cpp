@@ -1,8 +1,6 @@
 #include "output/SymbolFile.h"
 
 #include <algorithm>
-#include <cstring>
-#include <filesystem>
 #include <memory>
 
 #include "output/ImageBudget.h"
@@ -23,25 +21,18 @@ constexpr int LayoutDpi = 96;
 // height and width afterwards.
 class TSymbolBox {
  public:
-  // A symbol that is not stretched is measured and drawn by Renderer when
-  // one is given.
-  TSymbolBox(TBarcode& barcode, TSymbolRenderer* renderer)
-      : barcode_(barcode), renderer_(barcode.StretchWidth() ? nullptr : renderer), wasLocked_(barcode.Locked()) {
+  // The symbol is measured on the renderer's canvas, where it is drawn (a
+  // stretched one at its natural size).
+  TSymbolBox(TBarcode& barcode, TSymbolRenderer& renderer) : barcode_(barcode), wasLocked_(barcode.Locked()) {
     barcode_.SetLocked(true);
     height_ = barcode_.BarcodeHeight();
     width_ = barcode_.BarcodeWidth();
     barHeight_ = height_ > 0 ? height_ : DefaultBarHeight;
     barcode_.SetBarcodeHeight(barHeight_);
-    int width = 0, height = 0;
-    if (renderer_) {
-      TBarcodeLayout& layout = renderer_->Layout();
-      Error = barcode_.LayOut(renderer_->Canvas(), barcode_.Module(), barcode_.LeftMargin(), barcode_.TopMargin(),
-                              barHeight_, layout);
-      width = layout.Width;
-      height = layout.Height;
-    } else {
-      Error = barcode_.DrawToSize(width, height, barcode_.Module(), barHeight_, -1);
-    }
+    TBarcodeLayout& layout = renderer.Layout();
+    Error = barcode_.LayOut(renderer.Canvas(), barcode_.Module(), barcode_.LeftMargin(), barcode_.TopMargin(),
+                            barHeight_, layout);
+    int width = layout.Width, height = layout.Height;
     NaturalWidth = width;
     NaturalHeight = height;
     if (Error == 0 && barcode_.StretchWidth()) {
@@ -74,7 +65,6 @@ class TSymbolBox {
     return (2 * Width * Height + natural) * ImageBytesPerPixel;
   }
   static_assert(3 * MaxImageBytes <= RunImageBudgetBytes, "the costliest symbol fits the run's image budget");
-  TSymbolRenderer* Renderer() const { return renderer_; }
 
   // Why the image may not be made, or empty when it fits the limits.
   std::string SizeRefusal() const {
@@ -109,7 +99,6 @@ class TSymbolBox {
   }
 
   TBarcode& barcode_;
-  TSymbolRenderer* renderer_;
   bool wasLocked_;
   int height_, width_, barHeight_;
 };
@@ -242,7 +231,7 @@ int EncodeInBox(TBarcode& Barcode, const TSymbolBox& Box, TFileFormat Format, in
 
 int TSymbolRenderer::Render(TBarcode& Barcode) {
   image_ = nullptr;
-  const TSymbolBox box(Barcode, this);
+  const TSymbolBox box(Barcode, *this);
   if (box.Error != ecValid) return box.Error;
   if (!box.SizeRefusal().empty()) return ecValid;
   int error = ecValid;
@@ -267,7 +256,7 @@ TWriteResult TSymbolWriter::Encode(TBarcode& Barcode, const TOutputOptions& Outp
 TWriteResult TSymbolWriter::EncodeAndStore(TBarcode& Barcode, const TOutputOptions& Output, const TStore& Store) {
   const TOutputSettings settings(Barcode, Output);
   if (!settings.Refusal().empty()) return {TWriteFailure::InvalidOption, ecValid, settings.Refusal()};
-  const TSymbolBox box(Barcode, &renderer_);
+  const TSymbolBox box(Barcode, renderer_);
   if (box.Error != ecValid) return {TWriteFailure::InvalidText, box.Error, {}};
   if (std::string refusal = box.SizeRefusal(); !refusal.empty()) return {TWriteFailure::TooLarge, ecValid, refusal};
   const TImageReservation memory(TImageBudget::Run(), box.MemoryCost());

@@ -19,7 +19,7 @@ namespace tessel {
 inline constexpr int DefaultBarHeight = 80;
 
 // The largest image written, in any format, measured before anything is
-// drawn: at most MaxImageSide pixels a side (what Qt's raster engine draws)
+// drawn: at most MaxImageSide pixels a side (what common image readers take)
 // and MaxImageBytes of 32-bit pixels (the memory budget of one bitmap; a
 // stretched symbol's unstretched bitmap counts as well).
 inline constexpr int MaxImageSide = 32767;
