@@ -15,8 +15,8 @@
 #include <tuple>
 #include <utility>
 
-#include "platform/raster/PixelFill.h"
 #include "platform/qt/QtCanvas.h"
+#include "platform/raster/PixelFill.h"
 
 namespace tessel {
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/raster/PixelFill.h"
 #include "platform/qt/QtGlyphFont.h"
+#include "platform/raster/PixelFill.h"
 
 namespace tessel {
 namespace {

@@ -2,7 +2,6 @@
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
-#include FT_OUTLINE_H
 #include FT_SYNTHESIS_H
 #include FT_TRUETYPE_TABLES_H
 
@@ -53,7 +52,9 @@ TFontKey KeyOf(const TLogFont& font) {
   int style = 0;
   for (TFontStyle s : {TFontStyle::fsBold, TFontStyle::fsItalic, TFontStyle::fsUnderline, TFontStyle::fsStrikeOut})
     style = style * 2 + (font.Style.Contains(s) ? 1 : 0);
-  return {font.Name, std::clamp(std::abs(font.Height), 1, MaxPixelSize), style};
+  // |Height| in 64 bits: the most negative height has no positive int.
+  const long long pixelSize = std::clamp(std::llabs(font.Height), 1LL, 1LL * MaxPixelSize);
+  return {font.Name, static_cast<int>(pixelSize), style};
 }
 
 }  // namespace
@@ -201,7 +202,9 @@ std::span<const TGlyphFont::TRun> TGlyphFont::Runs(unsigned char c) const {
 int TGlyphFont::Width(std::string_view latin1, int charExtra) const {
   long fixed = static_cast<long>(charExtra) * FixedOne * static_cast<long>(latin1.size());
   for (char c : latin1) fixed += glyphs_[static_cast<unsigned char>(c)].Advance;
-  return RoundedPixels(fixed);
+  // A width beyond the integer range (absurd spacing) is cut at its end.
+  constexpr long Limit = static_cast<long>(std::numeric_limits<int>::max()) << FixedShift;
+  return RoundedPixels(std::clamp(fixed, -Limit, Limit - FixedOne));
 }
 
 }  // namespace tessel

@@ -47,8 +47,9 @@ class TGlyphFont {
   int CharWidth(unsigned char c) const { return glyphs_[c].Width; }
   // The ink of one character, in runs (empty for blanks).
   std::span<const TRun> Runs(unsigned char c) const;
-  // Calls place(c, x) for every character of the text, x being the column
-  // of its pen position from the text's start: natural advances summed in
+  // Calls place(c, x) for every character of the text, x (a long, which
+  // any text's advances fit) being the column of its pen position from the
+  // text's start: natural advances summed in
   // 1/64 pixel with charExtra after each; or, with advances, character i
   // followed by advances[i] whole pixels (its CharWidth past their end), as
   // TCanvas::TextOut takes them.
@@ -58,10 +59,10 @@ class TGlyphFont {
     for (std::size_t i = 0; i < latin1.size(); ++i) {
       const auto c = static_cast<unsigned char>(latin1[i]);
       if (advances.empty()) {
-        place(c, static_cast<int>(pen >> FixedShift));
+        place(c, pen >> FixedShift);
         pen += glyphs_[c].Advance + (static_cast<long>(charExtra) << FixedShift);
       } else {
-        place(c, static_cast<int>(pen));
+        place(c, pen);
         pen += i < advances.size() ? advances[i] : CharWidth(c);
       }
     }

@@ -70,11 +70,11 @@ void TRasterCanvas::ToArgb32() {
   lastIndex_ = otherIndex_ = 0;
 }
 
-void TRasterCanvas::AddFill(int left, int top, int right, int bottom, TColor color) {
+void TRasterCanvas::AddFill(int left, int top, long long farRight, long long farBottom, TColor color) {
   left = std::max(left, 0);
   top = std::max(top, 0);
-  right = std::min(right, image_.Width());
-  bottom = std::min(bottom, image_.Height());
+  const int right = static_cast<int>(std::clamp<long long>(farRight, 0, image_.Width()));
+  const int bottom = static_cast<int>(std::clamp<long long>(farBottom, 0, image_.Height()));
   if (left >= right || top >= bottom) return;
   const TArgb argb = ToArgb(color);
   const std::uint8_t index = Indexed() ? IndexOf(argb) : 0;
@@ -137,26 +137,19 @@ void TRasterCanvas::FlushBand(int top, int bottom) {
       FillPixels(first + f.Left, f.Right - f.Left, f.Index);
     else
       FillPixels(first + f.Left, f.Right - f.Left, f.Color);
-    if (!bandSpans_.empty() && f.Left >= bandSpans_.back().first && f.Left <= bandSpans_.back().second) {
-      bandSpans_.back().second = std::max(bandSpans_.back().second, f.Right);
+    if (!bandSpans_.empty() && f.Left >= bandSpans_.back().Left && f.Left <= bandSpans_.back().Right) {
+      bandSpans_.back().Right = std::max(bandSpans_.back().Right, f.Right);
     } else {
-      ordered = ordered && (bandSpans_.empty() || f.Left > bandSpans_.back().second);
-      bandSpans_.emplace_back(f.Left, f.Right);
+      ordered = ordered && (bandSpans_.empty() || f.Left > bandSpans_.back().Right);
+      bandSpans_.push_back({top, f.Left, f.Right});
     }
   }
   if (bandSpans_.empty() || bottom - top < 2) return;
-  if (!ordered) {
-    std::vector<TSpan> spans;
-    spans.reserve(bandSpans_.size());
-    for (const auto& [left, right] : bandSpans_) spans.push_back({top, left, right});
-    MergeSpans(spans);
-    bandSpans_.clear();
-    for (const TSpan& s : spans) bandSpans_.emplace_back(s.Left, s.Right);
-  }
+  if (!ordered) MergeSpans(bandSpans_);
   for (int y = top + 1; y < bottom; ++y) {
     auto* row = reinterpret_cast<Pixel*>(image_.Row(y));
-    for (const auto& [left, right] : bandSpans_)
-      std::memcpy(row + left, first + left, static_cast<std::size_t>(right - left) * sizeof(Pixel));
+    for (const TSpan& span : bandSpans_)
+      std::memcpy(row + span.Left, first + span.Left, static_cast<std::size_t>(span.Right - span.Left) * sizeof(Pixel));
   }
 }
 
@@ -219,7 +212,7 @@ const TGlyphFont* TRasterCanvas::Glyphs() {
 
 void TRasterCanvas::Polygon(const TPoint (&points)[4]) {
   if (const std::optional<TRect> box = SolidUprightBox(*this, points)) {
-    AddFill(box->Left, box->Top, box->Right + 1, box->Bottom + 1, Brush.Color);
+    AddFill(box->Left, box->Top, box->Right + 1LL, box->Bottom + 1LL, Brush.Color);
     return;
   }
   DrawShape(points, true);
@@ -228,7 +221,7 @@ void TRasterCanvas::Polygon(const TPoint (&points)[4]) {
 void TRasterCanvas::UprightBox(int left, int top, int right, int bottom) {
   // The box a polygon with these corners covers (see SolidUprightBox).
   if (SolidPenAndBrush(*this)) {
-    AddFill(std::min(left, right), std::min(top, bottom), std::max(left, right) + 1, std::max(top, bottom) + 1,
+    AddFill(std::min(left, right), std::min(top, bottom), std::max(left, right) + 1LL, std::max(top, bottom) + 1LL,
             Brush.Color);
     return;
   }
@@ -240,8 +233,9 @@ void TRasterCanvas::SolidColumns(int top, int bottom, std::span<const TColumnBox
   if (columns.empty()) return;
   UseSolidColor(*this, columns.back().Color);
   top = std::max(top, 0);
-  bottom = std::min(bottom + 1, image_.Height());
-  const int left = std::max(columns.front().Left, 0), right = std::min(columns.back().Right + 1, image_.Width());
+  bottom = static_cast<int>(std::min<long long>(bottom + 1LL, image_.Height()));
+  const int left = std::max(columns.front().Left, 0),
+            right = static_cast<int>(std::min<long long>(columns.back().Right + 1LL, image_.Width()));
   if (top >= bottom || left >= right) return;
   // The background under the bars would be written only to be overwritten.
   DropFillsUnder(left, top, right, bottom);
@@ -257,7 +251,8 @@ void TRasterCanvas::SolidColumns(int top, int bottom, std::span<const TColumnBox
 template <typename Pixel>
 std::size_t TRasterCanvas::FillColumns(int y, std::span<const TColumnBox> columns) {
   for (std::size_t i = 0; i < columns.size(); ++i) {
-    const int left = std::max(columns[i].Left, 0), right = std::min(columns[i].Right + 1, image_.Width());
+    const int left = std::max(columns[i].Left, 0),
+              right = static_cast<int>(std::min<long long>(columns[i].Right + 1LL, image_.Width()));
     if (left >= right) continue;
     const TArgb color = ToArgb(columns[i].Color);
     // The row is looked up anew: turning the image into 32-bit pixels moves it.
@@ -274,7 +269,8 @@ std::size_t TRasterCanvas::FillColumns(int y, std::span<const TColumnBox> column
 }
 
 void TRasterCanvas::Rectangle(const TRect& rect) {
-  if (rect.Width() <= 0 || rect.Height() <= 0) return;
+  // Compared, not subtracted: any coordinates are taken without overflow.
+  if (rect.Right <= rect.Left || rect.Bottom <= rect.Top) return;
   const bool fill = Brush.Style == TBrushStyle::bsSolid, outline = Pen.Style != TPenStyle::psClear;
   // An outline of one pixel in the fill colour lies inside the fill.
   if (Pen.Mode == TPenMode::pmCopy && (!outline || SolidPenAndBrush(*this))) {
@@ -298,10 +294,7 @@ void TRasterCanvas::Rectangle(const TRect& rect) {
   if (outline) DrawShape(corners, false);
 }
 
-void TRasterCanvas::SetPixel(int x, int y, TColor color) {
-  // Checked first, so that the pixel's far edge cannot overflow.
-  if (x < image_.Width() && y < image_.Height()) AddFill(x, y, x + 1, y + 1, color);
-}
+void TRasterCanvas::SetPixel(int x, int y, TColor color) { AddFill(x, y, x + 1LL, y + 1LL, color); }
 
 int TRasterCanvas::TextWidth(std::string_view text) {
   const TGlyphFont* glyphs = Glyphs();
@@ -319,7 +312,7 @@ void TRasterCanvas::TextOut(TPoint at, std::string_view text, std::span<const in
   if (!Transparent) {
     const int width = glyphs->Width(text, CharExtra);
     if (Font.Escapement == 0) {
-      AddFill(at.X, at.Y, at.X + width, at.Y + glyphs->Height(), Brush.Color);
+      AddFill(at.X, at.Y, 1LL * at.X + width, 1LL * at.Y + glyphs->Height(), Brush.Color);
     } else {
       spans_.clear();
       TextCell(width, glyphs->Height(), at, Font.Escapement, Clip(), spans_);
@@ -339,7 +332,9 @@ void TRasterCanvas::TextOut(TPoint at, std::string_view text, std::span<const in
 
 void TRasterCanvas::StretchDraw(const TRect& dest, const TBitmap& source) {
   const auto* bitmap = dynamic_cast<const TRasterBitmap*>(&source);
-  if (!bitmap || dest.Width() <= 0 || dest.Height() <= 0 || image_.Null()) return;
+  // The size in 64 bits: any coordinates are taken without overflow.
+  const long long destWidth = 1LL * dest.Right - dest.Left, destHeight = 1LL * dest.Bottom - dest.Top;
+  if (!bitmap || destWidth <= 0 || destHeight <= 0 || image_.Null()) return;
   const TRasterImage& from = bitmap->Image();
   if (from.Null() || &from == &image_) return;
   Flush();
@@ -348,10 +343,10 @@ void TRasterCanvas::StretchDraw(const TRect& dest, const TBitmap& source) {
   const int left = std::max(dest.Left, 0), right = std::min(dest.Right, image_.Width());
   const int top = std::max(dest.Top, 0), bottom = std::min(dest.Bottom, image_.Height());
   for (int y = top; y < bottom; ++y) {
-    const int sy = SourceIndex(y - static_cast<long long>(dest.Top), dest.Height(), from.Height());
+    const int sy = SourceIndex(y - static_cast<long long>(dest.Top), destHeight, from.Height());
     auto* row = reinterpret_cast<TArgb*>(image_.Row(y));
     for (int x = left; x < right; ++x)
-      row[x] = from.Pixel(SourceIndex(x - static_cast<long long>(dest.Left), dest.Width(), from.Width()), sy);
+      row[x] = from.Pixel(SourceIndex(x - static_cast<long long>(dest.Left), destWidth, from.Width()), sy);
   }
 }
 

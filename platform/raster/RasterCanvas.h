@@ -82,7 +82,9 @@ class TRasterCanvas : public TCanvas {
   }
   std::uint8_t FindIndex(TArgb color);
   void ToArgb32();
-  void AddFill(int left, int top, int right, int bottom, TColor color);
+  // Adds a fill of [left, right) x [top, bottom), clipped; the far edges
+  // are wide so that a box's last column or row plus one cannot overflow.
+  void AddFill(int left, int top, long long right, long long bottom, TColor color);
   void Flush();
   // Leaves out of the pending fills what lies inside [left, right) x
   // [top, bottom), a box about to be drawn over whole.
@@ -112,7 +114,7 @@ class TRasterCanvas : public TCanvas {
   std::vector<TFill> fills_;
   std::vector<TFill> keptFills_;  // DropFillsUnder's scratch
   std::vector<int> edges_;
-  std::vector<std::pair<int, int>> bandSpans_;
+  std::vector<TSpan> bandSpans_;  // the spans a band's fills cover
   std::vector<TSpan> spans_, outlineSpans_;
   // The glyph fonts met so far (a symbol uses one or two).
   std::vector<std::pair<TLogFont, std::shared_ptr<const TGlyphFont>>> fonts_;

@@ -16,46 +16,50 @@ void AddSpan(int y, long long left, long long right, TClip clip, std::vector<TSp
   if (left < right) spans.push_back({y, static_cast<int>(left), static_cast<int>(right)});
 }
 
-// a * b / c rounded to the nearest integer (c > 0), without overflow for
-// the coordinates a canvas is given.
-long long RoundedRatio(long long a, long long b, long long c) {
-  const long double exact = static_cast<long double>(a) * static_cast<long double>(b) / static_cast<long double>(c);
-  return std::llround(exact);
-}
+// QPainter's aliased one-pixel line, in its fixed point: coordinates in
+// 1/64 pixel, the slope in 1/65536, the line reaching half a pixel beyond
+// both ends. One pixel per step along the major axis (columns when the line
+// is at least as wide as high); only the steps inside the clip are taken.
+constexpr int SubShift = 6, SlopeShift = 16, SlopeFromSub = SlopeShift - SubShift;
+constexpr long long SubHalf = 1LL << (SubShift - 1);
 
-// The pixels of one line from a to b (both ends), one per column where the
-// line is wider than high and one per row otherwise; only those inside the
-// clip are visited.
 void StepLine(TPoint a, TPoint b, TClip clip, std::vector<TSpan>& spans) {
-  const long long dx = static_cast<long long>(b.X) - a.X, dy = static_cast<long long>(b.Y) - a.Y;
-  if (std::llabs(dx) >= std::llabs(dy)) {
-    if (dx < 0) std::swap(a, b);
-    const long long run = std::llabs(dx), rise = dx < 0 ? -dy : dy;
-    const long long first = std::max<long long>(a.X, 0), last = std::min<long long>(b.X, clip.Width - 1LL);
-    for (long long x = first; x <= last; ++x) {
-      const long long y = a.Y + (run == 0 ? 0 : RoundedRatio(x - a.X, rise, run));
-      if (y >= 0 && y < clip.Height) AddSpan(static_cast<int>(y), x, x + 1, clip, spans);
-    }
-    return;
+  const bool wide = std::llabs(1LL * b.X - a.X) >= std::llabs(1LL * b.Y - a.Y);
+  // Major and minor coordinates of both ends, the major one ascending.
+  long long a1 = (wide ? a.X : a.Y) * (1LL << SubShift), b1 = (wide ? a.Y : a.X) * (1LL << SubShift);
+  long long a2 = (wide ? b.X : b.Y) * (1LL << SubShift), b2 = (wide ? b.Y : b.X) * (1LL << SubShift);
+  if (a1 > a2) {
+    std::swap(a1, a2);
+    std::swap(b1, b2);
   }
-  if (dy < 0) std::swap(a, b);
-  const long long run = std::llabs(dy), rise = dy < 0 ? -dx : dx;
-  const long long first = std::max<long long>(a.Y, 0), last = std::min<long long>(b.Y, clip.Height - 1LL);
-  for (long long y = first; y <= last; ++y) {
-    const long long x = a.X + RoundedRatio(y - a.Y, rise, run);
-    AddSpan(static_cast<int>(y), x, x + 1, clip, spans);
+  if (a1 == a2) return;
+  const long long slope = (b2 - b1) * (1LL << SlopeShift) / (a2 - a1);
+  long long minor = b1 * (1LL << SlopeFromSub) - (slope >> 1);
+  a1 -= SubHalf;
+  a2 += SubHalf;
+  const long long first = (a1 + SubHalf) >> SubShift, end = (a2 + SubHalf) >> SubShift;
+  const long long rounding = slope > 0 ? SubHalf : 0;
+  minor += ((first * (1LL << SubShift) + rounding - a1) * slope) >> SubShift;
+  const long long limit = wide ? clip.Width : clip.Height;
+  for (long long major = std::max(first, 0LL); major < std::min(end, limit); ++major) {
+    const long long other = (minor + (major - first) * slope) >> SlopeShift;
+    if (wide)
+      AddSpan(static_cast<int>(std::clamp(other, -1LL, 1LL * clip.Height)), major, major + 1, clip, spans);
+    else
+      AddSpan(static_cast<int>(major), other, other + 1, clip, spans);
   }
 }
 
 // The rectangle a pen of the given width covers along the edge from a to
-// b, with square ends half the width beyond them, centred on the pixels.
+// b, with square ends half the width beyond them, centred on the edge's
+// coordinates (as QPainter's wide pens are).
 void EdgeRectangle(TPoint a, TPoint b, int penWidth, TClip clip, std::vector<TSpan>& spans) {
   const double half = penWidth / 2.0;
   const double dx = static_cast<double>(b.X) - a.X, dy = static_cast<double>(b.Y) - a.Y;
   const double length = std::hypot(dx, dy);
   const double ux = length > 0 ? dx / length : 1.0, uy = length > 0 ? dy / length : 0.0;
-  const double ax = a.X + PixelCentre - ux * half, ay = a.Y + PixelCentre - uy * half;
-  const double bx = b.X + PixelCentre + ux * half, by = b.Y + PixelCentre + uy * half;
+  const double ax = a.X - ux * half, ay = a.Y - uy * half;
+  const double bx = b.X + ux * half, by = b.Y + uy * half;
   const double nx = -uy * half, ny = ux * half;
   const TPointF corners[] = {{ax + nx, ay + ny}, {bx + nx, by + ny}, {bx - nx, by - ny}, {ax - nx, ay - ny}};
   FillPolygon(corners, clip, spans);
@@ -86,8 +90,10 @@ void FillPolygon(std::span<const TPointF> points, TClip clip, std::vector<TSpan>
     }
     std::sort(crossings.begin(), crossings.end());
     for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
-      // Pixel x is inside when its centre x + 0.5 lies in [left, right).
-      const double left = std::ceil(crossings[i] - PixelCentre), right = std::ceil(crossings[i + 1] - PixelCentre);
+      // Pixel x is inside when its centre x + 0.5 lies in (left, right]: a
+      // centre on an edge goes with the pixels on its left, as QPainter's.
+      const double left = std::floor(crossings[i] - PixelCentre) + 1,
+                   right = std::floor(crossings[i + 1] - PixelCentre) + 1;
       const double limit = clip.Width + 1.0;
       AddSpan(y, static_cast<long long>(std::clamp(left, -1.0, limit)),
               static_cast<long long>(std::clamp(right, -1.0, limit)), clip, spans);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <limits>
 #include <numbers>
 #include <utility>
 
@@ -18,14 +19,15 @@ constexpr double PixelCentre = 0.5;
 // A run of ink in text space: columns U0..U1-1 of row V, from the cell's
 // top-left corner (V grows downwards).
 struct TInkRun {
-  int U0, U1, V;
+  long long U0, U1;
+  int V;
 };
 
 // Visits the glyph runs of the text, then the underline and strike-out bars.
 template <typename Visit>
 void ForEachInkRun(const TTextLine& line, Visit visit) {
-  int end = 0;  // where the last character's advance ends
-  line.Glyphs.Layout(line.Text, line.CharExtra, line.Advances, [&](unsigned char c, int x) {
+  long long end = 0;  // where the last character's advance ends
+  line.Glyphs.Layout(line.Text, line.CharExtra, line.Advances, [&](unsigned char c, long long x) {
     for (const TGlyphFont::TRun& r : line.Glyphs.Runs(c)) visit(TInkRun{x + r.X, x + r.X + r.Length, r.Y});
     end = x + line.Glyphs.CharWidth(c) + (line.Advances.empty() ? line.CharExtra : 0);
   });
@@ -70,43 +72,40 @@ void TurnExactly(const TInkRun& r, TPoint at, int quarters, TClip clip, std::vec
 // row, with where each row's runs start.
 class TInkMask {
  public:
-  explicit TInkMask(std::vector<TInkRun> runs) : runs_(std::move(runs)) {
-    std::sort(runs_.begin(), runs_.end(),
-              [](const TInkRun& a, const TInkRun& b) { return a.V != b.V ? a.V < b.V : a.U0 < b.U0; });
-    std::size_t merged = 0;
-    for (const TInkRun& r : runs_) {
-      if (merged > 0 && runs_[merged - 1].V == r.V && r.U0 <= runs_[merged - 1].U1)
-        runs_[merged - 1].U1 = std::max(runs_[merged - 1].U1, r.U1);
-      else
-        runs_[merged++] = r;
-    }
-    runs_.resize(merged);
-    top_ = runs_.front().V;
-    rowStarts_.assign(static_cast<std::size_t>(runs_.back().V - top_) + 2, 0);
-    for (const TInkRun& r : runs_) ++rowStarts_[static_cast<std::size_t>(r.V - top_) + 1];
+  explicit TInkMask(const std::vector<TInkRun>& runs) {
+    // Columns beyond the integer range lie off any image.
+    constexpr long long Low = std::numeric_limits<int>::min(), High = std::numeric_limits<int>::max();
+    rows_.reserve(runs.size());
+    for (const TInkRun& r : runs)
+      rows_.push_back(
+          {r.V, static_cast<int>(std::clamp(r.U0, Low, High)), static_cast<int>(std::clamp(r.U1, Low, High))});
+    MergeSpans(rows_);
+    top_ = rows_.front().Y;
+    rowStarts_.assign(static_cast<std::size_t>(rows_.back().Y - top_) + 2, 0);
+    for (const TSpan& r : rows_) ++rowStarts_[static_cast<std::size_t>(r.Y - top_) + 1];
     for (std::size_t i = 1; i < rowStarts_.size(); ++i) rowStarts_[i] += rowStarts_[i - 1];
   }
 
   bool Ink(long long u, long long v) const {
     if (v < top_ || v >= top_ + static_cast<long long>(rowStarts_.size()) - 1) return false;
-    const auto first = runs_.begin() + rowStarts_[static_cast<std::size_t>(v - top_)];
-    const auto last = runs_.begin() + rowStarts_[static_cast<std::size_t>(v - top_) + 1];
-    const auto after = std::upper_bound(first, last, u, [](long long x, const TInkRun& r) { return x < r.U0; });
-    return after != first && u < std::prev(after)->U1;
+    const auto first = rows_.begin() + rowStarts_[static_cast<std::size_t>(v - top_)];
+    const auto last = rows_.begin() + rowStarts_[static_cast<std::size_t>(v - top_) + 1];
+    const auto after = std::upper_bound(first, last, u, [](long long x, const TSpan& r) { return x < r.Left; });
+    return after != first && u < std::prev(after)->Right;
   }
 
   // The text-space box of the ink: [U0, U1) x [V0, V1).
   int U0() const {
-    return std::min_element(runs_.begin(), runs_.end(), [](auto& a, auto& b) { return a.U0 < b.U0; })->U0;
+    return std::min_element(rows_.begin(), rows_.end(), [](auto& a, auto& b) { return a.Left < b.Left; })->Left;
   }
   int U1() const {
-    return std::max_element(runs_.begin(), runs_.end(), [](auto& a, auto& b) { return a.U1 < b.U1; })->U1;
+    return std::max_element(rows_.begin(), rows_.end(), [](auto& a, auto& b) { return a.Right < b.Right; })->Right;
   }
   int V0() const { return top_; }
-  int V1() const { return runs_.back().V + 1; }
+  int V1() const { return rows_.back().Y + 1; }
 
  private:
-  std::vector<TInkRun> runs_;
+  std::vector<TSpan> rows_;  // the ink, row by row, merged (Y is the text row)
   int top_ = 0;
   std::vector<std::ptrdiff_t> rowStarts_;
 };
@@ -114,9 +113,9 @@ class TInkMask {
 // The text turned by any angle: each image pixel whose centre falls on ink
 // in text space is drawn. Only the image pixels the turned ink box covers
 // are visited.
-void TurnSampled(std::vector<TInkRun> runs, TPoint at, double radians, TClip clip, std::vector<TSpan>& spans) {
+void TurnSampled(const std::vector<TInkRun>& runs, TPoint at, double radians, TClip clip, std::vector<TSpan>& spans) {
   if (runs.empty()) return;
-  const TInkMask mask(std::move(runs));
+  const TInkMask mask(runs);
   const double c = std::cos(radians), s = std::sin(radians);
   double left = clip.Width, right = 0, top = clip.Height, bottom = 0;
   for (const auto& [u, v] :
@@ -162,7 +161,7 @@ void TextInk(const TTextLine& line, TPoint at, int escapement, TClip clip, std::
   }
   std::vector<TInkRun> runs;
   ForEachInkRun(line, [&](const TInkRun& r) { runs.push_back(r); });
-  TurnSampled(std::move(runs), at, tenths / TenthsPerRadian, clip, spans);
+  TurnSampled(runs, at, tenths / TenthsPerRadian, clip, spans);
 }
 
 void TextCell(int width, int height, TPoint at, int escapement, TClip clip, std::vector<TSpan>& spans) {
