@@ -69,8 +69,8 @@ void BM_DbBatchPeakMemory(benchmark::State& state) {
   for (auto _ : state) {
     const int status =
         tessel::generator::RunDbBatch(barcode, options, [&](tessel::TBarcode& b, const QString&, QString&) {
-          QImage image;
-          const int error = tessel::generator::RenderSymbol(b, image);
+          tessel::TSymbolRenderer renderer;
+          const int error = renderer.Render(b);
           if (++records % SampleEveryRecords == 0) peak = std::max(peak, ResidentKilobytes());
           return error;
         });

@@ -19,11 +19,11 @@
 #include <vector>
 
 #include "components/pBarcode.h"
-#include "generator/SymbolFile.h"
+#include "output/SymbolFile.h"
 
 namespace {
 
-using tessel::generator::TFileFormat;
+using tessel::TFileFormat;
 
 struct TCase {
   const char* Name;
@@ -120,23 +120,19 @@ int main(int argc, char** argv) {
   QGuiApplication application(argc, argv);
   std::printf("%-20s %-16s %10s %10s %8s\n", "symbology", "step", "tessel us", "libzint us", "ratio");
   // Kept across symbols, as a batch keeps them.
-  tessel::generator::TSymbolWriter writer;
-  tessel::generator::TSymbolRenderer renderer;
+  tessel::TSymbolWriter writer;
+  tessel::TSymbolRenderer renderer;
   for (const TCase& c : Cases) {
     const auto barcode = Tessel(c);
     std::string fullEncoded;
     PrintRow(c.Name, "encode",
              Compare([&] { barcode->MakeData(barcode->Barcode(), barcode->AutoCheckDigit(), fullEncoded); },
                      [&] { Zint(c, {}); }));
-    PrintRow(c.Name, "render with text",
-             Compare(
-                 [&] {
-                   QImage image;
-                   renderer.Render(*barcode, image);
-                 },
-                 [&] { Zint(c, [](zint_symbol* s) { ZBarcode_Buffer(s, 0); }); }));
+    PrintRow(
+        c.Name, "render with text",
+        Compare([&] { renderer.Render(*barcode); }, [&] { Zint(c, [](zint_symbol* s) { ZBarcode_Buffer(s, 0); }); }));
     PrintRow(c.Name, "PNG",
-             Compare([&] { writer.Encode(*barcode, TFileFormat::Png, 96); },
+             Compare([&] { writer.Encode(*barcode, {.Format = TFileFormat::Png}); },
                      [&] {
                        Zint(c, [](zint_symbol* s) {
                          std::snprintf(s->outfile, sizeof s->outfile, "/dev/shm/tessel-zint-comparison.png");
@@ -144,7 +140,7 @@ int main(int argc, char** argv) {
                        });
                      }));
     PrintRow(c.Name, "SVG",
-             Compare([&] { writer.Encode(*barcode, TFileFormat::Svg, 96); },
+             Compare([&] { writer.Encode(*barcode, {.Format = TFileFormat::Svg}); },
                      [&] {
                        Zint(c, [](zint_symbol* s) {
                          std::snprintf(s->outfile, sizeof s->outfile, "/dev/shm/tessel-zint-comparison.svg");

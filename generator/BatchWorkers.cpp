@@ -3,6 +3,8 @@
 #include <atomic>
 #include <thread>
 
+#include "generator/StdString.h"
+
 namespace tessel::generator {
 
 struct TBatchWorkers::TWorker {
@@ -10,9 +12,9 @@ struct TBatchWorkers::TWorker {
   TSymbolWriter Writer;
 };
 
-TBatchWorkers::TBatchWorkers(int Jobs, const TBarcodeFactory& Factory, TFileFormat Format, int Dpi,
+TBatchWorkers::TBatchWorkers(int Jobs, const TBarcodeFactory& Factory, const TOutputOptions& Output,
                              const TReplaceOptions& Options)
-    : format_(Format), dpi_(Dpi), options_(Options) {
+    : output_(Output), options_(Options) {
   for (int i = 0; i < std::max(1, Jobs); ++i) {
     auto worker = std::make_unique<TWorker>();
     worker->Barcode = Factory();
@@ -35,7 +37,7 @@ void TBatchWorkers::Run(std::vector<TBatchItem>& Items) {
       worker.Barcode->SetBarcode(item.Text);
       TReplaceOptions options = options_;
       options.Stage = &item.Staged;
-      item.Result = worker.Writer.Write(*worker.Barcode, item.Path, format_, dpi_, options);
+      item.Result = worker.Writer.Write(*worker.Barcode, PathString(item.Path), output_, options);
       item.Done = true;
       if (item.Result.Failure == TWriteFailure::File) failed = true;
     }
@@ -71,8 +73,8 @@ QString TFileNamer::Finish() {
   changed_.wait(lock, [&] { return (waiting_.empty() && !naming_) || !failure_.isEmpty(); });
   if (!failure_.isEmpty() || durability_ != TDurability::SyncLater) return failure_;
   lock.unlock();
-  if (const QString reason = SyncFileSystem(folder_); !reason.isEmpty())
-    return QString("cannot sync %1 to disk: %2").arg(folder_, reason);
+  if (const std::string reason = SyncFileSystem(PathString(folder_)); !reason.empty())
+    return QString("cannot sync %1 to disk: %2").arg(folder_, Message(reason));
   return {};
 }
 
@@ -98,11 +100,11 @@ void TFileNamer::Run() {
 
 QString TFileNamer::NameGroup(std::vector<TWaiting>& group) const {
   if (durability_ == TDurability::SyncLater)
-    if (const QString reason = SyncFileSystem(folder_); !reason.isEmpty())
-      return QString("cannot sync %1 to disk: %2").arg(folder_, reason);
+    if (const std::string reason = SyncFileSystem(PathString(folder_)); !reason.empty())
+      return QString("cannot sync %1 to disk: %2").arg(folder_, Message(reason));
   for (TWaiting& waiting : group)
-    if (const QString reason = waiting.File.Commit(); !reason.isEmpty())
-      return QString("cannot write %1: %2").arg(waiting.Path, reason);
+    if (const std::string reason = waiting.File.Commit(); !reason.empty())
+      return QString("cannot write %1: %2").arg(waiting.Path, Message(reason));
   return {};
 }
 

@@ -15,8 +15,9 @@
 #include <vector>
 
 #include "components/pBarcode.h"
-#include "generator/OutputFile.h"
-#include "generator/SymbolFile.h"
+#include "output/OutputFile.h"
+#include "output/SymbolFile.h"
+#include "output/SymbolOutput.h"
 
 namespace tessel::generator {
 
@@ -38,7 +39,7 @@ class TBatchWorkers {
   // Jobs workers (at least one), each with a component made by Factory.
   // Every file is staged (Options.Stage is set for each item) to take its
   // name when the caller commits it.
-  TBatchWorkers(int Jobs, const TBarcodeFactory& Factory, TFileFormat Format, int Dpi, const TReplaceOptions& Options);
+  TBatchWorkers(int Jobs, const TBarcodeFactory& Factory, const TOutputOptions& Output, const TReplaceOptions& Options);
   ~TBatchWorkers();
   TBatchWorkers(const TBatchWorkers&) = delete;
   TBatchWorkers& operator=(const TBatchWorkers&) = delete;
@@ -51,8 +52,7 @@ class TBatchWorkers {
  private:
   struct TWorker;
   std::vector<std::unique_ptr<TWorker>> workers_;
-  TFileFormat format_;
-  int dpi_;
+  TOutputOptions output_;
   TReplaceOptions options_;
 };
 

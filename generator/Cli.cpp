@@ -18,12 +18,13 @@
 #include "generator/BatchWorkers.h"
 #include "generator/Catalogue.h"
 #include "generator/DbBatch.h"
-#include "generator/OutputFile.h"
 #include "generator/PropertyApply.h"
 #include "generator/Samples.h"
-#include "generator/SymbolFile.h"
+#include "generator/StdString.h"
 #include "generator/TextEscape.h"
 #include "gs1/pGS1.h"
+#include "output/OutputFile.h"
+#include "output/SymbolFile.h"
 #include "symbologies/pEAN128.h"
 
 namespace tessel::generator {
@@ -46,10 +47,10 @@ struct TOptions {
                               "name=value"};
   QCommandLineOption Encode{"encode", "Prints the escaped full-encoded text, a TAB and the pattern."};
   QCommandLineOption Output{{"o", "output"},
-                            "Writes the symbol to this file (PNG, BMP, SVG or PDF by extension), "
+                            "Writes the symbol to this file (PNG, BMP, SVG, PDF or EPS by extension), "
                             "or with --batch into this folder.",
                             "path"};
-  QCommandLineOption Dpi{"dpi", "Resolution recorded in PNG/BMP files and the PDF page scale (default 96).", "n", "96"};
+  QCommandLineOption Dpi{"dpi", "Resolution recorded in PNG/BMP files and the PDF/EPS page scale (default 96).", "n", "96"};
   QCommandLineOption Batch{"batch", "Writes one symbol per line of this file (numbered 000001.png ...).", "file"};
   QCommandLineOption Jobs{"jobs",
                           "Writes a --batch on this many threads (default: the number of processor cores); the "
@@ -58,7 +59,7 @@ struct TOptions {
   QCommandLineOption Sync{"sync",
                           "Syncs every file of a --batch to disk before it takes its name, instead of the whole "
                           "batch once at its end (slower; a single -o file is always synced)."};
-  QCommandLineOption Format{"format", "File format of --batch and --db output: png, bmp, svg or pdf (default png).",
+  QCommandLineOption Format{"format", "File format of --batch and --db output: png, bmp, svg, pdf or eps (default png).",
                             "format", "png"};
   QCommandLineOption List{"list", "Lists the window's symbology names, one a line."};
   QCommandLineOption Symbology{{"s", "symbology"},
@@ -200,14 +201,15 @@ void RequireValidText(TBarcode& barcode, const TSymbolSettings& settings) {
 
 // Writes one symbol; failures end in TExit with the status of their kind.
 void Write(TBarcode& barcode, const TSymbolSettings& settings, const QString& path, TFileFormat format, int dpi) {
-  const TWriteResult result = WriteSymbol(barcode, path, format, dpi);
+  const TWriteResult result = WriteSymbol(barcode, PathString(path), {.Format = format, .Dpi = dpi});
   switch (result.Failure) {
     case TWriteFailure::None: return;
     case TWriteFailure::InvalidText:
       throw TExit{ExitInvalidBarcode,
                   InvalidTextMessage(barcode.Barcode(), result.Error) + Culprit(settings, std::nullopt)};
     case TWriteFailure::TooLarge:
-    case TWriteFailure::File: throw TExit{ExitFile, QString("cannot write %1: %2").arg(path, result.Message)};
+    case TWriteFailure::InvalidOption:
+    case TWriteFailure::File: throw TExit{ExitFile, QString("cannot write %1: %2").arg(path, Message(result.Message))};
   }
 }
 
@@ -271,6 +273,9 @@ bool ReadChunk(TBatchReader& reader, const TBatch& batch, QFile& input, std::siz
   return true;
 }
 
+// " (the file ... from an earlier run is left as it was)" for an item's file, or empty.
+QString EarlierFile(const TBatchItem& item) { return FromPathString(LeftAsItWasNote(PathString(item.Path))); }
+
 // Reports a chunk's outcomes in input order and hands its written files to
 // Namer in that order; returns the worst status. A file that could not be
 // written ends the batch at once: the files of later lines, which other
@@ -280,8 +285,7 @@ int ReportChunk(std::vector<TBatchItem>& items, const TBatch& batch, TBatchProgr
   for (TBatchItem& item : items) {
     if (!item.Done) break;
     if (item.TooLong) {
-      progress.Failed(item.Line,
-                      QString("longer than %1 bytes; skipped").arg(MaxBatchLineLength) + LeftAsItWasNote(item.Path));
+      progress.Failed(item.Line, QString("longer than %1 bytes; skipped").arg(MaxBatchLineLength) + EarlierFile(item));
       status = std::max(status, ExitInvalidBarcode);
       continue;
     }
@@ -292,16 +296,17 @@ int ReportChunk(std::vector<TBatchItem>& items, const TBatch& batch, TBatchProgr
         break;
       case TWriteFailure::InvalidText:
         progress.Failed(item.Line, InvalidTextMessage(item.Text, item.Result.Error) +
-                                       Culprit(batch.Settings, item.Text) + LeftAsItWasNote(item.Path));
+                                       Culprit(batch.Settings, item.Text) + EarlierFile(item));
         status = std::max(status, ExitInvalidBarcode);
         break;
       case TWriteFailure::TooLarge:
+      case TWriteFailure::InvalidOption:
         progress.Failed(
-            item.Line, QString("cannot write %1: %2").arg(item.Path, item.Result.Message) + LeftAsItWasNote(item.Path));
+            item.Line, QString("cannot write %1: %2").arg(item.Path, Message(item.Result.Message)) + EarlierFile(item));
         status = std::max(status, ExitFile);
         break;
       case TWriteFailure::File:
-        throw TExit{ExitFile, QString("cannot write %1: %2").arg(item.Path, item.Result.Message)};
+        throw TExit{ExitFile, QString("cannot write %1: %2").arg(item.Path, Message(item.Result.Message))};
     }
     progress.Done(item.Line);
   }
@@ -337,13 +342,14 @@ int RunBatch(const TCommandLine& command) {
   QFile input(batch.InputPath);
   if (!input.open(QIODevice::ReadOnly))
     throw TExit{ExitFile, QString("cannot read %1: %2").arg(batch.InputPath, input.errorString())};
-  if (const QString reason = MakeFolder(batch.Folder); !reason.isEmpty())
-    throw TExit{ExitFile, QString("cannot create folder %1: %2").arg(batch.Folder, reason)};
+  if (const std::string reason = MakeFolder(PathString(batch.Folder)); !reason.empty())
+    throw TExit{ExitFile, QString("cannot create folder %1: %2").arg(batch.Folder, Message(reason))};
 
   const std::size_t chunk = BatchLinesPerJob * std::size_t(std::max(1, command.Jobs));
   const TReplaceOptions options = BatchReplaceOptions(command, chunk);
   TBatchWorkers workers(
-      command.Jobs, [&] { return CreateSymbol(command.Settings); }, batch.Format, command.Dpi, options);
+      command.Jobs, [&] { return CreateSymbol(command.Settings); }, {.Format = batch.Format, .Dpi = command.Dpi},
+      options);
   TFileNamer namer(batch.Folder, options.Durability, MaxWaitingFiles);
   TBatchReader reader(input);
   TBatchProgress progress;
@@ -380,7 +386,7 @@ int JobsOption(const QCommandLineParser& parser, const TOptions& options) {
 
 // The file format of --batch and --db output.
 TFileFormat FormatOption(const QCommandLineParser& parser, const TOptions& options) {
-  const auto format = FormatFromName(parser.value(options.Format));
+  const auto format = FormatFromName(parser.value(options.Format).toStdString());
   if (!format) throw TExit{ExitUsage, QString("unknown file format '%1'").arg(parser.value(options.Format))};
   return *format;
 }
@@ -477,13 +483,15 @@ void ParseSymbol(const QCommandLineParser& parser, const TOptions& options, TCom
   command.Encode = parser.isSet(options.Encode);
   command.Output = parser.value(options.Output);
   if (!command.Output.isEmpty()) {
-    const auto format = FormatFromName(command.Output);
+    const auto format = FormatFromName(PathString(command.Output));
     // A device, pipe or folder (/dev/full) is no file to write, whatever its
     // name: refused as with a known extension, not as a usage error.
-    if (const QString refusal = format ? QString() : ExistingEntryRefusal(command.Output); !refusal.isEmpty())
-      throw TExit{ExitFile, QString("cannot write %1: %2").arg(command.Output, refusal)};
+    if (const std::string refusal = format ? std::string() : ExistingEntryRefusal(PathString(command.Output));
+        !refusal.empty())
+      throw TExit{ExitFile, QString("cannot write %1: %2").arg(command.Output, Message(refusal))};
     if (!format)
-      throw TExit{ExitUsage, QString("unknown file format of '%1' (use .png, .bmp, .svg or .pdf)").arg(command.Output)};
+      throw TExit{ExitUsage,
+                  QString("unknown file format of '%1' (use .png, .bmp, .svg, .pdf or .eps)").arg(command.Output)};
     command.Format = *format;
   }
 }

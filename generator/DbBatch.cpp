@@ -9,7 +9,8 @@
 
 #include "components/pDBBarcode.h"
 #include "generator/Cli.h"
-#include "generator/OutputFile.h"
+#include "generator/StdString.h"
+#include "output/OutputFile.h"
 #include "platform/qt/QtData.h"
 
 namespace tessel::generator {
@@ -179,12 +180,12 @@ int RunDbBatch(TBarcode& Barcode, const TDbBatchOptions& Options, const TRecordS
 int RunDbBatch(TBarcode& Barcode, const TDbBatchOptions& Options) {
   // The folder is made with the first record, so a failed setup leaves none.
   bool folderMade = false;
-  const QString extension = '.' + Extension(Options.Format);
+  const QString extension = QString('.') + Extension(Options.Format);
   const auto path = [&](const QString& baseName) { return QDir(Options.Folder).filePath(baseName + extension); };
   const auto sink = [&](TBarcode& barcode, const QString& baseName, QString& fileError) {
     if (!folderMade) {
-      if (const QString reason = MakeFolder(Options.Folder); !reason.isEmpty()) {
-        fileError = QString("cannot create folder %1: %2").arg(Options.Folder, reason);
+      if (const std::string reason = MakeFolder(PathString(Options.Folder)); !reason.empty()) {
+        fileError = QString("cannot create folder %1: %2").arg(Options.Folder, Message(reason));
         return ecValid;
       }
       folderMade = true;
@@ -192,12 +193,15 @@ int RunDbBatch(TBarcode& Barcode, const TDbBatchOptions& Options) {
     // Names come from data, in a folder others may write to: a link planted
     // under one is replaced, never followed.
     const TWriteResult result =
-        WriteSymbol(barcode, path(baseName), Options.Format, Options.Dpi, {.Links = TLinkPolicy::ReplaceLink});
+        WriteSymbol(barcode, PathString(path(baseName)), {.Format = Options.Format, .Dpi = Options.Dpi},
+                    {.Links = TLinkPolicy::ReplaceLink});
     if (result.Failure == TWriteFailure::InvalidText) return result.Error;
-    if (result.Failure != TWriteFailure::None) fileError = result.Message;
+    if (result.Failure != TWriteFailure::None) fileError = Message(result.Message);
     return result.Failure == TWriteFailure::TooLarge ? SymbolTooLarge : ecValid;
   };
-  const auto earlierFile = [&](const QString& baseName) { return LeftAsItWasNote(path(baseName)); };
+  const auto earlierFile = [&](const QString& baseName) {
+    return FromPathString(LeftAsItWasNote(PathString(path(baseName))));
+  };
   return RunDbBatch(Barcode, Options, sink, earlierFile);
 }
 

@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "components/pBarcode.h"
-#include "generator/SymbolFile.h"
+#include "output/SymbolFile.h"
 
 namespace tessel::generator {
 

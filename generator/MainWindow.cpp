@@ -18,11 +18,12 @@
 #include <algorithm>
 #include <utility>
 
-#include "generator/OutputFile.h"
 #include "generator/PrintParameters.h"
 #include "generator/PropertyApply.h"
+#include "generator/StdString.h"
 #include "generator/TextEscape.h"
 #include "gs1/pGS1.h"
+#include "output/SymbolOutput.h"
 #include "platform/qt/QtBitmap.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtPrinter.h"
@@ -556,43 +557,75 @@ void TfrmDemo::GetCopyArea(int& Width, int& Height) {
   if (FBarcode->BarcodeHeight() <= 0) across = acrossRoom + FBarcode->BarcodeHeight();
 }
 
-QImage TfrmDemo::CopyImage() {
+// The symbol's settings while Copy and Save write it: the copy area's size
+// (a stretched symbol as wide as the view shows it, bars that fill the view
+// as high), put back afterwards.
+class TCopyAreaSettings {
+ public:
+  TCopyAreaSettings(TBarcode& barcode, int width, int height)
+      : barcode_(barcode), barcodeWidth_(barcode.BarcodeWidth()), barcodeHeight_(barcode.BarcodeHeight()) {
+    const bool horizontal = barcode.Orientation() == boLeftRight || barcode.Orientation() == boRightLeft;
+    if (barcode.StretchWidth()) barcode.SetBarcodeWidth(horizontal ? width : height);
+    if (barcodeHeight_ <= 0) barcode.SetBarcodeHeight(horizontal ? height : width);
+  }
+  ~TCopyAreaSettings() {
+    barcode_.SetBarcodeWidth(barcodeWidth_);
+    barcode_.SetBarcodeHeight(barcodeHeight_);
+  }
+  TCopyAreaSettings(const TCopyAreaSettings&) = delete;
+  TCopyAreaSettings& operator=(const TCopyAreaSettings&) = delete;
+
+ private:
+  TBarcode& barcode_;
+  int barcodeWidth_, barcodeHeight_;
+};
+
+// Writes the copy area without margins, to Path or (empty Path) into
+// Contents. False when there is no valid symbol to write; else Error holds
+// the reason it was not written, or is empty.
+bool TfrmDemo::WriteCopyArea(const QString& Path, TFileFormat Format, std::string& Contents, QString& Error) {
   int width = 0, height = 0;
   GetCopyArea(width, height);
-  if (width <= 0 || height <= 0) return {};
-  return PreviewImage().copy(FBarcode->LeftMargin(), FBarcode->TopMargin(), width, height);
+  if (width <= 0 || height <= 0) return false;
+  const TCopyAreaSettings area(*FBarcode, width, height);
+  const TOutputOptions options{.Format = Format, .LeftMargin = 0, .TopMargin = 0};
+  const TWriteResult result =
+      Path.isEmpty() ? EncodeSymbol(*FBarcode, Contents, options) : WriteSymbol(*FBarcode, PathString(Path), options);
+  if (result.Failure == TWriteFailure::InvalidText) return false;
+  Error = Message(result.Message);
+  return true;
 }
 
 void TfrmDemo::btnCopyClick() {
-  const QImage image = CopyImage();
-  if (image.isNull()) {
+  std::string png;
+  QString error;
+  if (!WriteCopyArea({}, TFileFormat::Png, png, error)) {
     services_.ShowError(this, "There is no symbol to copy: the barcode text is not valid for this symbology.");
     return;
   }
-  QGuiApplication::clipboard()->setImage(image);
-}
-
-bool TfrmDemo::WriteBitmap(const QString& Path, const QImage& Image, QString& Error) {
-  QByteArray contents;
-  QBuffer buffer(&contents);
-  if (!buffer.open(QIODevice::WriteOnly) || !Image.save(&buffer, "BMP")) {
-    Error = "the image could not be encoded";
-    return false;
+  if (!error.isEmpty()) {
+    services_.ShowError(this, QString("The symbol could not be copied: %1").arg(error));
+    return;
   }
-  Error = ReplaceFile(Path, contents);
-  return Error.isEmpty();
+  QGuiApplication::clipboard()->setImage(
+      QImage::fromData(reinterpret_cast<const uchar*>(png.data()), static_cast<int>(png.size()), "PNG"));
 }
 
 void TfrmDemo::btnSaveClick() {
-  const QImage image = CopyImage();
-  if (image.isNull()) {
+  int width = 0, height = 0;
+  GetCopyArea(width, height);
+  if (width <= 0 || height <= 0) {
     services_.ShowError(this, "There is no symbol to save: the barcode text is not valid for this symbology.");
     return;
   }
   const QString path = services_.ChooseSaveFile(this);
   if (path.isEmpty()) return;
+  // The format the name asks for; a bitmap without a known extension.
+  const TFileFormat format = FormatFromName(PathString(path)).value_or(TFileFormat::Bmp);
+  std::string unused;
   QString error;
-  if (!WriteBitmap(path, image, error))
+  if (!WriteCopyArea(path, format, unused, error)) error = "the barcode text is not valid for this symbology";
+  if (!error.isEmpty())
     services_.ShowError(this,
                         QString("The bitmap could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), error));
 }

@@ -18,6 +18,7 @@
 #include "components/pBarcode.h"
 #include "generator/Catalogue.h"
 #include "generator/Widgets.h"
+#include "output/SymbolOutput.h"
 #include "platform/Image.h"
 #include "platform/qt/QtImageView.h"
 
@@ -61,7 +62,6 @@ class TfrmDemo : public QWidget {
   // The preview bitmap as drawn.
   QImage PreviewImage();
   // The symbol area of the preview that Copy and Save take.
-  QImage CopyImage();
   void GetCopyArea(int& Width, int& Height);
   int MinimumWidth() const;
 
@@ -154,7 +154,7 @@ class TfrmDemo : public QWidget {
   void EditFontRow(int Row, const QString& Value);
   void EditBarColorsRow(int Row, const QString& Value);
   void PlaceUpDown(TUpDown& UpDown, TValueGrid& Grid, QWidget& Panel);
-  bool WriteBitmap(const QString& Path, const QImage& Image, QString& Error);
+  bool WriteCopyArea(const QString& Path, TFileFormat Format, std::string& Contents, QString& Error);
 
   TWindowServices services_;
   std::unique_ptr<TBarcode> FBarcode;

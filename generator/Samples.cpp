@@ -6,15 +6,16 @@
 
 #include "components/pBarcode.h"
 #include "generator/Catalogue.h"
-#include "generator/OutputFile.h"
 #include "generator/PropertyApply.h"
-#include "generator/SymbolFile.h"
+#include "generator/StdString.h"
+#include "output/OutputFile.h"
+#include "output/SymbolFile.h"
 
 namespace tessel::generator {
 
 bool WriteSamples(const QString& Folder) {
-  if (const QString reason = MakeFolder(Folder); !reason.isEmpty()) {
-    std::fprintf(stderr, "stripemaker: cannot create folder %s: %s\n", qPrintable(Folder), qPrintable(reason));
+  if (const std::string reason = MakeFolder(PathString(Folder)); !reason.empty()) {
+    std::fprintf(stderr, "stripemaker: cannot create folder %s: %s\n", qPrintable(Folder), reason.c_str());
     return false;
   }
   bool ok = true;
@@ -28,10 +29,10 @@ bool WriteSamples(const QString& Folder) {
     }
     ApplyCatalogueDefaults(*barcode, entry);
     const QString path = QDir(Folder).filePath(name + ".png");
-    const TWriteResult result = WriteSymbol(*barcode, path, TFileFormat::Png, 96);
+    const TWriteResult result = WriteSymbol(*barcode, PathString(path), {.Format = TFileFormat::Png, .Dpi = 96});
     if (result.Failure != TWriteFailure::None) {
       const QString reason =
-          result.Failure == TWriteFailure::InvalidText ? "the default text is invalid" : result.Message;
+          result.Failure == TWriteFailure::InvalidText ? "the default text is invalid" : Message(result.Message);
       std::fprintf(stderr, "stripemaker: cannot write %s: %s\n", qPrintable(path), qPrintable(reason));
       ok = false;
       continue;

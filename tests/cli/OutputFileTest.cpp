@@ -11,12 +11,16 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "generator/OutputFile.h"
+#include "output/OutputFile.h"
 
-using tessel::generator::ReplaceFile;
-using tessel::generator::TTemporaryName;
+using tessel::TReplaceOptions;
+using tessel::TTemporaryName;
 
 namespace {
+
+std::string ReplaceFile(const QString& path, const std::string& contents, const TReplaceOptions& options = {}) {
+  return tessel::ReplaceFile(QFile::encodeName(path).toStdString(), contents, options);
+}
 
 QByteArray Contents(const QString& path) {
   QFile file(path);
@@ -36,7 +40,7 @@ TEST(OutputFile, AKilledWriteLeavesTheOldFileAndNoVisibleTemporary) {
       const rlimit limit{64, 64};
       setrlimit(RLIMIT_FSIZE, &limit);
       signal(SIGXFSZ, SIG_DFL);
-      ReplaceFile(path, QByteArray(1000, 'x'), {.Temporary = kind});
+      ReplaceFile(path, std::string(1000, 'x'), {.Temporary = kind});
       _exit(0);
     }
     int status = 0;

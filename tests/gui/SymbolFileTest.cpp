@@ -1,30 +1,39 @@
-// The generator's own PNG, BMP and SVG files read back: as images by Qt (the
-// SVG rasterised by Qt's renderer) and as symbols by a real reader.
+// The library's PNG, BMP, SVG, PDF and EPS files read back: as images (the
+// SVG rasterised by Qt's renderer, the PDF by poppler's pdftoppm, the EPS by
+// Ghostscript) and as symbols by a real reader.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QPainter>
+#include <QProcess>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <set>
 #include <thread>
 #include <vector>
 
-#include "generator/ImageBudget.h"
-#include "generator/ImageEncoder.h"
-#include "generator/SvgCanvas.h"
-#include "generator/SymbolFile.h"
+#include "output/ImageBudget.h"
+#include "output/ImageEncoder.h"
+#include "output/SvgCanvas.h"
+#include "output/SymbolFile.h"
+#include "output/SymbolOutput.h"
 #include "platform/qt/QtCanvas.h"
 #include "qt/QtTestSupport.h"
 
 namespace {
 
-using tessel::generator::TFileFormat;
-using tessel::generator::TImageBudget;
-using tessel::generator::TImageReservation;
-using tessel::generator::TSymbolWriter;
-using tessel::generator::TWriteFailure;
+using tessel::TArgb;
+using tessel::TFileFormat;
+using tessel::TImageBudget;
+using tessel::TImageReservation;
+using tessel::TPixelFormat;
+using tessel::TRasterImage;
+using tessel::TSymbolWriter;
+using tessel::TWriteFailure;
 
 std::unique_ptr<tessel::TBarcode> Symbol(const char* className, const char* text) {
   std::unique_ptr<tessel::TBarcode> barcode(
@@ -36,14 +45,32 @@ std::unique_ptr<tessel::TBarcode> Symbol(const char* className, const char* text
 }
 
 // The file as an image: loaded by Qt, or an SVG drawn at its own size.
-QImage Loaded(const QByteArray& contents, TFileFormat format) {
-  if (format != TFileFormat::Svg) return QImage::fromData(contents, format == TFileFormat::Png ? "PNG" : "BMP");
-  QSvgRenderer renderer(contents);
+QImage Loaded(const std::string& contents, TFileFormat format) {
+  const QByteArray bytes = QByteArray::fromStdString(contents);
+  if (format != TFileFormat::Svg) return QImage::fromData(bytes, format == TFileFormat::Png ? "PNG" : "BMP");
+  QSvgRenderer renderer(bytes);
   QImage image(renderer.defaultSize(), QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
   renderer.render(&painter);
   return image;
+}
+
+// A written file as an image at Dpi: PDF and EPS rasterised by their own
+// readers, the others loaded.
+QImage Rasterised(const QString& path, TFileFormat format, int dpi) {
+  const QString png = path + ".png";
+  const QString resolution = QString::number(dpi);
+  if (format == TFileFormat::Pdf)
+    QProcess::execute("pdftoppm", {"-r", resolution, "-png", "-singlefile", path, path});
+  else if (format == TFileFormat::Eps)
+    // Pixels whose centre a fill covers, as poppler fills them (not every
+    // pixel it touches, which widens each bar by one).
+    QProcess::execute("gs", {"-q", "-dSAFER", "-dBATCH", "-dNOPAUSE", "-dEPSCrop", "-sDEVICE=pnggray",
+                             "-r" + resolution, "-sOutputFile=" + png, "-c", "0 0 .setfilladjust2", "-f", path});
+  if (format == TFileFormat::Pdf || format == TFileFormat::Eps) return QImage(png);
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? Loaded(file.readAll().toStdString(), format) : QImage();
 }
 
 TEST(SymbolFiles, DecodeToTheirTextInEveryFormat) {
@@ -61,13 +88,16 @@ TEST(SymbolFiles, DecodeToTheirTextInEveryFormat) {
       // Check digit 4 (weights 3, 1 from the right), padded to an even count.
       {"TBarcode_Code25Interleaved", "12345678", "ITF", "0123456784"},
   };
-  TSymbolWriter writer;
+  constexpr int Dpi = 300;
+  QTemporaryDir dir;
   for (const TCase& c : cases) {
     const auto barcode = Symbol(c.ClassName, c.Text);
-    for (const TFileFormat format : {TFileFormat::Png, TFileFormat::Bmp, TFileFormat::Svg}) {
-      const std::string what = std::string(c.ClassName) + " as ." + tessel::generator::Extension(format).toStdString();
-      ASSERT_EQ(writer.Encode(*barcode, format, 300).Failure, TWriteFailure::None) << what;
-      const QImage image = Loaded(writer.Contents(), format);
+    for (const TFileFormat format :
+         {TFileFormat::Png, TFileFormat::Bmp, TFileFormat::Svg, TFileFormat::Pdf, TFileFormat::Eps}) {
+      const std::string what = std::string(c.ClassName) + " as ." + tessel::Extension(format);
+      const QString path = dir.filePath(QString::fromStdString(what));
+      ASSERT_TRUE(tessel::WriteSymbol(*barcode, path.toStdString(), {.Format = format, .Dpi = Dpi})) << what;
+      const QImage image = Rasterised(path, format, Dpi);
       ASSERT_FALSE(image.isNull()) << what;
       const auto decoded = tessel::testing::Decode(image, c.ReaderFormat);
       ASSERT_TRUE(decoded) << what;
@@ -79,7 +109,7 @@ TEST(SymbolFiles, DecodeToTheirTextInEveryFormat) {
 TEST(SymbolFiles, PngTakesOneBitForTwoColoursAndKeepsColoursExact) {
   TSymbolWriter writer;
   const auto barcode = Symbol("TBarcode_Code128", "ABC123");
-  ASSERT_EQ(writer.Encode(*barcode, TFileFormat::Png, 96).Failure, TWriteFailure::None);
+  ASSERT_EQ(writer.Encode(*barcode, {.Format = TFileFormat::Png}).Failure, TWriteFailure::None);
   // IHDR follows the 8-byte signature and the chunk's length and type: bit depth at 24, colour type at 25.
   ASSERT_GT(writer.Contents().size(), 26);
   EXPECT_EQ(writer.Contents()[24], 1);
@@ -89,54 +119,107 @@ TEST(SymbolFiles, PngTakesOneBitForTwoColoursAndKeepsColoursExact) {
   barcode->SetSpaceColor(0xbadcfe);
   barcode->TextFont().SetColor(0x563412);
   for (const TFileFormat format : {TFileFormat::Png, TFileFormat::Bmp}) {
-    ASSERT_EQ(writer.Encode(*barcode, format, 96).Failure, TWriteFailure::None);
+    ASSERT_EQ(writer.Encode(*barcode, {.Format = format}).Failure, TWriteFailure::None);
     const QImage image = Loaded(writer.Contents(), format).convertToFormat(QImage::Format_RGB32);
     std::set<QRgb> colours;
     for (int y = 0; y < image.height(); ++y)
       for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y));
     // Bars, spaces and the text in the bar colour: exactly the two colours.
-    EXPECT_EQ(colours, (std::set<QRgb>{qRgb(0x12, 0x34, 0x56), qRgb(0xfe, 0xdc, 0xba)}))
-        << tessel::generator::Extension(format).toStdString();
+    EXPECT_EQ(colours, (std::set<QRgb>{qRgb(0x12, 0x34, 0x56), qRgb(0xfe, 0xdc, 0xba)})) << tessel::Extension(format);
   }
 }
 
-// An 8-bit image is written as its colours say, whatever its table holds:
-// the same file as from the image turned into RGB32.
+// An 8-bit image is written as its colours say, whatever its palette holds:
+// the same file as from the image turned into 32-bit pixels.
 TEST(SymbolFiles, IndexedImagesEncodeAsTheirColours) {
-  QImage indexed(40, 6, QImage::Format_Indexed8);
-  // Entry 1 unused, entry 3 a second white, index 5 beyond the table.
-  indexed.setColorTable({qRgb(255, 255, 255), qRgb(1, 2, 3), qRgb(0, 0, 255), qRgb(255, 255, 255)});
-  constexpr uchar Used[] = {0, 2, 3, 5};
-  for (int y = 0; y < indexed.height(); ++y)
-    for (int x = 0; x < indexed.width(); ++x) indexed.scanLine(y)[x] = Used[(x / 3 + std::min(y, 2)) % 4];
-  tessel::generator::TImageEncoder encoder;
-  QByteArray fromIndexed, fromRgb;
+  TRasterImage indexed;
+  ASSERT_TRUE(indexed.Allocate(40, 6, TPixelFormat::Indexed8));
+  // Entry 1 unused, entry 3 a second white, index 5 beyond the palette.
+  indexed.Palette = {0xffffffffu, 0xff010203u, 0xff0000ffu, 0xffffffffu};
+  constexpr std::uint8_t Used[] = {0, 2, 3, 5};
+  for (int y = 0; y < indexed.Height(); ++y)
+    for (int x = 0; x < indexed.Width(); ++x) indexed.Row(y)[x] = Used[(x / 3 + std::min(y, 2)) % 4];
+  TRasterImage wide;
+  ASSERT_TRUE(wide.Allocate(indexed.Width(), indexed.Height(), TPixelFormat::Argb32));
+  for (int y = 0; y < indexed.Height(); ++y)
+    for (int x = 0; x < indexed.Width(); ++x) reinterpret_cast<TArgb*>(wide.Row(y))[x] = indexed.Pixel(x, y);
+  tessel::TImageEncoder encoder;
+  std::string fromIndexed, fromArgb;
   ASSERT_TRUE(encoder.Png(indexed, 96, fromIndexed));
-  ASSERT_TRUE(encoder.Png(indexed.convertToFormat(QImage::Format_RGB32), 96, fromRgb));
-  EXPECT_EQ(fromIndexed, fromRgb);
+  ASSERT_TRUE(encoder.Png(wide, 96, fromArgb));
+  EXPECT_EQ(fromIndexed, fromArgb);
   ASSERT_TRUE(encoder.Bmp(indexed, 96, fromIndexed));
-  ASSERT_TRUE(encoder.Bmp(indexed.convertToFormat(QImage::Format_RGB32), 96, fromRgb));
-  EXPECT_EQ(fromIndexed, fromRgb);
+  ASSERT_TRUE(encoder.Bmp(wide, 96, fromArgb));
+  EXPECT_EQ(fromIndexed, fromArgb);
 }
 
 // A palette holds 256 colours; one more and the file is written in true
-// colour, every pixel kept either way.
-TEST(SymbolFiles, ImagesBeyondAPaletteAreWrittenInTrueColour) {
-  for (const int colours : {256, 257}) {
-    QImage image(colours, 3, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y)
-      for (int x = 0; x < colours; ++x) image.setPixel(x, y, qRgb(x % 256, x / 256, 7));
-    tessel::generator::TImageEncoder encoder;
+// colour; translucent pixels keep their alpha (palette alpha or RGBA).
+// Every pixel is kept either way.
+TEST(SymbolFiles, ImagesBeyondAPaletteAreWrittenInTrueColourAndKeepTheirAlpha) {
+  struct TCase {
+    int Colours;
+    std::uint32_t Alpha;
+    int PngColourType;  // byte 25: 3 palette, 2 RGB, 6 RGBA
+  };
+  for (const TCase& c : {TCase{256, 0xff, 3}, TCase{257, 0xff, 2}, TCase{2, 0x80, 3}, TCase{257, 0x80, 6}}) {
+    TRasterImage image;
+    ASSERT_TRUE(image.Allocate(c.Colours, 3, TPixelFormat::Argb32));
+    QImage expected(c.Colours, 3, QImage::Format_ARGB32);
+    for (int y = 0; y < image.Height(); ++y)
+      for (int x = 0; x < c.Colours; ++x) {
+        // The first pixel opaque, the others of the case's alpha.
+        const TArgb colour = (x == 0 ? 0xffu : c.Alpha) << 24 | (x % 256) << 16 | (x / 256) << 8 | 7;
+        reinterpret_cast<TArgb*>(image.Row(y))[x] = colour;
+        expected.setPixel(x, y, colour);
+      }
+    tessel::TImageEncoder encoder;
     for (const TFileFormat format : {TFileFormat::Png, TFileFormat::Bmp}) {
-      QByteArray file;
+      std::string file;
       ASSERT_TRUE(format == TFileFormat::Png ? encoder.Png(image, 96, file) : encoder.Bmp(image, 96, file));
-      EXPECT_TRUE(Loaded(file, format).convertToFormat(QImage::Format_RGB32) == image) << colours;
-      // PNG colour type (byte 25): 3 with a palette, 2 in true colour.
+      EXPECT_TRUE(Loaded(file, format).convertToFormat(QImage::Format_ARGB32) == expected)
+          << c.Colours << " " << tessel::Extension(format);
       if (format == TFileFormat::Png) {
-        EXPECT_EQ(file[25], colours == 256 ? 3 : 2) << colours;
+        EXPECT_EQ(file[25], c.PngColourType) << c.Colours;
       }
     }
   }
+}
+
+// Output options act as the component's settings would, for the call only:
+// an X dimension as the module in whole dots (0.254 mm at 300 dpi is 3, and
+// never less than 1), an angle as the orientation, margins as the margins.
+// Options out of range are refused.
+TEST(SymbolFiles, OutputOptionsActAsTheSettingsForOneCall) {
+  struct TCase {
+    tessel::TOutputOptions Options;
+    std::function<void(tessel::TBarcode&)> Settings;
+  };
+  const TCase cases[] = {{{.Dpi = 300, .XDimensionMm = 0.254}, [](tessel::TBarcode& b) { b.SetModule(3); }},
+                         {{.Dpi = 300, .XDimensionMm = 0.01}, [](tessel::TBarcode& b) { b.SetModule(1); }},
+                         {{.Angle = 90}, [](tessel::TBarcode& b) { b.SetOrientation(tessel::boBottomTop); }},
+                         {{.Angle = -90}, [](tessel::TBarcode& b) { b.SetOrientation(tessel::boTopBottom); }},
+                         {{.LeftMargin = 0, .TopMargin = 3}, [](tessel::TBarcode& b) {
+                            b.SetLeftMargin(0);
+                            b.SetTopMargin(3);
+                          }}};
+  for (const TCase& c : cases) {
+    const auto barcode = Symbol("TBarcode_Code128", "ABC123");
+    std::string byOptions, bySettings;
+    ASSERT_TRUE(tessel::EncodeSymbol(*barcode, byOptions, c.Options));
+    EXPECT_EQ(barcode->Module(), 2);
+    EXPECT_EQ(barcode->Orientation(), tessel::boLeftRight);
+    EXPECT_EQ(barcode->LeftMargin(), 20);
+    c.Settings(*barcode);
+    ASSERT_TRUE(tessel::EncodeSymbol(*barcode, bySettings, {.Dpi = c.Options.Dpi}));
+    EXPECT_EQ(byOptions, bySettings);
+  }
+  const auto barcode = Symbol("TBarcode_Code128", "ABC123");
+  std::string contents;
+  for (const tessel::TOutputOptions& refused :
+       {tessel::TOutputOptions{.Angle = 45}, tessel::TOutputOptions{.Dpi = 0},
+        tessel::TOutputOptions{.XDimensionMm = -1}, tessel::TOutputOptions{.LeftMargin = -1}})
+    EXPECT_EQ(tessel::EncodeSymbol(*barcode, contents, refused).Failure, TWriteFailure::InvalidOption);
 }
 
 // An SVG leaves out the spaces of a row drawn where only the background
@@ -160,9 +243,9 @@ TEST(SymbolFiles, SvgLeavesOutOnlySpacesTheBackgroundShows) {
     canvas.SolidColumns(7, 10, row(12));      // over that fill only: all kept
     canvas.SolidColumns(2, 3, std::vector<TColumnBox>{{30, 33, Third}, {34, 35, Back}});  // space left out
   };
-  QByteArray svg;
-  tessel::generator::TImageEncoder encoder;
-  tessel::generator::TSvgCanvas svgCanvas(svg, encoder);
+  std::string svg;
+  tessel::TImageEncoder encoder;
+  tessel::TSvgCanvas svgCanvas(svg, encoder);
   svgCanvas.Begin(Width, Height, 96);
   draw(svgCanvas);
   svgCanvas.End();
@@ -172,7 +255,9 @@ TEST(SymbolFiles, SvgLeavesOutOnlySpacesTheBackgroundShows) {
   general.End();
   EXPECT_TRUE(Loaded(svg, TFileFormat::Svg) == expected);
   // Background, 2 + 2 bars, the second fill, 3 + 3 boxes over it, 1 box beside.
-  EXPECT_EQ(svg.count("<rect"), 1 + 2 + 2 + 1 + 3 + 3 + 1);
+  std::size_t rects = 0;
+  for (std::size_t at = svg.find("<rect"); at != std::string::npos; at = svg.find("<rect", at + 1)) ++rects;
+  EXPECT_EQ(rects, 1u + 2 + 2 + 1 + 3 + 3 + 1);
 }
 
 }  // namespace
@@ -193,9 +278,9 @@ TEST(SymbolFiles, EmptyImagesAreRefusedWithTheirCause) {
     barcode->SetLeftMargin(c.Margin);
     barcode->SetTopMargin(c.Margin);
     TSymbolWriter writer;
-    const auto result = writer.Encode(*barcode, TFileFormat::Png, 96);
+    const auto result = writer.Encode(*barcode, {.Format = TFileFormat::Png});
     EXPECT_EQ(result.Failure, TWriteFailure::TooLarge) << c.ClassName;
-    EXPECT_TRUE(result.Message.contains(c.Cause)) << result.Message.toStdString();
+    EXPECT_NE(result.Message.find(c.Cause), std::string::npos) << result.Message;
   }
 }
 

@@ -1,8 +1,5 @@
-#include "generator/SvgCanvas.h"
+#include "output/SvgCanvas.h"
 
-#include <QFontInfo>
-#include <QFontMetrics>
-#include <QString>
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -10,17 +7,39 @@
 #include <iterator>
 #include <string_view>
 
-#include "generator/ImageEncoder.h"
-#include "platform/qt/QtBitmap.h"
-#include "platform/qt/QtCanvas.h"
+#include "output/ImageEncoder.h"
+#include "platform/raster/GlyphFont.h"
+#include "platform/raster/RasterBitmap.h"
 
-namespace tessel::generator {
+namespace tessel {
 namespace {
 
-// The dots per metre of a QImage at this resolution.
-int DotsPerMetre(int dpi) { return qRound(dpi / 0.0254); }
+std::string Number(int value) { return std::to_string(value); }
 
-QByteArray Number(int value) { return QByteArray::number(value); }
+// A length with up to two decimals and no trailing zeros.
+std::string Decimal(double value) {
+  char text[32];
+  const std::to_chars_result end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6);
+  return {text, end.ptr};
+}
+
+// The bytes in base64, as a data URL holds them.
+void AppendBase64(std::string& out, const std::string& bytes) {
+  static constexpr char Digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  out.reserve(out.size() + (bytes.size() + 2) / 3 * 4);
+  std::size_t i = 0;
+  for (; i + 2 < bytes.size(); i += 3) {
+    const unsigned v = static_cast<unsigned char>(bytes[i]) << 16 | static_cast<unsigned char>(bytes[i + 1]) << 8 |
+                       static_cast<unsigned char>(bytes[i + 2]);
+    out += {Digits[v >> 18], Digits[(v >> 12) & 63], Digits[(v >> 6) & 63], Digits[v & 63]};
+  }
+  if (i < bytes.size()) {
+    const bool two = i + 1 < bytes.size();
+    const unsigned v =
+        static_cast<unsigned char>(bytes[i]) << 16 | (two ? static_cast<unsigned char>(bytes[i + 1]) << 8 : 0u);
+    out += {Digits[v >> 18], Digits[(v >> 12) & 63], two ? Digits[(v >> 6) & 63] : '=', '='};
+  }
+}
 
 // "#rrggbb".
 std::array<char, 7> Colour(TColor color) {
@@ -34,31 +53,56 @@ std::array<char, 7> Colour(TColor color) {
   return name;
 }
 
-QByteArray ColourName(TColor color) {
+std::string ColourName(TColor color) {
   const std::array<char, 7> name = Colour(color);
-  return {name.data(), static_cast<qsizetype>(name.size())};
+  return {name.data(), name.size()};
 }
 
 // Latin-1 text as XML character data in UTF-8. XML has no control
 // characters: they become the replacement character, one for one.
-QByteArray XmlText(std::string_view text) {
-  QString result;
-  result.reserve(static_cast<qsizetype>(text.size()));
+std::string XmlText(std::string_view text) {
+  std::string result;
+  result.reserve(text.size());
   for (const char c : text) {
     const auto code = static_cast<unsigned char>(c);
-    if (code < 0x20 || code == 0x7f)
-      result += QChar(0xfffd);
-    else
-      result += QChar(code);
+    if (code < 0x20 || code == 0x7f) {
+      result += "\xef\xbf\xbd";  // U+FFFD
+    } else if (code == '<') {
+      result += "&lt;";
+    } else if (code == '>') {
+      result += "&gt;";
+    } else if (code == '&') {
+      result += "&amp;";
+    } else if (code == '"') {
+      result += "&quot;";
+    } else if (code < 0x80) {
+      result += c;
+    } else {
+      result += static_cast<char>(0xc0 | (code >> 6));
+      result += static_cast<char>(0x80 | (code & 0x3f));
+    }
   }
-  return result.toHtmlEscaped().toUtf8();
+  return result;
 }
 
-QByteArray XmlAttribute(const QString& text) { return text.toHtmlEscaped().toUtf8(); }
+// UTF-8 text as an attribute value.
+std::string XmlAttribute(std::string_view text) {
+  std::string result;
+  for (const char c : text) {
+    switch (c) {
+      case '<': result += "&lt;"; break;
+      case '>': result += "&gt;"; break;
+      case '&': result += "&amp;"; break;
+      case '"': result += "&quot;"; break;
+      default: result += c;
+    }
+  }
+  return result;
+}
 
 }  // namespace
 
-TSvgCanvas::TSvgCanvas(QByteArray& Out, TImageEncoder& Encoder) : out_(Out), encoder_(Encoder) {}
+TSvgCanvas::TSvgCanvas(std::string& Out, TImageEncoder& Encoder) : out_(Out), encoder_(Encoder) {}
 
 void TSvgCanvas::Begin(int Width, int Height, int LayoutDpi) {
   ResetDrawingState(*this);
@@ -67,14 +111,8 @@ void TSvgCanvas::Begin(int Width, int Height, int LayoutDpi) {
   height_ = Height;
   background_.reset();
   drawn_.clear();
-  if (measure_.isNull() || dpi_ != LayoutDpi) {
-    measure_ = QImage(1, 1, QImage::Format_RGB32);
-    measure_.setDotsPerMeterX(DotsPerMetre(LayoutDpi));
-    measure_.setDotsPerMeterY(DotsPerMetre(LayoutDpi));
-    fontKey_.reset();
-  }
   dpi_ = LayoutDpi;
-  const QByteArray w = Number(Width), h = Number(Height);
+  const std::string w = Number(Width), h = Number(Height);
   out_ +=
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
       "xmlns:xlink=\"http://www.w3.org/1999/xlink\" version=\"1.2\" baseProfile=\"tiny\" width=\"" +
@@ -132,8 +170,8 @@ void TSvgCanvas::Put(const TFill& fill) {
 void TSvgCanvas::Flush() {
   if (!pending_) return;
   const TFill& f = *pending_;
-  constexpr qsizetype MaxRectLength = 128;  // the fixed text, four numbers and a colour
-  const qsizetype start = out_.size();
+  constexpr std::size_t MaxRectLength = 128;  // the fixed text, four numbers and a colour
+  const std::size_t start = out_.size();
   out_.resize(start + MaxRectLength);
   char* const rect = out_.data() + start;
   char* at = rect;
@@ -151,7 +189,7 @@ void TSvgCanvas::Flush() {
   const std::array<char, 7> colour = Colour(f.Color);
   text({colour.data(), colour.size()});
   text("\"/>\n");
-  out_.resize(start + (at - rect));
+  out_.resize(start + static_cast<std::size_t>(at - rect));
   pending_.reset();
 }
 
@@ -162,11 +200,11 @@ void TSvgCanvas::Polygon(const TPoint (&points)[4]) {
   }
   Flush();
   background_.reset();
-  QByteArray list;
+  std::string list;
   for (const TPoint& p : points) list += Number(p.X) + "," + Number(p.Y) + " ";
-  list.chop(1);
+  list.pop_back();
   out_ += "<polygon points=\"" + list + "\" fill=\"" +
-          (Brush.Style == TBrushStyle::bsSolid ? ColourName(Brush.Color) : QByteArray("none")) + "\"";
+          (Brush.Style == TBrushStyle::bsSolid ? ColourName(Brush.Color) : std::string("none")) + "\"";
   if (Pen.Style != TPenStyle::psClear)
     out_ += " stroke=\"" + ColourName(Pen.Color) + "\" stroke-width=\"" + Number(std::max(1, Pen.Width)) + "\"";
   out_ += "/>\n";
@@ -184,64 +222,64 @@ void TSvgCanvas::Rectangle(const TRect& rect) {
   background_.reset();
   const int width = std::max(1, Pen.Width);
   const double inset = width / 2.0;
-  out_ += "<rect x=\"" + QByteArray::number(rect.Left + inset) + "\" y=\"" + QByteArray::number(rect.Top + inset) +
-          "\" width=\"" + QByteArray::number(std::max(0.0, rect.Width() - 2 * inset)) + "\" height=\"" +
-          QByteArray::number(std::max(0.0, rect.Height() - 2 * inset)) + "\" fill=\"none\" stroke=\"" +
-          ColourName(Pen.Color) + "\" stroke-width=\"" + Number(width) + "\"/>\n";
+  out_ += "<rect x=\"" + Decimal(rect.Left + inset) + "\" y=\"" + Decimal(rect.Top + inset) + "\" width=\"" +
+          Decimal(std::max(0.0, rect.Width() - 2 * inset)) + "\" height=\"" +
+          Decimal(std::max(0.0, rect.Height() - 2 * inset)) + "\" fill=\"none\" stroke=\"" + ColourName(Pen.Color) +
+          "\" stroke-width=\"" + Number(width) + "\"/>\n";
 }
 
 void TSvgCanvas::SetPixel(int x, int y, TColor color) { Fill({x, y, 1, 1, color}); }
 
-const QFontMetrics& TSvgCanvas::CurrentFont() {
-  if (!fontKey_ || !(*fontKey_ == Font) || fontExtra_ != CharExtra) {
-    font_ = ToQFont(Font, CharExtra);
-    metrics_.emplace(font_, &measure_);
+const TGlyphFont* TSvgCanvas::CurrentFont() {
+  if (!fontKey_ || !(*fontKey_ == Font)) {
+    glyphs_ = TGlyphFont::For(Font);
+    fontKey_ = Font;
     // The font asked for, the one the raster draws with where that is
     // missing, and the generic family.
-    QString families = "'" + font_.family() + "'";
-    if (const QString drawn = QFontInfo(font_).family(); drawn != font_.family()) families += ", '" + drawn + "'";
+    std::string families = "'" + Font.Name + "'";
+    if (glyphs_ && glyphs_->Family() != Font.Name) families += ", '" + glyphs_->Family() + "'";
     families_ = XmlAttribute(families + ", sans-serif");
-    glyphs_ = TQtGlyphFont::For(Font);
-    fontKey_ = Font;
-    fontExtra_ = CharExtra;
   }
-  return *metrics_;
+  return glyphs_.get();
 }
 
 int TSvgCanvas::Advance(std::string_view text) {
-  const QFontMetrics& metrics = CurrentFont();
-  if (glyphs_ && glyphs_->Covers(text)) return glyphs_->Width(text, CharExtra);
-  return metrics.horizontalAdvance(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+  const TGlyphFont* glyphs = CurrentFont();
+  return glyphs ? glyphs->Width(text, CharExtra) : 0;
 }
 
 int TSvgCanvas::TextWidth(std::string_view text) { return Advance(text); }
 
-int TSvgCanvas::TextHeight(std::string_view) { return CurrentFont().height(); }
+int TSvgCanvas::TextHeight(std::string_view) {
+  const TGlyphFont* glyphs = CurrentFont();
+  return glyphs ? glyphs->Height() : 0;
+}
 
 // Opens a group at the text's cell, turned by the font's escapement, with
 // the font's attributes.
-void TSvgCanvas::OpenText(TPoint at) {
-  const QFont& font = font_;
+void TSvgCanvas::OpenText(TPoint at, const TGlyphFont& glyphs) {
   out_ += "<g transform=\"translate(" + Number(at.X) + " " + Number(at.Y) + ")";
-  if (Font.Escapement != 0) out_ += " rotate(" + QByteArray::number(-Font.Escapement / 10.0) + ")";
-  out_ += "\" font-family=\"" + families_ + "\" font-size=\"" + Number(font.pixelSize()) + "\"";
-  if (font.bold()) out_ += " font-weight=\"bold\"";
-  if (font.italic()) out_ += " font-style=\"italic\"";
-  if (font.underline() || font.strikeOut())
-    out_ += QByteArray(" text-decoration=\"") + (font.underline() ? "underline" : "line-through") + "\"";
+  if (Font.Escapement != 0) out_ += " rotate(" + Decimal(-Font.Escapement / 10.0) + ")";
+  out_ += "\" font-family=\"" + families_ + "\" font-size=\"" + Number(glyphs.PixelSize()) + "\"";
+  if (Font.Style.Contains(TFontStyle::fsBold)) out_ += " font-weight=\"bold\"";
+  if (Font.Style.Contains(TFontStyle::fsItalic)) out_ += " font-style=\"italic\"";
+  const bool underline = Font.Style.Contains(TFontStyle::fsUnderline);
+  if (underline || Font.Style.Contains(TFontStyle::fsStrikeOut))
+    out_ += std::string(" text-decoration=\"") + (underline ? "underline" : "line-through") + "\"";
   out_ += " fill=\"" + ColourName(TextColor) + "\">\n";
 }
 
 void TSvgCanvas::TextOut(TPoint at, std::string_view text, std::span<const int> advances) {
   if (text.empty()) return;
+  const TGlyphFont* glyphs = CurrentFont();
+  if (!glyphs) return;
   Flush();
   background_.reset();
-  const QFontMetrics& metrics = CurrentFont();
-  OpenText(at);
+  OpenText(at, *glyphs);
   if (!Transparent)
-    out_ += "<rect width=\"" + Number(Advance(text)) + "\" height=\"" + Number(metrics.height()) + "\" fill=\"" +
+    out_ += "<rect width=\"" + Number(Advance(text)) + "\" height=\"" + Number(glyphs->Height()) + "\" fill=\"" +
             ColourName(Brush.Color) + "\"/>\n";
-  const QByteArray baseline = Number(metrics.ascent());
+  const std::string baseline = Number(glyphs->Ascent());
   if (advances.empty()) {
     out_ += "<text y=\"" + baseline + "\"";
     if (CharExtra != 0) out_ += " letter-spacing=\"" + Number(CharExtra) + "\"";
@@ -251,25 +289,26 @@ void TSvgCanvas::TextOut(TPoint at, std::string_view text, std::span<const int> 
     int x = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
       out_ += "<text x=\"" + Number(x) + "\" y=\"" + baseline + "\">" + XmlText(text.substr(i, 1)) + "</text>\n";
-      x += i < advances.size() ? advances[i] : metrics.horizontalAdvance(QChar(static_cast<unsigned char>(text[i])));
+      x += i < advances.size() ? advances[i] : glyphs->CharWidth(static_cast<unsigned char>(text[i])) + CharExtra;
     }
   }
   out_ += "</g>\n";
 }
 
-void TSvgCanvas::DrawImage(int X, int Y, int Width, int Height, const QImage& Image) {
+void TSvgCanvas::DrawImage(int X, int Y, int Width, int Height, const TRasterImage& Image) {
   Flush();
   background_.reset();
-  QByteArray png;
-  if (!encoder_.Png(Image, dpi_, png)) return;
+  if (!encoder_.Png(Image, dpi_, png_)) return;
   out_ += "<image x=\"" + Number(X) + "\" y=\"" + Number(Y) + "\" width=\"" + Number(Width) + "\" height=\"" +
           Number(Height) + "\" preserveAspectRatio=\"none\" image-rendering=\"optimizeSpeed\" " +
-          "xlink:href=\"data:image/png;base64," + png.toBase64() + "\"/>\n";
+          "xlink:href=\"data:image/png;base64,";
+  AppendBase64(out_, png_);
+  out_ += "\"/>\n";
 }
 
 void TSvgCanvas::StretchDraw(const TRect& dest, const TBitmap& source) {
-  if (const auto* bitmap = dynamic_cast<const TQtBitmap*>(&source))
+  if (const auto* bitmap = dynamic_cast<const TRasterBitmap*>(&source))
     DrawImage(dest.Left, dest.Top, dest.Width(), dest.Height(), bitmap->Image());
 }
 
-}  // namespace tessel::generator
+}  // namespace tessel

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <mutex>
 
-namespace tessel::generator {
+namespace tessel {
 
 // The image memory all threads of a run hold at once, at most: four of the
 // largest images (MaxImageBytes), a little more than the largest stretched
@@ -49,4 +49,4 @@ class TImageReservation {
   std::int64_t bytes_;
 };
 
-}  // namespace tessel::generator
+}  // namespace tessel

@@ -6,27 +6,25 @@
 // spaces of the background's colour: they would change no pixel.
 #pragma once
 
-#include <QByteArray>
-#include <QFont>
-#include <QFontMetrics>
-#include <QImage>
 #include <memory>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "platform/Canvas.h"
 #include "platform/Types.h"
-#include "platform/qt/QtGlyphFont.h"
+#include "platform/raster/RasterImage.h"
 
-namespace tessel::generator {
+namespace tessel {
 
+class TGlyphFont;
 class TImageEncoder;
 
 class TSvgCanvas : public TCanvas {
  public:
   // Appends to Out; Encoder writes embedded bitmaps. Both outlive the canvas.
-  TSvgCanvas(QByteArray& Out, TImageEncoder& Encoder);
+  TSvgCanvas(std::string& Out, TImageEncoder& Encoder);
 
   // Starts a document of this many pixels, laid out at LayoutDpi, with the
   // drawing state of a new canvas. A canvas serves one document after
@@ -35,7 +33,7 @@ class TSvgCanvas : public TCanvas {
   // Ends the document.
   void End();
   // Embeds an image losslessly at (X, Y), Width x Height pixels.
-  void DrawImage(int X, int Y, int Width, int Height, const QImage& Image);
+  void DrawImage(int X, int Y, int Width, int Height, const TRasterImage& Image);
 
   void Polygon(const TPoint (&points)[4]) override;
   void SolidColumns(int top, int bottom, std::span<const TColumnBox> columns) override;
@@ -61,14 +59,15 @@ class TSvgCanvas : public TCanvas {
   // Whether the box (right and bottom exclusive) lies where only the
   // background has been drawn so far.
   bool OnBackground(const TRect& box) const;
-  const QFontMetrics& CurrentFont();
-  // The painter's width of a text in the current font: from the font's
-  // glyphs where they cover it (no shaping per text), else measured.
+  // The glyph font of the current font, as the raster measures with it; null
+  // when no font file can be found.
+  const TGlyphFont* CurrentFont();
   int Advance(std::string_view text);
-  void OpenText(TPoint at);
+  void OpenText(TPoint at, const TGlyphFont& glyphs);
 
-  QByteArray& out_;
+  std::string& out_;
   TImageEncoder& encoder_;
+  std::string png_;               // an embedded image's file
   std::optional<TFill> pending_;  // the fill that the next may extend
   int width_ = 0, height_ = 0;
   // The colour of a fill over the whole document, while everything drawn
@@ -76,13 +75,9 @@ class TSvgCanvas : public TCanvas {
   std::optional<TColor> background_;
   std::vector<TRect> drawn_;
   int dpi_ = 96;
-  QImage measure_;  // the device text is measured on, as a raster canvas does
-  QFont font_;
-  std::optional<QFontMetrics> metrics_;
-  QByteArray families_;  // the font's family list, as an attribute value
+  std::string families_;  // the font's family list, as an attribute value
   std::optional<TLogFont> fontKey_;
-  int fontExtra_ = 0;
-  std::shared_ptr<const TQtGlyphFont> glyphs_;  // of fontKey_, or null
+  std::shared_ptr<const TGlyphFont> glyphs_;  // of fontKey_, or null
 };
 
-}  // namespace tessel::generator
+}  // namespace tessel

@@ -3,12 +3,11 @@
 // failure leaves an existing file exactly as it was.
 #pragma once
 
-#include <QByteArray>
-#include <QString>
 #include <cstddef>
 #include <memory>
+#include <string>
 
-namespace tessel::generator {
+namespace tessel {
 
 // How the temporary is made: without a name where the file system supports
 // that, so a killed run leaves nothing behind, else (or always, with Hidden)
@@ -47,12 +46,12 @@ struct TReplaceOptions {
 // owner and group where the process may set them; a new file gets read and
 // write for all less the umask. Returns an empty string on success, else the
 // reason.
-QString ReplaceFile(const QString& Path, const QByteArray& Contents, const TReplaceOptions& Options = {});
+std::string ReplaceFile(const std::string& Path, const std::string& Contents, const TReplaceOptions& Options = {});
 
 // Why ReplaceFile would refuse what Path names now (a folder, a device, a
 // pipe, a link it may not follow), before anything is written; an empty
 // string when it would not, or when nothing has that name.
-QString ExistingEntryRefusal(const QString& Path, TLinkPolicy Links = TLinkPolicy::WriteThrough);
+std::string ExistingEntryRefusal(const std::string& Path, TLinkPolicy Links = TLinkPolicy::WriteThrough);
 
 class TTemporary;
 
@@ -71,16 +70,16 @@ class TStagedFile {
   // SyncFileSystem): the name is taken only then, so a name that appeared
   // since staging is looked at again. Returns an empty string on success,
   // else the reason.
-  QString Commit();
+  std::string Commit();
 
  private:
-  friend QString ReplaceFile(const QString&, const QByteArray&, const TReplaceOptions&);
+  friend std::string ReplaceFile(const std::string&, const std::string&, const TReplaceOptions&);
   std::unique_ptr<TTemporary> temporary_;
 };
 
 // Writes everything written to the file system that holds Folder to disk
 // (files and folders). Returns an empty string on success, else the reason.
-QString SyncFileSystem(const QString& Folder);
+std::string SyncFileSystem(const std::string& Folder);
 
 // Makes sure the process may hold Count more open descriptors than it
 // needs for other work, raising its soft limit when the hard limit allows.
@@ -89,10 +88,10 @@ bool ReserveDescriptors(std::size_t Count);
 
 // For the message of a record that was not written: " (the file PATH from an
 // earlier run is left as it was)" when something has that name, else empty.
-QString LeftAsItWasNote(const QString& Path);
+std::string LeftAsItWasNote(const std::string& Path);
 
 // Creates a folder and its parents where missing. Returns an empty string on
 // success, else the reason.
-QString MakeFolder(const QString& Path);
+std::string MakeFolder(const std::string& Path);
 
-}  // namespace tessel::generator
+}  // namespace tessel

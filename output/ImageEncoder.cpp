@@ -1,18 +1,19 @@
-#include "generator/ImageEncoder.h"
+#include "output/ImageEncoder.h"
 
-#include <QBuffer>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstring>
 #include <optional>
 
-namespace tessel::generator {
+namespace tessel {
 namespace {
 
 // PNG file structure (ISO/IEC 15948).
 constexpr std::array<std::uint8_t, 8> PngSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
 constexpr std::uint8_t PngColourTypePalette = 3;
 constexpr std::uint8_t PngColourTypeRgb = 2;
+constexpr std::uint8_t PngColourTypeRgba = 6;
 constexpr std::uint8_t PngFilterNone = 0;
 constexpr std::uint8_t PngUnitMetre = 1;
 constexpr int PngIhdrSize = 13;
@@ -28,9 +29,16 @@ constexpr int DeflateMemoryLevel = 8;
 // BMP file structure: BITMAPFILEHEADER and BITMAPINFOHEADER.
 constexpr int BmpFileHeaderSize = 14;
 constexpr int BmpInfoHeaderSize = 40;
+// BITMAPV4HEADER: the info header with colour masks, so that readers take
+// the fourth byte of 32-bit pixels as alpha.
+constexpr int BmpV4HeaderSize = 108;
+constexpr std::uint32_t BmpRgb = 0;
+constexpr std::uint32_t BmpBitFields = 3;
+constexpr std::uint32_t BmpColourSpaceSrgb = 0x73524742;  // 'sRGB'
+constexpr int BmpV4EndpointsAndGammaSize = 36 + 12;
 constexpr int BmpPaletteEntrySize = 4;
 
-int DotsPerMetre(int dpi) { return qRound(dpi / 0.0254); }
+int DotsPerMetre(int dpi) { return static_cast<int>(std::lround(dpi / 0.0254)); }
 
 void PutBigEndian32(std::uint8_t* at, std::uint32_t value) {
   at[0] = static_cast<std::uint8_t>(value >> 24);
@@ -39,9 +47,20 @@ void PutBigEndian32(std::uint8_t* at, std::uint32_t value) {
   at[3] = static_cast<std::uint8_t>(value);
 }
 
-void AppendLittleEndian(QByteArray& out, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.append(static_cast<char>((value >> (8 * i)) & 0xff));
+void AppendLittleEndian(std::string& out, std::uint32_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xff));
 }
+
+void Append(std::string& out, const std::uint8_t* data, std::size_t size) {
+  out.append(reinterpret_cast<const char*>(data), size);
+}
+
+constexpr bool Opaque(TArgb colour) { return (colour & OpaqueAlpha) == OpaqueAlpha; }
+
+std::uint8_t Red(TArgb colour) { return static_cast<std::uint8_t>(colour >> 16); }
+std::uint8_t Green(TArgb colour) { return static_cast<std::uint8_t>(colour >> 8); }
+std::uint8_t Blue(TArgb colour) { return static_cast<std::uint8_t>(colour); }
+std::uint8_t Alpha(TArgb colour) { return static_cast<std::uint8_t>(colour >> 24); }
 
 // The least bit depth a palette of this many colours needs; BMP has no
 // 2-bit images.
@@ -52,17 +71,6 @@ int PaletteBits(std::size_t colours, bool bmp) {
   return 8;
 }
 
-// Qt's own encoder, for images whose transparency must be kept.
-bool SaveWithQt(const QImage& image, int dpi, const char* format, QByteArray& out) {
-  QImage copy = image;
-  copy.setDotsPerMeterX(DotsPerMetre(dpi));
-  copy.setDotsPerMeterY(DotsPerMetre(dpi));
-  out.clear();
-  QBuffer buffer(&out);
-  buffer.open(QIODevice::WriteOnly);
-  return copy.save(&buffer, format);
-}
-
 }  // namespace
 
 TImageEncoder::TImageEncoder() = default;
@@ -71,20 +79,23 @@ TImageEncoder::~TImageEncoder() {
   if (zlibReady_) deflateEnd(&zlib_);
 }
 
-void TImageEncoder::Analyse(const QImage& image) {
-  width_ = image.width();
-  height_ = image.height();
+void TImageEncoder::Analyse(const TRasterImage& image) {
+  width_ = image.Width();
+  height_ = image.Height();
   palette_.clear();
   truecolour_ = false;
+  alpha_ = false;
   repeats_.assign(static_cast<std::size_t>(height_), 0);
   indices_.resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
-  if (image.format() == QImage::Format_Indexed8)
+  if (image.Format() == TPixelFormat::Indexed8)
     AnalyseIndexed(image);
   else
-    AnalyseRgb(image);
+    AnalyseArgb(image);
+  if (!truecolour_) alpha_ = !std::all_of(palette_.begin(), palette_.end(), Opaque);
 }
 
-bool TImageEncoder::RepeatsRowAbove(int y, const uchar* line, const uchar* previousLine, std::size_t bytes) {
+bool TImageEncoder::RepeatsRowAbove(int y, const std::uint8_t* line, const std::uint8_t* previousLine,
+                                    std::size_t bytes) {
   if (!previousLine || std::memcmp(line, previousLine, bytes) != 0) return false;
   // Bars repeat the row above: take its indices without looking them up.
   std::uint8_t* indices = indices_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
@@ -93,7 +104,7 @@ bool TImageEncoder::RepeatsRowAbove(int y, const uchar* line, const uchar* previ
   return true;
 }
 
-std::optional<std::uint8_t> TImageEncoder::PaletteIndex(std::uint32_t colour) {
+std::optional<std::uint8_t> TImageEncoder::PaletteIndex(TArgb colour) {
   const auto found = std::find(palette_.begin(), palette_.end(), colour);
   if (found != palette_.end()) return static_cast<std::uint8_t>(found - palette_.begin());
   if (palette_.size() == MaxPaletteSize) return std::nullopt;
@@ -103,39 +114,40 @@ std::optional<std::uint8_t> TImageEncoder::PaletteIndex(std::uint32_t colour) {
 
 // An 8-bit image's palette is its colour table less the entries it does not
 // use and the colours it repeats, in order of first use.
-void TImageEncoder::AnalyseIndexed(const QImage& image) {
-  const QList<QRgb> table = image.colorTable();
+void TImageEncoder::AnalyseIndexed(const TRasterImage& image) {
+  const std::vector<TArgb>& table = image.Palette;
   constexpr int Unseen = -1;
   std::array<int, MaxPaletteSize> slot;
   slot.fill(Unseen);
-  const uchar* previousLine = nullptr;
+  const std::uint8_t* previousLine = nullptr;
   for (int y = 0; y < height_; ++y) {
-    const uchar* line = image.constScanLine(y);
+    const std::uint8_t* line = image.Row(y);
     if (RepeatsRowAbove(y, line, previousLine, static_cast<std::size_t>(width_))) continue;
     std::uint8_t* indices = indices_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
     for (int x = 0; x < width_; ++x) {
       int& index = slot[line[x]];
-      // Entries beyond the table are black, as Qt draws them.
+      // Entries beyond the table are opaque black, as the image reads them.
       // A table has at most MaxPaletteSize entries: every one finds a place.
-      if (index == Unseen) index = *PaletteIndex(line[x] < table.size() ? table[line[x]] & 0xffffffu : 0u);
+      if (index == Unseen) index = *PaletteIndex(line[x] < table.size() ? table[line[x]] : OpaqueAlpha);
       indices[x] = static_cast<std::uint8_t>(index);
     }
     previousLine = line;
   }
 }
 
-void TImageEncoder::AnalyseRgb(const QImage& image) {
-  rgb_ = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
-  std::uint32_t lastColour = 0;
+void TImageEncoder::AnalyseArgb(const TRasterImage& image) {
+  argb_ = &image;
+  TArgb lastColour = 0;
   std::uint8_t lastIndex = 0;
-  const uchar* previousLine = nullptr;
+  const std::uint8_t* previousLine = nullptr;
+  const std::size_t lineBytes = sizeof(TArgb) * static_cast<std::size_t>(width_);
   for (int y = 0; y < height_ && !truecolour_; ++y) {
-    const uchar* bytes = rgb_.constScanLine(y);
-    if (RepeatsRowAbove(y, bytes, previousLine, sizeof(std::uint32_t) * static_cast<std::size_t>(width_))) continue;
-    const auto* line = reinterpret_cast<const std::uint32_t*>(bytes);
+    const std::uint8_t* bytes = image.Row(y);
+    if (RepeatsRowAbove(y, bytes, previousLine, lineBytes)) continue;
+    const auto* line = reinterpret_cast<const TArgb*>(bytes);
     std::uint8_t* indices = indices_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
     for (int x = 0; x < width_; ++x) {
-      const std::uint32_t colour = line[x] & 0xffffffu;
+      const TArgb colour = line[x];
       if (palette_.empty() || colour != lastColour) {
         const std::optional<std::uint8_t> index = PaletteIndex(colour);
         if (!index) {
@@ -149,23 +161,28 @@ void TImageEncoder::AnalyseRgb(const QImage& image) {
     }
     previousLine = bytes;
   }
+  if (!truecolour_) return;
+  for (int y = 0; y < height_ && !alpha_; ++y) {
+    const auto* line = reinterpret_cast<const TArgb*>(image.Row(y));
+    alpha_ = !std::all_of(line, line + width_, Opaque);
+  }
 }
 
 void TImageEncoder::PackRow(int y, int bitsPerPixel, bool bmp, std::uint8_t* row) const {
   const int width = width_;
-  if (truecolour_) {
-    const auto* line = reinterpret_cast<const std::uint32_t*>(rgb_.constScanLine(y));
+  const std::uint8_t* indices = indices_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+  if (truecolour_ || bitsPerPixel > 8) {
+    // PNG: red, green, blue (and alpha); BMP: blue, green, red (and alpha).
+    const auto* line = truecolour_ ? reinterpret_cast<const TArgb*>(argb_->Row(y)) : nullptr;
     for (int x = 0; x < width; ++x) {
-      const std::uint32_t c = line[x];
-      const std::uint8_t red = static_cast<std::uint8_t>(c >> 16), green = static_cast<std::uint8_t>(c >> 8),
-                         blue = static_cast<std::uint8_t>(c);
-      *row++ = bmp ? blue : red;
-      *row++ = green;
-      *row++ = bmp ? red : blue;
+      const TArgb c = line ? line[x] : palette_[indices[x]];
+      *row++ = bmp ? Blue(c) : Red(c);
+      *row++ = Green(c);
+      *row++ = bmp ? Red(c) : Blue(c);
+      if (alpha_) *row++ = Alpha(c);
     }
     return;
   }
-  const std::uint8_t* indices = indices_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
   if (bitsPerPixel == 8) {
     std::memcpy(row, indices, static_cast<std::size_t>(width));
     return;
@@ -198,25 +215,40 @@ bool TImageEncoder::Deflate(const std::uint8_t* data, std::size_t size) {
   return true;
 }
 
-void TImageEncoder::AddChunk(QByteArray& out, const char* type, const std::uint8_t* data, std::size_t size) const {
+void TImageEncoder::AddChunk(std::string& out, const char* type, const std::uint8_t* data, std::size_t size) const {
   std::uint8_t header[8];
   PutBigEndian32(header, static_cast<std::uint32_t>(size));
   std::memcpy(header + 4, type, 4);
-  out.append(reinterpret_cast<const char*>(header), sizeof header);
-  if (size > 0) out.append(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+  Append(out, header, sizeof header);
+  if (size > 0) Append(out, data, size);
   uLong crc = crc32(0, header + 4, 4);
   if (size > 0) crc = crc32(crc, data, static_cast<uInt>(size));
   std::uint8_t trailer[4];
   PutBigEndian32(trailer, static_cast<std::uint32_t>(crc));
-  out.append(reinterpret_cast<const char*>(trailer), sizeof trailer);
+  Append(out, trailer, sizeof trailer);
 }
 
-bool TImageEncoder::Png(const QImage& Image, int Dpi, QByteArray& Out) {
-  if (Image.isNull()) return false;
-  if (Image.hasAlphaChannel()) return SaveWithQt(Image, Dpi, "PNG", Out);
+// PLTE, and tRNS with the entries' alpha when some are not opaque.
+void TImageEncoder::AddPalette(std::string& out) {
+  row_.clear();
+  for (const TArgb c : palette_) {
+    row_.push_back(Red(c));
+    row_.push_back(Green(c));
+    row_.push_back(Blue(c));
+  }
+  AddChunk(out, "PLTE", row_.data(), row_.size());
+  if (!alpha_) return;
+  row_.clear();
+  for (const TArgb c : palette_) row_.push_back(Alpha(c));
+  AddChunk(out, "tRNS", row_.data(), row_.size());
+}
+
+bool TImageEncoder::Png(const TRasterImage& Image, int Dpi, std::string& Out) {
+  if (Image.Null()) return false;
   Analyse(Image);
   const int width = width_, height = height_;
-  const int bits = truecolour_ ? 24 : PaletteBits(palette_.size(), false);
+  const int channels = alpha_ ? 4 : 3;
+  const int bits = truecolour_ ? 8 * channels : PaletteBits(palette_.size(), false);
   const std::size_t rowBytes = (static_cast<std::size_t>(width) * static_cast<std::size_t>(bits) + 7) / 8;
 
   // Every row with filter None: rows that repeat compress to a few bytes
@@ -230,79 +262,78 @@ bool TImageEncoder::Png(const QImage& Image, int Dpi, QByteArray& Out) {
     else
       PackRow(y, bits, false, row + 1);
   }
-  rgb_ = QImage();
+  argb_ = nullptr;
   if (!Deflate(filtered_.data(), filtered_.size())) return false;
 
-  Out.resize(0);  // keeps the buffer for the next image
+  Out.clear();  // keeps the buffer for the next image
   // The header chunks take well under 128 bytes.
   constexpr std::size_t PngHeaderBytes = 128;
-  const std::size_t expected = compressed_.size() + std::size_t{3} * MaxPaletteSize + PngHeaderBytes;
-  Out.reserve(static_cast<qsizetype>(expected));
-  Out.append(reinterpret_cast<const char*>(PngSignature.data()), PngSignature.size());
+  const std::size_t expected = compressed_.size() + std::size_t{4} * MaxPaletteSize + PngHeaderBytes;
+  Out.reserve(expected);
+  Append(Out, PngSignature.data(), PngSignature.size());
   std::uint8_t ihdr[PngIhdrSize] = {};
   PutBigEndian32(ihdr, static_cast<std::uint32_t>(width));
   PutBigEndian32(ihdr + 4, static_cast<std::uint32_t>(height));
   ihdr[8] = static_cast<std::uint8_t>(truecolour_ ? 8 : bits);
-  ihdr[9] = truecolour_ ? PngColourTypeRgb : PngColourTypePalette;
+  ihdr[9] = !truecolour_ ? PngColourTypePalette : alpha_ ? PngColourTypeRgba : PngColourTypeRgb;
   AddChunk(Out, "IHDR", ihdr, sizeof ihdr);
   std::uint8_t phys[PngPhysSize];
   PutBigEndian32(phys, static_cast<std::uint32_t>(DotsPerMetre(Dpi)));
   PutBigEndian32(phys + 4, static_cast<std::uint32_t>(DotsPerMetre(Dpi)));
   phys[8] = PngUnitMetre;
   AddChunk(Out, "pHYs", phys, sizeof phys);
-  if (!truecolour_) {
-    row_.clear();
-    for (const std::uint32_t c : palette_) {
-      row_.push_back(static_cast<std::uint8_t>(c >> 16));
-      row_.push_back(static_cast<std::uint8_t>(c >> 8));
-      row_.push_back(static_cast<std::uint8_t>(c));
-    }
-    AddChunk(Out, "PLTE", row_.data(), row_.size());
-  }
+  if (!truecolour_) AddPalette(Out);
   AddChunk(Out, "IDAT", compressed_.data(), compressed_.size());
   AddChunk(Out, "IEND", nullptr, 0);
   return true;
 }
 
-bool TImageEncoder::Bmp(const QImage& Image, int Dpi, QByteArray& Out) {
-  if (Image.isNull()) return false;
-  if (Image.hasAlphaChannel()) return SaveWithQt(Image, Dpi, "BMP", Out);
+bool TImageEncoder::Bmp(const TRasterImage& Image, int Dpi, std::string& Out) {
+  if (Image.Null()) return false;
   Analyse(Image);
   const int width = width_, height = height_;
-  const int bits = truecolour_ ? 24 : PaletteBits(palette_.size(), true);
-  const std::uint32_t colours = truecolour_ ? 0 : static_cast<std::uint32_t>(std::size_t{1} << bits);
+  // BMP palettes have no alpha: transparency takes 32-bit pixels.
+  const int bits = alpha_ ? 32 : truecolour_ ? 24 : PaletteBits(palette_.size(), true);
+  const std::uint32_t colours = bits > 8 ? 0 : static_cast<std::uint32_t>(std::size_t{1} << bits);
   // Rows are padded to whole 32-bit words and stored bottom row first.
   const std::size_t rowBytes = ((static_cast<std::size_t>(width) * static_cast<std::size_t>(bits) + 31) / 32) * 4;
-  const std::uint32_t offset = BmpFileHeaderSize + BmpInfoHeaderSize + colours * BmpPaletteEntrySize;
+  const std::uint32_t infoSize = alpha_ ? BmpV4HeaderSize : BmpInfoHeaderSize;
+  const std::uint32_t offset = BmpFileHeaderSize + infoSize + colours * BmpPaletteEntrySize;
   const std::uint32_t pixelBytes = static_cast<std::uint32_t>(rowBytes * static_cast<std::size_t>(height));
 
-  Out.resize(0);  // keeps the buffer for the next image
-  Out.reserve(static_cast<qsizetype>(offset) + static_cast<qsizetype>(pixelBytes));
+  Out.clear();  // keeps the buffer for the next image
+  Out.reserve(std::size_t{offset} + pixelBytes);
   Out.append("BM");
   AppendLittleEndian(Out, offset + pixelBytes, 4);
   AppendLittleEndian(Out, 0, 4);  // reserved
   AppendLittleEndian(Out, offset, 4);
-  AppendLittleEndian(Out, BmpInfoHeaderSize, 4);
+  AppendLittleEndian(Out, infoSize, 4);
   AppendLittleEndian(Out, static_cast<std::uint32_t>(width), 4);
   AppendLittleEndian(Out, static_cast<std::uint32_t>(height), 4);
   AppendLittleEndian(Out, 1, 2);  // planes
   AppendLittleEndian(Out, static_cast<std::uint32_t>(bits), 2);
-  AppendLittleEndian(Out, 0, 4);  // no compression
+  AppendLittleEndian(Out, alpha_ ? BmpBitFields : BmpRgb, 4);
   AppendLittleEndian(Out, pixelBytes, 4);
   AppendLittleEndian(Out, static_cast<std::uint32_t>(DotsPerMetre(Dpi)), 4);
   AppendLittleEndian(Out, static_cast<std::uint32_t>(DotsPerMetre(Dpi)), 4);
   AppendLittleEndian(Out, colours, 4);
   AppendLittleEndian(Out, 0, 4);  // all colours important
-  for (std::uint32_t i = 0; i < colours; ++i)
-    AppendLittleEndian(Out, i < palette_.size() ? palette_[i] : 0, BmpPaletteEntrySize);  // blue, green, red, 0
+  if (alpha_) {
+    for (const std::uint32_t mask : {0x00ff0000u, 0x0000ff00u, 0x000000ffu, 0xff000000u})
+      AppendLittleEndian(Out, mask, 4);  // red, green, blue, alpha
+    AppendLittleEndian(Out, BmpColourSpaceSrgb, 4);
+    Out.append(BmpV4EndpointsAndGammaSize, '\0');
+  }
+  for (std::uint32_t i = 0; i < colours; ++i)  // blue, green, red, 0
+    AppendLittleEndian(Out, i < palette_.size() ? palette_[i] & ~OpaqueAlpha : 0, BmpPaletteEntrySize);
   row_.assign(rowBytes, 0);
   for (int y = height - 1; y >= 0; --y) {
     // Row y + 1, packed last, holds the same pixels when it repeats row y.
     if (y == height - 1 || !repeats_[static_cast<std::size_t>(y) + 1]) PackRow(y, bits, true, row_.data());
-    Out.append(reinterpret_cast<const char*>(row_.data()), static_cast<qsizetype>(rowBytes));
+    Append(Out, row_.data(), rowBytes);
   }
-  rgb_ = QImage();
+  argb_ = nullptr;
   return true;
 }
 
-}  // namespace tessel::generator
+}  // namespace tessel

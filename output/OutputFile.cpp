@@ -1,24 +1,24 @@
-#include "generator/OutputFile.h"
+#include "output/OutputFile.h"
 
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QFile>
-#include <QRandomGenerator>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <optional>
+#include <random>
 #include <string>
 
-namespace tessel::generator {
+namespace tessel {
 namespace {
 
-QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+std::string SystemReason(int error) { return std::strerror(error); }
 
 // What a replaced file hands on to the file that replaces it.
 struct TAttributes {
@@ -32,10 +32,10 @@ struct TTarget {
   std::string Path;                     // where the new file takes its name
   bool Exists = false;                  // something has that name now
   std::optional<TAttributes> Replaced;  // the regular file being replaced
-  QString Refusal;                      // non-empty: the path must not be written
+  std::string Refusal;                  // non-empty: the path must not be written
 };
 
-QString UnfollowableLink(int error) {
+std::string UnfollowableLink(int error) {
   if (error == ENOENT) return "it is a symbolic link to a missing file";
   if (error == ELOOP) return "it is a symbolic link loop (the links lead back to themselves)";
   return "it is a symbolic link that cannot be followed: " + SystemReason(error);
@@ -86,16 +86,16 @@ mode_t NewFileMode() {
 }
 
 // Writes everything, retrying short and interrupted writes.
-bool WriteAll(int fd, const QByteArray& contents) {
-  const char* data = contents.constData();
-  qsizetype left = contents.size();
+bool WriteAll(int fd, const std::string& contents) {
+  const char* data = contents.data();
+  std::size_t left = contents.size();
   while (left > 0) {
     const ssize_t written = write(fd, data, static_cast<size_t>(left));
     if (written < 0 && errno == EINTR) continue;
     if (written == 0) errno = EIO;
     if (written <= 0) return false;
     data += written;
-    left -= written;
+    left -= static_cast<std::size_t>(written);
   }
   return true;
 }
@@ -151,28 +151,28 @@ class TTemporary {
   // syncs it when each file is synced. A named temporary is closed: it is
   // found by its name from now on, so many can wait for their names without
   // holding descriptors. Returns an empty string on success, else the reason.
-  QString Fill(const std::optional<TAttributes>& replaced, const QByteArray& contents) {
+  std::string Fill(const std::optional<TAttributes>& replaced, const std::string& contents) {
     if (!SetAttributes(replaced) || !WriteAll(fd_, contents)) return SystemReason(errno);
     if (durability_ == TDurability::SyncEachFile && fsync(fd_) != 0) return SystemReason(errno);
-    return unnamed_ ? QString() : Close();
+    return unnamed_ ? std::string() : Close();
   }
 
   // Gives the temporary the file's name: an unnamed temporary of a new name
   // is linked to it (a link never replaces a name; when one appeared since
   // the file was written, it is looked at again and replaced as if it had
   // been there); otherwise the temporary is renamed over the name.
-  QString Commit() {
+  std::string Commit() {
     if (unnamed_ && newName_) {
       if (Link(finalPath_)) return Linked();
       if (errno != EEXIST) return SystemReason(errno);
       const TTarget now = ResolveTarget(finalPath_, links_);
-      if (!now.Refusal.isEmpty()) return now.Refusal;
+      if (!now.Refusal.empty()) return now.Refusal;
       if (!SetAttributes(now.Replaced)) return SystemReason(errno);
       finalPath_ = now.Path;
     }
     if (unnamed_ && !LinkHidden()) return SystemReason(errno);
     if (fd_ >= 0)
-      if (QString reason = Close(); !reason.isEmpty()) return reason;
+      if (std::string reason = Close(); !reason.empty()) return reason;
     if (rename(name_.c_str(), finalPath_.c_str()) != 0) return SystemReason(errno);
     name_.clear();
     if (durability_ == TDurability::SyncEachFile) SyncFolder(FolderOf(finalPath_));
@@ -202,14 +202,14 @@ class TTemporary {
     return fchmod(fd_, replaced->Mode) == 0;
   }
 
-  QString Close() {
+  std::string Close() {
     const int fd = fd_;
     fd_ = -1;
-    return close(fd) == 0 ? QString() : SystemReason(errno);
+    return close(fd) == 0 ? std::string() : SystemReason(errno);
   }
 
-  QString Linked() {
-    if (QString reason = Close(); !reason.isEmpty()) return reason;
+  std::string Linked() {
+    if (std::string reason = Close(); !reason.empty()) return reason;
     if (durability_ == TDurability::SyncEachFile) SyncFolder(folder_);
     return {};
   }
@@ -224,7 +224,7 @@ class TTemporary {
   // name (a link cannot replace an existing name itself).
   bool LinkHidden() {
     for (int attempt = 0; attempt < 100; ++attempt) {
-      const std::string name = HiddenName(QString::number(QRandomGenerator::global()->generate64(), 36).toStdString());
+      const std::string name = HiddenName(UniquePart());
       if (Link(name)) {
         name_ = name;
         return true;
@@ -232,6 +232,19 @@ class TTemporary {
       if (errno != EEXIST) return false;
     }
     return false;
+  }
+
+  // A random 64-bit number in base 36.
+  static std::string UniquePart() {
+    thread_local std::mt19937_64 random{std::random_device{}()};
+    static constexpr char Digits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+    std::uint64_t value = random();
+    std::string unique;
+    do {
+      unique.push_back(Digits[value % 36]);
+      value /= 36;
+    } while (value != 0);
+    return unique;
   }
 
   std::string finalPath_, folder_, base_;
@@ -243,21 +256,21 @@ class TTemporary {
   bool unnamed_ = false;  // made with O_TMPFILE: no name until linked
 };
 
-QString ReplaceFile(const QString& Path, const QByteArray& Contents, const TReplaceOptions& Options) {
-  const TTarget target = ResolveTarget(QFile::encodeName(Path).toStdString(), Options.Links);
-  if (!target.Refusal.isEmpty()) return target.Refusal;
+std::string ReplaceFile(const std::string& Path, const std::string& Contents, const TReplaceOptions& Options) {
+  const TTarget target = ResolveTarget(Path, Options.Links);
+  if (!target.Refusal.empty()) return target.Refusal;
   const TDurability durability = Options.Stage ? Options.Durability : TDurability::SyncEachFile;
   auto temporary = std::make_unique<TTemporary>(target, Options.Temporary, Options.Links, durability);
   if (!temporary->Opened()) return SystemReason(errno);
-  if (QString reason = temporary->Fill(target.Replaced, Contents); !reason.isEmpty()) return reason;
+  if (std::string reason = temporary->Fill(target.Replaced, Contents); !reason.empty()) return reason;
   if (!Options.Stage) return temporary->Commit();
   Options.Stage->temporary_ = std::move(temporary);
   return {};
 }
 
-QString ExistingEntryRefusal(const QString& Path, TLinkPolicy Links) {
-  const TTarget target = ResolveTarget(QFile::encodeName(Path).toStdString(), Links);
-  return target.Exists ? target.Refusal : QString();
+std::string ExistingEntryRefusal(const std::string& Path, TLinkPolicy Links) {
+  const TTarget target = ResolveTarget(Path, Links);
+  return target.Exists ? target.Refusal : std::string();
 }
 
 TStagedFile::TStagedFile() = default;
@@ -265,22 +278,22 @@ TStagedFile::~TStagedFile() = default;
 TStagedFile::TStagedFile(TStagedFile&&) noexcept = default;
 TStagedFile& TStagedFile::operator=(TStagedFile&&) noexcept = default;
 
-QString TStagedFile::Commit() {
+std::string TStagedFile::Commit() {
   const std::unique_ptr<TTemporary> temporary = std::move(temporary_);
-  return temporary ? temporary->Commit() : QString();
+  return temporary ? temporary->Commit() : std::string();
 }
 
-QString SyncFileSystem(const QString& Folder) {
-  const int fd = open(QFile::encodeName(Folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+std::string SyncFileSystem(const std::string& Folder) {
+  const int fd = open(Folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return SystemReason(errno);
   const bool synced = syncfs(fd) == 0;
   const int error = errno;
   close(fd);
-  return synced ? QString() : SystemReason(error);
+  return synced ? std::string() : SystemReason(error);
 }
 
 bool ReserveDescriptors(std::size_t Count) {
-  // Qt, the fonts, the input, folders being synced.
+  // The toolkit, the fonts, the input, folders being synced.
   constexpr rlim_t OtherWork = 256;
   rlimit limit{};
   if (getrlimit(RLIMIT_NOFILE, &limit) != 0) return false;
@@ -291,16 +304,16 @@ bool ReserveDescriptors(std::size_t Count) {
   return setrlimit(RLIMIT_NOFILE, &limit) == 0;
 }
 
-QString LeftAsItWasNote(const QString& Path) {
+std::string LeftAsItWasNote(const std::string& Path) {
   struct stat entry {};
-  if (lstat(QFile::encodeName(Path).constData(), &entry) != 0) return {};
-  return QString(" (the file %1 from an earlier run is left as it was)").arg(Path);
+  if (lstat(Path.c_str(), &entry) != 0) return {};
+  return " (the file " + Path + " from an earlier run is left as it was)";
 }
 
-QString MakeFolder(const QString& Path) {
+std::string MakeFolder(const std::string& Path) {
   std::error_code error;
-  std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(Path).toStdString()), error);
-  return error ? QString::fromLocal8Bit(error.message().c_str()) : QString();
+  std::filesystem::create_directories(std::filesystem::path(Path), error);
+  return error ? error.message() : std::string();
 }
 
-}  // namespace tessel::generator
+}  // namespace tessel

@@ -1,8 +1,8 @@
-#include "generator/ImageBudget.h"
+#include "output/ImageBudget.h"
 
 #include <algorithm>
 
-namespace tessel::generator {
+namespace tessel {
 
 TImageBudget& TImageBudget::Run() {
   static TImageBudget budget(RunImageBudgetBytes);
@@ -25,4 +25,4 @@ void TImageBudget::Give(std::int64_t Bytes) {
   freed_.notify_all();
 }
 
-}  // namespace tessel::generator
+}  // namespace tessel

@@ -1,0 +1,15 @@
+// Strings across the program's boundary with the library: paths in the
+// file system's encoding, messages as UTF-8.
+#pragma once
+
+#include <QFile>
+#include <QString>
+#include <string>
+
+namespace tessel::generator {
+
+inline std::string PathString(const QString& Path) { return QFile::encodeName(Path).toStdString(); }
+inline QString FromPathString(const std::string& Path) { return QFile::decodeName(Path.c_str()); }
+inline QString Message(const std::string& Text) { return QString::fromStdString(Text); }
+
+}  // namespace tessel::generator

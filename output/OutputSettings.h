@@ -1,0 +1,42 @@
+// The component settings one call of the writers overrides (orientation,
+// module, margins): checked, applied while the symbol is written, and put
+// back afterwards.
+#pragma once
+
+#include <string>
+
+#include "components/pBarcode.h"
+#include "output/SymbolOutput.h"
+
+namespace tessel {
+
+// The resolutions the writers accept, in dots per inch.
+inline constexpr int MinDpi = 1;
+inline constexpr int MaxDpi = 100000;
+
+class TOutputSettings {
+ public:
+  // Applies Options to Barcode unless Refusal() says why they may not be.
+  TOutputSettings(TBarcode& Barcode, const TOutputOptions& Options);
+  ~TOutputSettings();
+  TOutputSettings(const TOutputSettings&) = delete;
+  TOutputSettings& operator=(const TOutputSettings&) = delete;
+
+  // Why the options are refused, or empty when they were applied.
+  const std::string& Refusal() const { return refusal_; }
+
+ private:
+  // The reason an option is out of range, or empty.
+  static std::string Check(const TOutputOptions& Options);
+
+  TBarcode& barcode_;
+  std::string refusal_;
+  bool wasLocked_;
+  TBarcodeOrientation orientation_;
+  int module_, leftMargin_, topMargin_;
+};
+
+// The module in whole dots nearest to XDimensionMm at Dpi, at least one.
+int ModuleDots(double XDimensionMm, int Dpi);
+
+}  // namespace tessel

@@ -1,0 +1,286 @@
+#include "output/SymbolFile.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "output/ImageBudget.h"
+#include "output/ImageEncoder.h"
+#include "output/OutputFile.h"
+#include "output/OutputSettings.h"
+#include "output/SvgCanvas.h"
+#include "output/VectorFile.h"
+
+namespace tessel {
+namespace {
+
+// The resolution symbols are laid out at, whatever the output device: that
+// of the generator's preview bitmaps.
+constexpr int LayoutDpi = 96;
+
+// Sizes and settings of one written symbol; restores the component's bar
+// height and width afterwards.
+class TSymbolBox {
+ public:
+  // The symbol is measured on the renderer's canvas, where it is drawn (a
+  // stretched one at its natural size).
+  TSymbolBox(TBarcode& barcode, TSymbolRenderer& renderer) : barcode_(barcode), wasLocked_(barcode.Locked()) {
+    barcode_.SetLocked(true);
+    height_ = barcode_.BarcodeHeight();
+    width_ = barcode_.BarcodeWidth();
+    barHeight_ = height_ > 0 ? height_ : DefaultBarHeight;
+    barcode_.SetBarcodeHeight(barHeight_);
+    TBarcodeLayout& layout = renderer.Layout();
+    Error = barcode_.LayOut(renderer.Canvas(), barcode_.Module(), barcode_.LeftMargin(), barcode_.TopMargin(),
+                            barHeight_, layout);
+    int width = layout.Width, height = layout.Height;
+    NaturalWidth = width;
+    NaturalHeight = height;
+    if (Error == 0 && barcode_.StretchWidth()) {
+      // A stretched symbol takes BarcodeWidth along the bars, else its natural width.
+      const bool vertical = barcode_.Orientation() == boTopBottom || barcode_.Orientation() == boBottomTop;
+      int& along = vertical ? height : width;
+      if (width_ > 0)
+        along = width_;
+      else
+        barcode_.SetBarcodeWidth(along);
+    }
+    Width = width + 2LL * barcode_.LeftMargin();
+    Height = height + 2LL * barcode_.TopMargin();
+  }
+  ~TSymbolBox() {
+    barcode_.SetBarcodeWidth(width_);
+    barcode_.SetBarcodeHeight(height_);
+    barcode_.SetLocked(wasLocked_);
+  }
+  TSymbolBox(const TSymbolBox&) = delete;
+  TSymbolBox& operator=(const TSymbolBox&) = delete;
+
+  int BarHeight() const { return barHeight_; }
+
+  // The memory drawing and encoding the symbol may take at once: the image
+  // twice (its colour conversion or its encoded file beside it), and a
+  // stretched symbol's unstretched bitmap.
+  long long MemoryCost() const {
+    const long long natural = barcode_.StretchWidth() ? NaturalWidth * NaturalHeight : 0;
+    return (2 * Width * Height + natural) * ImageBytesPerPixel;
+  }
+  static_assert(3 * MaxImageBytes <= RunImageBudgetBytes, "the costliest symbol fits the run's image budget");
+
+  // Why the image may not be made, or empty when it fits the limits.
+  std::string SizeRefusal() const {
+    if (Width < 1 || Height < 1)
+      return "the image would be empty (" + Size(Width, Height) + " pixels: " +
+             (NaturalWidth < 1 || NaturalHeight < 1 ? "the symbol draws nothing" : "margins larger than the symbol") +
+             ")";
+    if (!FitsLimits(Width, Height)) return "the image would be " + Size(Width, Height) + " pixels; " + Limits();
+    if (barcode_.StretchWidth() && !FitsLimits(NaturalWidth, NaturalHeight))
+      return "the symbol would be drawn at " + Size(NaturalWidth, NaturalHeight) + " pixels before stretching; " +
+             Limits();
+    return {};
+  }
+
+  int Error = 0;
+  long long Width = 0;  // the image, margins included
+  long long Height = 0;
+  long long NaturalWidth = 0;  // the symbol before stretching
+  long long NaturalHeight = 0;
+
+ private:
+  static std::string Size(long long width, long long height) {
+    return std::to_string(width) + " x " + std::to_string(height);
+  }
+  static std::string Limits() {
+    return "the limit is " + std::to_string(MaxImageSide) + " pixels a side and " +
+           std::to_string(MaxImageBytes >> 20) + " MiB";
+  }
+  static bool FitsLimits(long long width, long long height) {
+    return width <= MaxImageSide && height <= MaxImageSide &&
+           std::max(width, 1LL) * std::max(height, 1LL) * ImageBytesPerPixel <= MaxImageBytes;
+  }
+
+  TBarcode& barcode_;
+  bool wasLocked_;
+  int height_, width_, barHeight_;
+};
+
+// Draws the symbol straight into the renderer's canvas as Draw would on an
+// image control: the box on the space colour, the symbol laid out by the
+// box at the margins.
+const TRasterImage* RenderRaster(TBarcode& Barcode, const TSymbolBox& Box, TSymbolRenderer& Renderer) {
+  const int width = static_cast<int>(Box.Width), height = static_cast<int>(Box.Height);
+  TRasterCanvas& canvas = Renderer.Canvas();
+  if (!canvas.Start(width, height)) return nullptr;
+  canvas.Brush.Color = Barcode.SpaceColor();
+  canvas.Pen.Color = Barcode.SpaceColor();
+  canvas.Rectangle({0, 0, width, height});
+  Barcode.DrawLayout(canvas, Renderer.Layout());
+  return &canvas.Image();
+}
+
+// Draws a stretched symbol as the component's Draw does: at its natural
+// size on a bitmap of its own, then stretched into the box between the
+// margins.
+const TRasterImage* RenderStretched(TBarcode& Barcode, const TSymbolBox& Box, TSymbolRenderer& Renderer, int& Error) {
+  const int width = static_cast<int>(Box.Width), height = static_cast<int>(Box.Height);
+  TRasterBitmap& natural = Renderer.Natural();
+  natural.SetSize(static_cast<int>(Box.NaturalWidth), static_cast<int>(Box.NaturalHeight));
+  if (natural.Image().Null()) return nullptr;
+  // White, as a new bitmap is (a kept one holds the previous symbol).
+  UseSolidColor(natural.Canvas(), clWhite);
+  natural.Canvas().Rectangle({0, 0, natural.Width(), natural.Height()});
+  ResetDrawingState(natural.Canvas());
+  Error = Barcode.DrawTo(natural.Canvas(), Barcode.Module(), 0, 0, Box.BarHeight(), -1);
+  if (Error != ecValid) return nullptr;
+  TRasterCanvas& canvas = Renderer.Canvas();
+  if (!canvas.Start(width, height)) return nullptr;
+  canvas.Brush.Color = Barcode.SpaceColor();
+  canvas.Pen.Color = Barcode.SpaceColor();
+  canvas.Rectangle({0, 0, width, height});
+  const int left = Barcode.LeftMargin(), top = Barcode.TopMargin();
+  canvas.StretchDraw({left, top, width - left, height - top}, natural);
+  return &canvas.Image();
+}
+
+// Draws the symbol into an image of the box's size (within the limits),
+// held by the renderer's canvas. Null when the image could not be had;
+// Error is the symbol's error code.
+const TRasterImage* RenderInBox(TBarcode& Barcode, const TSymbolBox& Box, TSymbolRenderer& Renderer, int& Error) {
+  Error = ecValid;
+  return Barcode.StretchWidth() ? RenderStretched(Barcode, Box, Renderer, Error) : RenderRaster(Barcode, Box, Renderer);
+}
+
+// Draws the symbol on a vector page, laid out as on a screen bitmap. A
+// stretched symbol is a scaled bitmap in any case and is embedded as one.
+// Returns false when the bitmap could not be made.
+bool DrawVector(TBarcode& Barcode, const TSymbolBox& Box, TSymbolRenderer& Renderer, TCairoCanvas& Canvas) {
+  const int width = static_cast<int>(Box.Width), height = static_cast<int>(Box.Height);
+  if (Barcode.StretchWidth()) {
+    int error = ecValid;
+    const TRasterImage* image = RenderInBox(Barcode, Box, Renderer, error);
+    if (!image) return false;
+    Canvas.DrawImage(0, 0, width, height, *image);
+    return true;
+  }
+  Canvas.Brush.Color = Barcode.SpaceColor();
+  Canvas.Pen.Color = Barcode.SpaceColor();
+  Canvas.Rectangle({0, 0, width, height});
+  Barcode.DrawTo(Canvas, Barcode.Module(), Barcode.LeftMargin(), Barcode.TopMargin(), Box.BarHeight(), -1);
+  return true;
+}
+
+// Writes the symbol as an SVG document of rectangles and text; a stretched
+// symbol as its bitmap, as on other vector devices. Returns false when the
+// bitmap could not be made.
+bool DrawSvg(TBarcode& Barcode, const TSymbolBox& Box, TSymbolRenderer& Renderer, TSvgCanvas& canvas) {
+  const int width = static_cast<int>(Box.Width), height = static_cast<int>(Box.Height);
+  canvas.Begin(width, height, LayoutDpi);
+  if (Barcode.StretchWidth()) {
+    int error = ecValid;
+    const TRasterImage* image = RenderInBox(Barcode, Box, Renderer, error);
+    if (!image) return false;
+    canvas.DrawImage(0, 0, width, height, *image);
+  } else {
+    canvas.Brush.Color = Barcode.SpaceColor();
+    canvas.Pen.Color = Barcode.SpaceColor();
+    canvas.Rectangle({0, 0, width, height});
+    Barcode.DrawTo(canvas, Barcode.Module(), Barcode.LeftMargin(), Barcode.TopMargin(), Box.BarHeight(), -1);
+  }
+  canvas.End();
+  return true;
+}
+
+// The file's contents in memory, so that writing them is one checked step.
+// Returns the symbol's error code; sets Reason when the image could not be
+// encoded.
+int EncodeInBox(TBarcode& Barcode, const TSymbolBox& Box, TFileFormat Format, int Dpi, TSymbolRenderer& Renderer,
+                TImageEncoder& Encoder, TSvgCanvas& Svg, std::string& Contents, std::string& Reason) {
+  Contents.clear();  // keeps the buffer for the next symbol
+  const int width = static_cast<int>(Box.Width), height = static_cast<int>(Box.Height);
+  bool drawn = true;
+  switch (Format) {
+    case TFileFormat::Png:
+    case TFileFormat::Bmp: {
+      int error = ecValid;
+      const TRasterImage* image = RenderInBox(Barcode, Box, Renderer, error);
+      if (error != ecValid) return error;
+      if (!image) {
+        drawn = false;
+        break;
+      }
+      const bool png = Format == TFileFormat::Png;
+      if (!(png ? Encoder.Png(*image, Dpi, Contents) : Encoder.Bmp(*image, Dpi, Contents)))
+        Reason = std::string("could not encode the image as ") + (png ? "PNG" : "BMP");
+      break;
+    }
+    case TFileFormat::Svg: drawn = DrawSvg(Barcode, Box, Renderer, Svg); break;
+    case TFileFormat::Pdf:
+    case TFileFormat::Eps:
+      Reason = DrawVectorFile(
+          Format == TFileFormat::Pdf ? TVectorFormat::Pdf : TVectorFormat::Eps, width, height, Dpi, LayoutDpi,
+          [&](TCairoCanvas& canvas) { return DrawVector(Barcode, Box, Renderer, canvas); }, Contents);
+      break;
+  }
+  if (!drawn)
+    Reason = "could not allocate a bitmap of " + std::to_string(width) + " x " + std::to_string(height) + " pixels";
+  else if (Reason.empty() && Contents.empty())
+    Reason = "the image encoder produced no data";
+  return ecValid;
+}
+
+}  // namespace
+
+int TSymbolRenderer::Render(TBarcode& Barcode) {
+  image_ = nullptr;
+  const TSymbolBox box(Barcode, *this);
+  if (box.Error != ecValid) return box.Error;
+  if (!box.SizeRefusal().empty()) return ecValid;
+  int error = ecValid;
+  image_ = RenderInBox(Barcode, box, *this, error);
+  return error;
+}
+
+void TSymbolRenderer::Trim() {
+  if (canvas_.ImageBytes() > KeptBufferBytes) canvas_.Release();
+  if (natural_.Image().Capacity() > KeptBufferBytes) natural_.SetSize(0, 0);
+}
+
+TSymbolWriter::TSymbolWriter()
+    : encoder_(std::make_unique<TImageEncoder>()), svg_(std::make_unique<TSvgCanvas>(contents_, *encoder_)) {}
+
+TSymbolWriter::~TSymbolWriter() = default;
+
+TWriteResult TSymbolWriter::Encode(TBarcode& Barcode, const TOutputOptions& Output) {
+  return EncodeAndStore(Barcode, Output, {});
+}
+
+TWriteResult TSymbolWriter::EncodeAndStore(TBarcode& Barcode, const TOutputOptions& Output, const TStore& Store) {
+  const TOutputSettings settings(Barcode, Output);
+  if (!settings.Refusal().empty()) return {TWriteFailure::InvalidOption, ecValid, settings.Refusal()};
+  const TSymbolBox box(Barcode, renderer_);
+  if (box.Error != ecValid) return {TWriteFailure::InvalidText, box.Error, {}};
+  if (std::string refusal = box.SizeRefusal(); !refusal.empty()) return {TWriteFailure::TooLarge, ecValid, refusal};
+  const TImageReservation memory(TImageBudget::Run(), box.MemoryCost());
+  std::string reason;
+  const int error =
+      EncodeInBox(Barcode, box, Output.Format, Output.Dpi, renderer_, *encoder_, *svg_, contents_, reason);
+  renderer_.Trim();
+  if (error != ecValid) return {TWriteFailure::InvalidText, error, {}};
+  if (reason.empty() && Store) reason = Store(contents_);
+  if (Store && contents_.capacity() > KeptBufferBytes) std::string().swap(contents_);
+  if (!reason.empty()) return {TWriteFailure::File, ecValid, reason};
+  return {};
+}
+
+TWriteResult TSymbolWriter::Write(TBarcode& Barcode, const std::string& Path, const TOutputOptions& Output,
+                                  const TReplaceOptions& Replace) {
+  return EncodeAndStore(Barcode, Output,
+                        [&](const std::string& contents) { return ReplaceFile(Path, contents, Replace); });
+}
+
+TWriteResult WriteSymbol(TBarcode& Barcode, const std::string& Path, const TOutputOptions& Output,
+                         const TReplaceOptions& Replace) {
+  TSymbolWriter writer;
+  return writer.Write(Barcode, Path, Output, Replace);
+}
+
+}  // namespace tessel
