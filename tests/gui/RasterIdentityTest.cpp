@@ -1,66 +1,28 @@
 // The writers' raster path (TSymbolRenderer) against the general one: the
 // component's own Draw on an image control of the headless platform. Both
 // must give the same pixels for every registered symbology, turned, with its
-// text above or below, at other modules and colours. And the Qt raster
-// canvas against the Qt general canvas.
+// text above or below, at other modules and colours.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "components/pBarcode.h"
 #include "output/SymbolFile.h"
 #include "platform/Image.h"
 #include "platform/Platform.h"
-#include "platform/qt/QtBitmap.h"
-#include "platform/qt/QtGlyphFont.h"
-#include "platform/qt/QtRasterCanvas.h"
 #include "platform/raster/RasterBitmap.h"
 #include "qt/QtTestSupport.h"
+#include "qt/RasterSupport.h"
 #include "symbologies/pCode128.h"
 #include "symbologies/pEAN13.h"
 
 namespace tessel {
 namespace {
 
-// The first of these texts each symbology accepts (as the generator's
-// samples choose them).
-constexpr const char* SampleTexts[] = {"1234567890",
-                                       "123456789012",
-                                       "12345678901",
-                                       "1234567",
-                                       "0123456",
-                                       "123456",
-                                       "12345",
-                                       "12",
-                                       "A12345B",
-                                       "TESSEL-1",
-                                       "1139987520",
-                                       "K1A0B1",
-                                       "20704987654321654321123456789"};
-
-bool ChooseText(TBarcode& barcode) {
-  for (const char* text : SampleTexts) {
-    barcode.SetBarcode(text);
-    int width = 0, height = 0;
-    if (barcode.DrawToSize(width, height, barcode.Module(), tessel::DefaultBarHeight, -1) == ecValid) return true;
-  }
-  return false;
-}
-
-// A raster image as a Qt image of the same colours.
-QImage ToQImage(const TRasterImage* raster) {
-  if (!raster || raster->Null()) return {};
-  QImage image(raster->Width(), raster->Height(), QImage::Format_RGB32);
-  for (int y = 0; y < raster->Height(); ++y)
-    for (int x = 0; x < raster->Width(); ++x) image.setPixel(x, y, raster->Pixel(x, y));
-  return image;
-}
-
 // The symbol as the writers draw it.
 QImage Rendered(TSymbolRenderer& renderer, TBarcode& barcode) {
-  return renderer.Render(barcode) == ecValid ? ToQImage(renderer.Image()) : QImage();
+  return renderer.Render(barcode) == ecValid && renderer.Image() ? testing::ToQImage(*renderer.Image()) : QImage();
 }
 
 // The headless platform while it lives, then the one installed before.
@@ -94,7 +56,7 @@ QImage DrawThroughImageControl(TBarcode& barcode, QSize size) {
   barcode.Draw();
   barcode.SetImage(nullptr);
   barcode.SetBarcodeHeight(height);
-  return ToQImage(&bitmap->Image());
+  return testing::ToQImage(bitmap->Image());
 }
 
 struct TSettings {
@@ -126,7 +88,8 @@ TEST(RasterIdentity, EverySymbologyAtEveryRightAngleMatchesTheGeneralPath) {
     barcode->SetDisplayText(dtFullEncoded);
     barcode->SetLeftMargin(7);
     barcode->SetTopMargin(5);
-    ASSERT_TRUE(ChooseText(*barcode)) << info->Name;
+    int width = 0, height = 0;
+    ASSERT_TRUE(testing::ChooseSampleText(*barcode, barcode->Module(), DefaultBarHeight, width, height)) << info->Name;
     for (const TSettings& s : Settings) {
       barcode->SetModule(s.Module);
       barcode->SetTextPosition(s.Position);
@@ -146,14 +109,6 @@ TEST(RasterIdentity, EverySymbologyAtEveryRightAngleMatchesTheGeneralPath) {
   EXPECT_GT(compared, 40 * 16);
 }
 
-// The Qt raster canvas draws the default font from glyphs, which is what
-// makes it fast.
-TEST(RasterIdentity, TheDefaultFontIsDrawnFromGlyphs) {
-  const auto glyphs = TQtGlyphFont::For(TLogFont{});
-  ASSERT_NE(glyphs, nullptr);
-  EXPECT_TRUE(glyphs->Covers("0123456789 ABCDEFGHIJKLMNOPQRSTUVWXYZ-.$/+%*"));
-}
-
 // A stretched symbol is drawn at its natural size and stretched, as Draw
 // does it; the renderer still serves the next symbol.
 TEST(RasterIdentity, StretchedSymbolAndTheNextOneMatch) {
@@ -170,49 +125,6 @@ TEST(RasterIdentity, StretchedSymbolAndTheNextOneMatch) {
   const QImage plain = Rendered(renderer, barcode);
   EXPECT_TRUE(plain == DrawThroughImageControl(barcode, plain.size()));
   EXPECT_NE(plain.size(), stretched.size());
-}
-
-// Colour i of more than a colour table holds (TColor is 0x00BBGGRR).
-TColor ManyColours(int i) { return static_cast<TColor>((7 << 16) | ((i / 256) << 8) | (i % 256)); }
-
-// The image stays 8-bit while its colours fit a table; one more colour
-// turns it into RGB32 with every colour drawn so far kept.
-TEST(RasterIdentity, MoreColoursThanATableHoldsKeepsEveryColour) {
-  constexpr int Colours = 300;
-  TQtRasterCanvas canvas;
-  ASSERT_TRUE(canvas.Start(Colours, 1));
-  for (int i = 0; i < 2; ++i) canvas.SetPixel(i, 0, ManyColours(i));
-  EXPECT_EQ(canvas.Image().format(), QImage::Format_Indexed8);
-  for (int i = 2; i < Colours; ++i) canvas.SetPixel(i, 0, ManyColours(i));
-  const QImage image = canvas.Image();
-  EXPECT_EQ(image.format(), QImage::Format_RGB32);
-  for (int i = 0; i < Colours; ++i)
-    ASSERT_EQ(image.pixel(i, 0), qRgb(GetRValue(ManyColours(i)), GetGValue(ManyColours(i)), GetBValue(ManyColours(i))))
-        << i;
-}
-
-// A row of boxes filled at once gives the general canvas's pixels and
-// state: the background kept around it, the colour table full mid-row.
-TEST(RasterIdentity, ARowOfBoxesMatchesTheGeneralCanvas) {
-  constexpr int Colours = 300, Width = Colours + 4, Height = 6;
-  std::vector<TColumnBox> row;
-  row.reserve(Colours);
-  for (int i = 0; i < Colours; ++i) row.push_back({i + 2, i + 2, ManyColours(i)});
-  const auto draw = [&](TCanvas& canvas) {
-    UseSolidColor(canvas, clRed);
-    canvas.Rectangle({0, 0, Width, Height});
-    canvas.SolidColumns(1, Height - 3, row);
-  };
-  TQtRasterCanvas raster;
-  ASSERT_TRUE(raster.Start(Width, Height));
-  draw(raster);
-  QImage expected(Width, Height, QImage::Format_RGB32);
-  TQtCanvas general(&expected);
-  draw(general);
-  general.End();
-  EXPECT_TRUE(raster.Image().convertToFormat(QImage::Format_RGB32) == expected);
-  EXPECT_EQ(raster.Brush, general.Brush);
-  EXPECT_EQ(raster.Pen, general.Pen);
 }
 
 struct TReadBack {

@@ -16,28 +16,16 @@
 #include "platform/Platform.h"
 #include "platform/qt/QtCanvas.h"
 #include "platform/qt/QtPlatform.h"
-#include "platform/qt/QtRasterCanvas.h"
 #include "platform/raster/GlyphFont.h"
 #include "platform/raster/RasterBitmap.h"
 #include "platform/raster/RasterCanvas.h"
+#include "qt/RasterSupport.h"
 
 namespace tessel {
 namespace {
 
-// The first of these texts each symbology accepts.
-constexpr const char* SampleTexts[] = {"1234567890",
-                                       "123456789012",
-                                       "12345678901",
-                                       "1234567",
-                                       "0123456",
-                                       "123456",
-                                       "12345",
-                                       "12",
-                                       "A12345B",
-                                       "TESSEL-1",
-                                       "1139987520",
-                                       "K1A0B1",
-                                       "20704987654321654321123456789"};
+using testing::ToQImage;
+
 constexpr int Module = 2, BarHeight = 40, Margin = 6;
 // Upright text comes out in Qt's very pixels; Qt turns text by filling the
 // turned outlines, not the glyphs' pixels, so turned symbols are compared
@@ -46,21 +34,6 @@ constexpr struct {
   TBarcodeOrientation Orientation;
   TDisplayText Text;
 } Orientations[] = {{boLeftRight, dtFullEncoded}, {boBottomTop, dtNone}, {boRightLeft, dtNone}, {boTopBottom, dtNone}};
-
-bool ChooseText(TBarcode& barcode, int& width, int& height) {
-  for (const char* text : SampleTexts) {
-    barcode.SetBarcode(text);
-    if (barcode.DrawToSize(width, height, Module, BarHeight, -1) == ecValid) return true;
-  }
-  return false;
-}
-
-QImage ToQImage(const TRasterImage& image) {
-  QImage out(image.Width(), image.Height(), QImage::Format_RGB32);
-  for (int y = 0; y < image.Height(); ++y)
-    for (int x = 0; x < image.Width(); ++x) out.setPixel(x, y, image.Pixel(x, y));
-  return out;
-}
 
 // Draws on a canvas of the given size over a white background.
 template <typename Draw>
@@ -85,7 +58,6 @@ QImage WithQt(int width, int height, Draw draw) {
 }
 
 TEST(RasterCanvas, EverySymbologyAtEveryRightAngleDrawsTheQtCanvasPixels) {
-  TQtRasterCanvas qt;
   int compared = 0;
   for (const TClassInfo* info : RegisteredClasses()) {
     const std::unique_ptr<TComponent> component(info->Create(nullptr));
@@ -95,20 +67,57 @@ TEST(RasterCanvas, EverySymbologyAtEveryRightAngleDrawsTheQtCanvasPixels) {
       barcode->SetOrientation(orientation);
       barcode->SetDisplayText(text);
       int width = 0, height = 0;
-      ASSERT_TRUE(ChooseText(*barcode, width, height)) << info->Name;
+      ASSERT_TRUE(testing::ChooseSampleText(*barcode, Module, BarHeight, width, height)) << info->Name;
       const auto draw = [&](TCanvas& canvas) { barcode->DrawTo(canvas, Module, Margin, Margin, BarHeight, -1); };
       const int w = width + 2 * Margin, h = height + 2 * Margin;
-      ASSERT_TRUE(qt.Start(w, h));
-      UseSolidColor(qt, clWhite);
-      qt.Rectangle({0, 0, w, h});
-      ResetDrawingState(qt);
-      draw(qt);
-      EXPECT_TRUE(Headless(w, h, draw) == qt.Image().convertToFormat(QImage::Format_RGB32))
-          << info->Name << " at " << static_cast<int>(orientation);
+      EXPECT_TRUE(Headless(w, h, draw) == WithQt(w, h, draw)) << info->Name << " at " << static_cast<int>(orientation);
       ++compared;
     }
   }
   EXPECT_GT(compared, 40 * 4);
+}
+
+// Colour i of more than a palette holds (TColor is 0x00BBGGRR).
+TColor ManyColours(int i) { return static_cast<TColor>((7 << 16) | ((i / 256) << 8) | (i % 256)); }
+
+// The image stays 8-bit while its colours fit the palette; one more colour
+// turns it into 32-bit pixels with every colour drawn so far kept.
+TEST(RasterCanvas, MoreColoursThanAPaletteHoldsKeepsEveryColour) {
+  constexpr int Colours = 300;
+  TRasterCanvas canvas;
+  ASSERT_TRUE(canvas.Start(Colours, 1));
+  for (int i = 0; i < 2; ++i) canvas.SetPixel(i, 0, ManyColours(i));
+  EXPECT_EQ(canvas.Image().Format(), TPixelFormat::Indexed8);
+  for (int i = 2; i < Colours; ++i) canvas.SetPixel(i, 0, ManyColours(i));
+  const TRasterImage& image = canvas.Image();
+  EXPECT_EQ(image.Format(), TPixelFormat::Argb32);
+  for (int i = 0; i < Colours; ++i)
+    ASSERT_EQ(image.Pixel(i, 0), qRgb(GetRValue(ManyColours(i)), GetGValue(ManyColours(i)), GetBValue(ManyColours(i))))
+        << i;
+}
+
+// A row of boxes filled at once gives the Qt canvas's pixels and state: the
+// background kept around it, the palette full mid-row.
+TEST(RasterCanvas, ARowOfBoxesMatchesTheQtCanvas) {
+  constexpr int Colours = 300, Width = Colours + 4, Height = 6;
+  std::vector<TColumnBox> row;
+  row.reserve(Colours);
+  for (int i = 0; i < Colours; ++i) row.push_back({i + 2, i + 2, ManyColours(i)});
+  const auto draw = [&](TCanvas& canvas) {
+    UseSolidColor(canvas, clRed);
+    canvas.Rectangle({0, 0, Width, Height});
+    canvas.SolidColumns(1, Height - 3, row);
+  };
+  TRasterCanvas headless;
+  ASSERT_TRUE(headless.Start(Width, Height));
+  draw(headless);
+  QImage expected(Width, Height, QImage::Format_RGB32);
+  TQtCanvas qt(&expected);
+  draw(qt);
+  qt.End();
+  EXPECT_TRUE(ToQImage(headless.Image()) == expected);
+  EXPECT_EQ(headless.Brush, qt.Brush);
+  EXPECT_EQ(headless.Pen, qt.Pen);
 }
 
 // The box of the dark pixels: left, top, right and bottom (inclusive).
@@ -240,6 +249,7 @@ TEST(GlyphFont, ThreadsShareOneGlyphFontPerFont) {
   constexpr int Threads = 4, Sizes = 6;
   std::shared_ptr<const TGlyphFont> found[Threads][Sizes];
   std::vector<std::thread> threads;
+  threads.reserve(Threads);
   for (int t = 0; t < Threads; ++t)
     threads.emplace_back([&found, t] {
       TLogFont font;
