@@ -3,11 +3,13 @@
 // ui_label.h at build time.
 //
 //   designer_label              shows the form
-//   designer_label -o FILE.png  writes the image control's picture and exits
+//   designer_label -o FILE      writes the form's symbol (PNG, BMP, SVG, PDF or
+//                               EPS by the name's extension) and exits
 #include <QApplication>
-#include <QImage>
 #include <QWidget>
 #include <cstdio>
+
+#include "output/SymbolOutput.h"
 
 #include "ui_label.h"
 
@@ -24,12 +26,18 @@ int main(int argc, char** argv) {
     return app.exec();
   }
   if (output + 1 >= args.size()) {
-    std::fprintf(stderr, "usage: designer_label [-o FILE.png]\n");
+    std::fprintf(stderr, "usage: designer_label [-o FILE]\n");
     return 2;
   }
-  const QString& file = args[output + 1];
-  if (!ui.image1->grab().toImage().save(file)) {
-    std::fprintf(stderr, "designer_label: cannot write %s\n", qPrintable(file));
+  const std::string file = args[output + 1].toStdString();
+  const auto format = tessel::FormatFromName(file);
+  auto* barcode = dynamic_cast<tessel::TBarcode*>(ui.barcode1->Component());
+  if (!format || !barcode) {
+    std::fprintf(stderr, "designer_label: %s is not a .png, .bmp, .svg, .pdf or .eps file\n", file.c_str());
+    return 2;
+  }
+  if (const tessel::TWriteResult result = tessel::WriteSymbol(*barcode, file, {.Format = *format}); !result) {
+    std::fprintf(stderr, "designer_label: cannot write %s: %s\n", file.c_str(), result.Message.c_str());
     return 1;
   }
   return 0;
