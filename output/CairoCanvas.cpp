@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "platform/raster/GlyphFont.h"
-#include "platform/raster/RasterBitmap.h"
 
 namespace tessel {
 namespace {
@@ -40,7 +39,7 @@ std::string Utf8(std::string_view latin1) {
 
 }  // namespace
 
-TCairoCanvas::TCairoCanvas(cairo_t* Context, int LayoutDpi) : cairo_(Context), dpi_(LayoutDpi) {
+TCairoCanvas::TCairoCanvas(cairo_t* Context, int LayoutDpi) : TVectorCanvas(LayoutDpi), cairo_(Context) {
   // Edges on whole pixels: bars are not blurred into their neighbours.
   cairo_set_antialias(cairo_, CAIRO_ANTIALIAS_NONE);
 }
@@ -56,32 +55,13 @@ void TCairoCanvas::SetColour(TColor color) {
                        GetBValue(color) / ChannelMax);
 }
 
-void TCairoCanvas::Fill(const TFill& fill) {
-  if (fill.Width <= 0 || fill.Height <= 0) return;
-  if (pending_ && pending_->Color == fill.Color && pending_->Y == fill.Y && pending_->Height == fill.Height &&
-      pending_->X + pending_->Width == fill.X) {
-    pending_->Width += fill.Width;
-    return;
-  }
-  Flush();
-  pending_ = fill;
-}
-
-void TCairoCanvas::Flush() {
-  if (!pending_) return;
-  SetColour(pending_->Color);
-  cairo_rectangle(cairo_, pending_->X, pending_->Y, pending_->Width, pending_->Height);
+void TCairoCanvas::DrawFill(const TFill& fill) {
+  SetColour(fill.Color);
+  cairo_rectangle(cairo_, fill.X, fill.Y, fill.Width, fill.Height);
   cairo_fill(cairo_);
-  pending_.reset();
 }
 
-void TCairoCanvas::Polygon(const TPoint (&points)[4]) {
-  if (const std::optional<TRect> box = SolidUprightBox(*this, points)) {
-    Fill({box->Left, box->Top, box->Width() + 1, box->Height() + 1, Brush.Color});
-    return;
-  }
-  Flush();
-  // Through the pixel centres, as a raster canvas joins the corner pixels.
+void TCairoCanvas::DrawPolygon(const TPoint (&points)[4]) {
   cairo_move_to(cairo_, points[0].X + 0.5, points[0].Y + 0.5);
   for (int i = 1; i < 4; ++i) cairo_line_to(cairo_, points[i].X + 0.5, points[i].Y + 0.5);
   cairo_close_path(cairo_);
@@ -97,42 +77,11 @@ void TCairoCanvas::Polygon(const TPoint (&points)[4]) {
   cairo_new_path(cairo_);
 }
 
-void TCairoCanvas::Rectangle(const TRect& rect) {
-  if (rect.Width() <= 0 || rect.Height() <= 0) return;
-  if (Brush.Style == TBrushStyle::bsSolid) Fill({rect.Left, rect.Top, rect.Width(), rect.Height(), Brush.Color});
-  // The outline lies inside the rectangle, as the fill does: a thin one in
-  // the fill's colour adds nothing.
-  if (Pen.Style == TPenStyle::psClear ||
-      (Brush.Style == TBrushStyle::bsSolid && Pen.Color == Brush.Color && Pen.Width <= 1))
-    return;
-  Flush();
-  const int width = std::max(1, Pen.Width);
-  const double inset = width / 2.0;
-  cairo_rectangle(cairo_, rect.Left + inset, rect.Top + inset, std::max(0.0, rect.Width() - 2 * inset),
-                  std::max(0.0, rect.Height() - 2 * inset));
+void TCairoCanvas::DrawOutline(const TOutline& path, int PenWidth) {
+  cairo_rectangle(cairo_, path.X, path.Y, path.Width, path.Height);
   SetColour(Pen.Color);
-  cairo_set_line_width(cairo_, width);
+  cairo_set_line_width(cairo_, PenWidth);
   cairo_stroke(cairo_);
-}
-
-void TCairoCanvas::SetPixel(int x, int y, TColor color) { Fill({x, y, 1, 1, color}); }
-
-const TGlyphFont* TCairoCanvas::Glyphs() {
-  if (!fontKey_ || !(*fontKey_ == Font)) {
-    glyphs_ = TGlyphFont::For(Font);
-    fontKey_ = Font;
-  }
-  return glyphs_.get();
-}
-
-int TCairoCanvas::TextWidth(std::string_view text) {
-  const TGlyphFont* glyphs = Glyphs();
-  return glyphs ? glyphs->Width(text, CharExtra) : 0;
-}
-
-int TCairoCanvas::TextHeight(std::string_view) {
-  const TGlyphFont* glyphs = Glyphs();
-  return glyphs ? glyphs->Height() : 0;
 }
 
 cairo_font_face_t* TCairoCanvas::Face(const TGlyphFont& glyphs) {
@@ -182,28 +131,24 @@ void TCairoCanvas::DrawGlyphs(const TGlyphFont& glyphs, std::string_view text, s
   cairo_glyph_free(list);
 }
 
-void TCairoCanvas::TextOut(TPoint at, std::string_view text, std::span<const int> advances) {
-  if (text.empty()) return;
-  const TGlyphFont* glyphs = Glyphs();
-  if (!glyphs) return;
-  Flush();
+void TCairoCanvas::DrawText(TPoint at, std::string_view text, std::span<const int> advances, const TGlyphFont& glyphs) {
   cairo_save(cairo_);
   cairo_translate(cairo_, at.X, at.Y);
   if (Font.Escapement != 0) cairo_rotate(cairo_, -Font.Escapement / TenthsPerDegree * Pi / 180.0);
-  const int width = glyphs->Width(text, CharExtra);
+  const int width = glyphs.Width(text, CharExtra);
   if (!Transparent) {
     SetColour(Brush.Color);
-    cairo_rectangle(cairo_, 0, 0, width, glyphs->Height());
+    cairo_rectangle(cairo_, 0, 0, width, glyphs.Height());
     cairo_fill(cairo_);
   }
-  DrawGlyphs(*glyphs, text, advances);
+  DrawGlyphs(glyphs, text, advances);
   SetColour(TextColor);
   if (Font.Style.Contains(TFontStyle::fsUnderline)) {
-    cairo_rectangle(cairo_, 0, glyphs->UnderlineTop(), width, glyphs->LineThickness());
+    cairo_rectangle(cairo_, 0, glyphs.UnderlineTop(), width, glyphs.LineThickness());
     cairo_fill(cairo_);
   }
   if (Font.Style.Contains(TFontStyle::fsStrikeOut)) {
-    cairo_rectangle(cairo_, 0, glyphs->StrikeOutTop(), width, glyphs->LineThickness());
+    cairo_rectangle(cairo_, 0, glyphs.StrikeOutTop(), width, glyphs.LineThickness());
     cairo_fill(cairo_);
   }
   cairo_restore(cairo_);
@@ -239,11 +184,6 @@ void TCairoCanvas::DrawImage(int X, int Y, int Width, int Height, const TRasterI
   cairo_paint(cairo_);
   cairo_restore(cairo_);
   cairo_surface_destroy(surface);
-}
-
-void TCairoCanvas::StretchDraw(const TRect& dest, const TBitmap& source) {
-  if (const auto* bitmap = dynamic_cast<const TRasterBitmap*>(&source))
-    DrawImage(dest.Left, dest.Top, dest.Width(), dest.Height(), bitmap->Image());
 }
 
 }  // namespace tessel

@@ -9,10 +9,12 @@
 
 #include "output/ImageEncoder.h"
 #include "platform/raster/GlyphFont.h"
-#include "platform/raster/RasterBitmap.h"
 
 namespace tessel {
 namespace {
+
+// The resolution until Begin gives the layout's: that of a common screen.
+constexpr int DefaultLayoutDpi = 96;
 
 std::string Number(int value) { return std::to_string(value); }
 
@@ -102,16 +104,15 @@ std::string XmlAttribute(std::string_view text) {
 
 }  // namespace
 
-TSvgCanvas::TSvgCanvas(std::string& Out, TImageEncoder& Encoder) : out_(Out), encoder_(Encoder) {}
+TSvgCanvas::TSvgCanvas(std::string& Out, TImageEncoder& Encoder)
+    : TVectorCanvas(DefaultLayoutDpi), out_(Out), encoder_(Encoder) {}
 
 void TSvgCanvas::Begin(int Width, int Height, int LayoutDpi) {
-  ResetDrawingState(*this);
-  pending_.reset();
+  Restart(LayoutDpi);
   width_ = Width;
   height_ = Height;
   background_.reset();
   drawn_.clear();
-  dpi_ = LayoutDpi;
   const std::string w = Number(Width), h = Number(Height);
   out_ +=
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
@@ -125,15 +126,13 @@ void TSvgCanvas::End() {
   out_ += "</svg>\n";
 }
 
-void TSvgCanvas::Fill(const TFill& fill) {
-  if (fill.Width <= 0 || fill.Height <= 0) return;
+void TSvgCanvas::NoteFill(const TFill& fill) {
   if (fill.X <= 0 && fill.Y <= 0 && fill.X + fill.Width >= width_ && fill.Y + fill.Height >= height_) {
     background_ = fill.Color;
     drawn_.clear();
   } else if (background_) {
     drawn_.push_back({fill.X, fill.Y, fill.X + fill.Width, fill.Y + fill.Height});
   }
-  Put(fill);
 }
 
 bool TSvgCanvas::OnBackground(const TRect& box) const {
@@ -155,21 +154,9 @@ void TSvgCanvas::SolidColumns(int top, int bottom, std::span<const TColumnBox> c
   UseSolidColor(*this, columns.back().Color);
 }
 
-void TSvgCanvas::Put(const TFill& fill) {
-  if (pending_ && pending_->Color == fill.Color && pending_->Y == fill.Y && pending_->Height == fill.Height &&
-      pending_->X + pending_->Width == fill.X) {
-    pending_->Width += fill.Width;
-    return;
-  }
-  Flush();
-  pending_ = fill;
-}
-
 // Appends "<rect x=... fill=.../>" without printf, written straight into the
 // output's spare room: a batch writes thousands of these a second.
-void TSvgCanvas::Flush() {
-  if (!pending_) return;
-  const TFill& f = *pending_;
+void TSvgCanvas::DrawFill(const TFill& f) {
   constexpr std::size_t MaxRectLength = 128;  // the fixed text, four numbers and a colour
   const std::size_t start = out_.size();
   out_.resize(start + MaxRectLength);
@@ -190,15 +177,9 @@ void TSvgCanvas::Flush() {
   text({colour.data(), colour.size()});
   text("\"/>\n");
   out_.resize(start + static_cast<std::size_t>(at - rect));
-  pending_.reset();
 }
 
-void TSvgCanvas::Polygon(const TPoint (&points)[4]) {
-  if (const std::optional<TRect> box = SolidUprightBox(*this, points)) {
-    Fill({box->Left, box->Top, box->Width() + 1, box->Height() + 1, Brush.Color});
-    return;
-  }
-  Flush();
+void TSvgCanvas::DrawPolygon(const TPoint (&points)[4]) {
   background_.reset();
   std::string list;
   for (const TPoint& p : points) list += Number(p.X) + "," + Number(p.Y) + " ";
@@ -210,49 +191,11 @@ void TSvgCanvas::Polygon(const TPoint (&points)[4]) {
   out_ += "/>\n";
 }
 
-void TSvgCanvas::Rectangle(const TRect& rect) {
-  if (rect.Width() <= 0 || rect.Height() <= 0) return;
-  if (Brush.Style == TBrushStyle::bsSolid) Fill({rect.Left, rect.Top, rect.Width(), rect.Height(), Brush.Color});
-  // The outline lies inside the rectangle, as the fill does: a thin one in
-  // the fill's colour adds nothing.
-  if (Pen.Style == TPenStyle::psClear ||
-      (Brush.Style == TBrushStyle::bsSolid && Pen.Color == Brush.Color && Pen.Width <= 1))
-    return;
-  Flush();
+void TSvgCanvas::DrawOutline(const TOutline& path, int PenWidth) {
   background_.reset();
-  const int width = std::max(1, Pen.Width);
-  const double inset = width / 2.0;
-  out_ += "<rect x=\"" + Decimal(rect.Left + inset) + "\" y=\"" + Decimal(rect.Top + inset) + "\" width=\"" +
-          Decimal(std::max(0.0, rect.Width() - 2 * inset)) + "\" height=\"" +
-          Decimal(std::max(0.0, rect.Height() - 2 * inset)) + "\" fill=\"none\" stroke=\"" + ColourName(Pen.Color) +
-          "\" stroke-width=\"" + Number(width) + "\"/>\n";
-}
-
-void TSvgCanvas::SetPixel(int x, int y, TColor color) { Fill({x, y, 1, 1, color}); }
-
-const TGlyphFont* TSvgCanvas::CurrentFont() {
-  if (!fontKey_ || !(*fontKey_ == Font)) {
-    glyphs_ = TGlyphFont::For(Font);
-    fontKey_ = Font;
-    // The font asked for, the one the raster draws with where that is
-    // missing, and the generic family.
-    std::string families = "'" + Font.Name + "'";
-    if (glyphs_ && glyphs_->Family() != Font.Name) families += ", '" + glyphs_->Family() + "'";
-    families_ = XmlAttribute(families + ", sans-serif");
-  }
-  return glyphs_.get();
-}
-
-int TSvgCanvas::Advance(std::string_view text) {
-  const TGlyphFont* glyphs = CurrentFont();
-  return glyphs ? glyphs->Width(text, CharExtra) : 0;
-}
-
-int TSvgCanvas::TextWidth(std::string_view text) { return Advance(text); }
-
-int TSvgCanvas::TextHeight(std::string_view) {
-  const TGlyphFont* glyphs = CurrentFont();
-  return glyphs ? glyphs->Height() : 0;
+  out_ += "<rect x=\"" + Decimal(path.X) + "\" y=\"" + Decimal(path.Y) + "\" width=\"" + Decimal(path.Width) +
+          "\" height=\"" + Decimal(path.Height) + "\" fill=\"none\" stroke=\"" + ColourName(Pen.Color) +
+          "\" stroke-width=\"" + Number(PenWidth) + "\"/>\n";
 }
 
 // Opens a group at the text's cell, turned by the font's escapement, with
@@ -260,7 +203,12 @@ int TSvgCanvas::TextHeight(std::string_view) {
 void TSvgCanvas::OpenText(TPoint at, const TGlyphFont& glyphs) {
   out_ += "<g transform=\"translate(" + Number(at.X) + " " + Number(at.Y) + ")";
   if (Font.Escapement != 0) out_ += " rotate(" + Decimal(-Font.Escapement / 10.0) + ")";
-  out_ += "\" font-family=\"" + families_ + "\" font-size=\"" + Number(glyphs.PixelSize()) + "\"";
+  // The font asked for, the one the raster draws with where that is missing,
+  // and the generic family.
+  std::string families = "'" + Font.Name + "'";
+  if (glyphs.Family() != Font.Name) families += ", '" + glyphs.Family() + "'";
+  out_ += "\" font-family=\"" + XmlAttribute(families + ", sans-serif") + "\" font-size=\"" +
+          Number(glyphs.PixelSize()) + "\"";
   if (Font.Style.Contains(TFontStyle::fsBold)) out_ += " font-weight=\"bold\"";
   if (Font.Style.Contains(TFontStyle::fsItalic)) out_ += " font-style=\"italic\"";
   const bool underline = Font.Style.Contains(TFontStyle::fsUnderline);
@@ -269,17 +217,13 @@ void TSvgCanvas::OpenText(TPoint at, const TGlyphFont& glyphs) {
   out_ += " fill=\"" + ColourName(TextColor) + "\">\n";
 }
 
-void TSvgCanvas::TextOut(TPoint at, std::string_view text, std::span<const int> advances) {
-  if (text.empty()) return;
-  const TGlyphFont* glyphs = CurrentFont();
-  if (!glyphs) return;
-  Flush();
+void TSvgCanvas::DrawText(TPoint at, std::string_view text, std::span<const int> advances, const TGlyphFont& glyphs) {
   background_.reset();
-  OpenText(at, *glyphs);
+  OpenText(at, glyphs);
   if (!Transparent)
-    out_ += "<rect width=\"" + Number(Advance(text)) + "\" height=\"" + Number(glyphs->Height()) + "\" fill=\"" +
-            ColourName(Brush.Color) + "\"/>\n";
-  const std::string baseline = Number(glyphs->Ascent());
+    out_ += "<rect width=\"" + Number(glyphs.Width(text, CharExtra)) + "\" height=\"" + Number(glyphs.Height()) +
+            "\" fill=\"" + ColourName(Brush.Color) + "\"/>\n";
+  const std::string baseline = Number(glyphs.Ascent());
   if (advances.empty()) {
     out_ += "<text y=\"" + baseline + "\"";
     if (CharExtra != 0) out_ += " letter-spacing=\"" + Number(CharExtra) + "\"";
@@ -289,7 +233,7 @@ void TSvgCanvas::TextOut(TPoint at, std::string_view text, std::span<const int> 
     int x = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
       out_ += "<text x=\"" + Number(x) + "\" y=\"" + baseline + "\">" + XmlText(text.substr(i, 1)) + "</text>\n";
-      x += i < advances.size() ? advances[i] : glyphs->CharWidth(static_cast<unsigned char>(text[i])) + CharExtra;
+      x += i < advances.size() ? advances[i] : glyphs.CharWidth(static_cast<unsigned char>(text[i])) + CharExtra;
     }
   }
   out_ += "</g>\n";
@@ -298,17 +242,12 @@ void TSvgCanvas::TextOut(TPoint at, std::string_view text, std::span<const int> 
 void TSvgCanvas::DrawImage(int X, int Y, int Width, int Height, const TRasterImage& Image) {
   Flush();
   background_.reset();
-  if (!encoder_.Png(Image, dpi_, png_)) return;
+  if (!encoder_.Png(Image, PixelsPerInchX(), png_)) return;
   out_ += "<image x=\"" + Number(X) + "\" y=\"" + Number(Y) + "\" width=\"" + Number(Width) + "\" height=\"" +
           Number(Height) + "\" preserveAspectRatio=\"none\" image-rendering=\"optimizeSpeed\" " +
           "xlink:href=\"data:image/png;base64,";
   AppendBase64(out_, png_);
   out_ += "\"/>\n";
-}
-
-void TSvgCanvas::StretchDraw(const TRect& dest, const TBitmap& source) {
-  if (const auto* bitmap = dynamic_cast<const TRasterBitmap*>(&source))
-    DrawImage(dest.Left, dest.Top, dest.Width(), dest.Height(), bitmap->Image());
 }
 
 }  // namespace tessel

@@ -6,13 +6,12 @@
 // spaces of the background's colour: they would change no pixel.
 #pragma once
 
-#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
-#include "platform/Canvas.h"
+#include "output/VectorCanvas.h"
 #include "platform/Types.h"
 #include "platform/raster/RasterImage.h"
 
@@ -21,7 +20,7 @@ namespace tessel {
 class TGlyphFont;
 class TImageEncoder;
 
-class TSvgCanvas : public TCanvas {
+class TSvgCanvas final : public TVectorCanvas {
  public:
   // Appends to Out; Encoder writes embedded bitmaps. Both outlive the canvas.
   TSvgCanvas(std::string& Out, TImageEncoder& Encoder);
@@ -33,51 +32,31 @@ class TSvgCanvas : public TCanvas {
   // Ends the document.
   void End();
   // Embeds an image losslessly at (X, Y), Width x Height pixels.
-  void DrawImage(int X, int Y, int Width, int Height, const TRasterImage& Image);
+  void DrawImage(int X, int Y, int Width, int Height, const TRasterImage& Image) override;
 
-  void Polygon(const TPoint (&points)[4]) override;
   void SolidColumns(int top, int bottom, std::span<const TColumnBox> columns) override;
-  void Rectangle(const TRect& rect) override;
-  void SetPixel(int x, int y, TColor color) override;
-  int TextWidth(std::string_view text) override;
-  int TextHeight(std::string_view text) override;
-  void TextOut(TPoint at, std::string_view text, std::span<const int> advances = {}) override;
-  int PixelsPerInchX() const override { return dpi_; }
-  int PixelsPerInchY() const override { return dpi_; }
-  void StretchDraw(const TRect& dest, const TBitmap& source) override;
 
  private:
-  struct TFill {
-    int X, Y, Width, Height;
-    TColor Color;
-  };
-  // A fill drawn by the engine: noted against the background, then put.
-  void Fill(const TFill& fill);
-  // Writes a fill, merged with the pending one where they join.
-  void Put(const TFill& fill);
-  void Flush();
+  // Appends the fill as a rect element.
+  void DrawFill(const TFill& fill) override;
+  // Notes the fill against the background.
+  void NoteFill(const TFill& fill) override;
+  void DrawPolygon(const TPoint (&points)[4]) override;
+  void DrawOutline(const TOutline& path, int PenWidth) override;
+  void DrawText(TPoint at, std::string_view text, std::span<const int> advances, const TGlyphFont& glyphs) override;
   // Whether the box (right and bottom exclusive) lies where only the
   // background has been drawn so far.
   bool OnBackground(const TRect& box) const;
-  // The glyph font of the current font, as the raster measures with it; null
-  // when no font file can be found.
-  const TGlyphFont* CurrentFont();
-  int Advance(std::string_view text);
   void OpenText(TPoint at, const TGlyphFont& glyphs);
 
   std::string& out_;
   TImageEncoder& encoder_;
-  std::string png_;               // an embedded image's file
-  std::optional<TFill> pending_;  // the fill that the next may extend
+  std::string png_;  // an embedded image's file
   int width_ = 0, height_ = 0;
   // The colour of a fill over the whole document, while everything drawn
   // since is an upright box listed in drawn_ (right and bottom exclusive).
   std::optional<TColor> background_;
   std::vector<TRect> drawn_;
-  int dpi_ = 96;
-  std::string families_;  // the font's family list, as an attribute value
-  std::optional<TLogFont> fontKey_;
-  std::shared_ptr<const TGlyphFont> glyphs_;  // of fontKey_, or null
 };
 
 }  // namespace tessel
