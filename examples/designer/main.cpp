@@ -10,7 +10,6 @@
 #include <cstdio>
 
 #include "output/SymbolOutput.h"
-
 #include "ui_label.h"
 
 int main(int argc, char** argv) {

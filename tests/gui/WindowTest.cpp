@@ -102,11 +102,17 @@ TEST_F(WindowTest, EAN128TakesABracketedElementStringAndSaysWhatIsWrong) {
   Select("EAN-128");
   Type("Barcode", "(01)09501101530003(10)ABC(17)250101");
   EXPECT_EQ(State(), "");
-  EXPECT_EQ(window->Barcode()->Barcode(), "0109501101530003" "10ABC\\1" "17250101");
+  EXPECT_EQ(window->Barcode()->Barcode(),
+            "0109501101530003"
+            "10ABC\\1"
+            "17250101");
   EXPECT_EQ(Cell("Barcode"), "(01)09501101530003(10)ABC(17)250101");  // the cell keeps the bracketed form
   Type("Barcode", "(01)09501101530003(17)251301");
   EXPECT_EQ(State(), "GS1 (17) 251301: month 13 is not a month");
-  EXPECT_EQ(window->Barcode()->Barcode(), "0109501101530003" "10ABC\\1" "17250101");  // left as it was
+  EXPECT_EQ(window->Barcode()->Barcode(),
+            "0109501101530003"
+            "10ABC\\1"
+            "17250101");  // left as it was
 }
 
 TEST_F(WindowTest, SpinnerStepsNumericRowsWithinTheirLimits) {
