@@ -13,7 +13,7 @@
 #include <cstdio>
 #include <map>
 
-#include "generator/DbBatch.h"
+#include "generator/cli/qt/DbBatch.h"
 #include "symbologies/pCode128.h"
 
 namespace {

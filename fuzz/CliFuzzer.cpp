@@ -10,8 +10,8 @@
 #include <cstdlib>
 
 #include "FuzzInput.h"
-#include "generator/BatchReader.h"
-#include "generator/Cli.h"
+#include "generator/cli/BatchReader.h"
+#include "generator/cli/Cli.h"
 
 using namespace tessel;
 using namespace tessel::generator;

@@ -3,7 +3,7 @@
 
 #include <QBuffer>
 
-#include "generator/BatchReader.h"
+#include "generator/cli/BatchReader.h"
 
 using tessel::generator::TBatchReader;
 using TStatus = TBatchReader::TStatus;

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "generator/PrintParameters.h"
+#include "generator/window/PrintParameters.h"
 #include "generator/PropertyApply.h"
 #include "gui/WindowTestSupport.h"
 #include "platform/qt/QtPlatform.h"

@@ -1,4 +1,4 @@
-#include "generator/DbBatch.h"
+#include "generator/cli/qt/DbBatch.h"
 
 #include <QDir>
 #include <QUuid>
@@ -8,7 +8,7 @@
 #include <unordered_map>
 
 #include "components/pDBBarcode.h"
-#include "generator/Cli.h"
+#include "generator/cli/Cli.h"
 #include "generator/StdString.h"
 #include "output/OutputFile.h"
 #include "platform/qt/QtData.h"

@@ -1,4 +1,4 @@
-#include "generator/Samples.h"
+#include "generator/cli/Samples.h"
 
 #include <QDir>
 #include <cstdio>

@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <optional>
 
-#include "generator/Cli.h"
-#include "generator/MainWindow.h"
+#include "generator/cli/Cli.h"
+#include "generator/window/MainWindow.h"
 
 int main(int argc, char** argv) {
   // A file size limit (ulimit -f) then fails the write with EFBIG, reported

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "components/pBarcode.h"
-#include "generator/DbBatch.h"
+#include "generator/cli/qt/DbBatch.h"
 #include "output/SymbolFile.h"
 
 namespace tessel::generator {

@@ -1,4 +1,4 @@
-#include "generator/MainWindow.h"
+#include "generator/window/MainWindow.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -18,7 +18,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "generator/PrintParameters.h"
+#include "generator/window/PrintParameters.h"
 #include "generator/PropertyApply.h"
 #include "generator/StdString.h"
 #include "generator/TextEscape.h"

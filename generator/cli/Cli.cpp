@@ -1,4 +1,4 @@
-#include "generator/Cli.h"
+#include "generator/cli/Cli.h"
 
 #include <unistd.h>
 
@@ -14,12 +14,12 @@
 #include <string>
 
 #include "components/pBarcode.h"
-#include "generator/BatchReader.h"
-#include "generator/BatchWorkers.h"
+#include "generator/cli/BatchReader.h"
+#include "generator/cli/BatchWorkers.h"
 #include "generator/Catalogue.h"
-#include "generator/DbBatch.h"
+#include "generator/cli/qt/DbBatch.h"
 #include "generator/PropertyApply.h"
-#include "generator/Samples.h"
+#include "generator/cli/Samples.h"
 #include "generator/StdString.h"
 #include "generator/TextEscape.h"
 #include "gs1/pGS1.h"

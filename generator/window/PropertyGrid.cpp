@@ -5,8 +5,8 @@
 #include <cmath>
 #include <limits>
 
-#include "generator/MainWindow.h"
-#include "generator/PrintParameters.h"
+#include "generator/window/MainWindow.h"
+#include "generator/window/PrintParameters.h"
 #include "generator/PropertyApply.h"
 
 namespace tessel::generator {

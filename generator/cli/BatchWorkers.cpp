@@ -1,4 +1,4 @@
-#include "generator/BatchWorkers.h"
+#include "generator/cli/BatchWorkers.h"
 
 #include <atomic>
 #include <thread>

@@ -1,4 +1,4 @@
-#include "generator/BatchReader.h"
+#include "generator/cli/BatchReader.h"
 
 namespace tessel::generator {
 
