@@ -59,7 +59,7 @@ QString TableOfRows(long rows) {
 void BM_DbBatchPeakMemory(benchmark::State& state) {
   const long rows = static_cast<long>(state.range(0));
   tessel::generator::TDbBatchOptions options;
-  options.Url = "sqlite:" + TableOfRows(rows);
+  options.Url = ("sqlite:" + TableOfRows(rows)).toStdString();
   options.Table = "items";
   options.Field = "code";
   tessel::TBarcode_Code128 barcode(nullptr);

@@ -2,45 +2,52 @@
 
 namespace tessel::generator {
 
-namespace {
-
-// QIODevice::readLine(n) returns at most n - 1 bytes (it reserves room for
-// a terminating NUL): the size to ask for to get up to `bytes` bytes.
-qint64 ReadLineSize(qint64 bytes) { return bytes + 1; }
-
-}  // namespace
-
-// Reads up to the limit and two bytes more (room for a CR LF after a line
-// of the full length) into the reader's own buffer, allocated once: the
-// number of bytes read, 0 or less at the end or on an error.
-qint64 TBatchReader::ReadPiece() {
-  buffer_.resize(static_cast<std::size_t>(ReadLineSize(maxLength_ + 2)));
-  return input_.readLine(buffer_.data(), static_cast<qint64>(buffer_.size()));
-}
-
+// True at the line's end or the input's, false on a read error.
 bool TBatchReader::SkipRestOfLine() {
-  for (;;) {
-    const qint64 size = ReadPiece();
-    if (size <= 0) return input_.atEnd();
-    if (buffer_[static_cast<std::size_t>(size) - 1] == '\n') return true;
-  }
+  for (int c; (c = std::getc(input_)) != EOF;)
+    if (c == '\n') return true;
+  return !std::ferror(input_);
 }
 
-TBatchReader::TStatus TBatchReader::Next(QByteArray& Line) {
+TBatchReader::TStatus TBatchReader::Next(std::string& Line) {
   Line.clear();
   if (skipping_) {
     skipping_ = false;
     if (!SkipRestOfLine()) return TStatus::Error;
   }
-  const qint64 size = ReadPiece();
-  if (size <= 0) return input_.atEnd() ? TStatus::End : TStatus::Error;
-  Line.append(buffer_.data(), size);
+  // Up to the limit and one byte more: a CR before the LF of a line of the
+  // full length is no part of the line.
+  bool complete = false;
+  int c = EOF;
+  while (Line.size() <= maxLength_ && (c = std::getc(input_)) != EOF) {
+    if (c == '\n') {
+      complete = true;
+      break;
+    }
+    Line.push_back(static_cast<char>(c));
+  }
+  if (c == EOF && std::ferror(input_)) return TStatus::Error;
+  if (!complete && c == EOF && Line.empty()) return TStatus::End;
   ++number_;
-  const bool complete = Line.endsWith('\n');
-  if (complete) Line.chop(1);
-  if ((complete || input_.atEnd()) && Line.endsWith('\r')) Line.chop(1);
+  const bool ended = complete || c == EOF;
+  if (ended && !Line.empty() && Line.back() == '\r') Line.pop_back();
   if (Line.size() <= maxLength_) return TStatus::Line;
-  skipping_ = !complete;
+  if (ended) {
+    Line.clear();
+    return TStatus::TooLong;
+  }
+  // maxLength_ + 1 bytes read: a CR LF may still end the line here.
+  if (Line.back() == '\r') {
+    const int next = std::getc(input_);
+    if (next == '\n' || next == EOF) {
+      Line.pop_back();
+      if (next == EOF && std::ferror(input_)) return TStatus::Error;
+      if (Line.size() <= maxLength_) return TStatus::Line;
+    } else {
+      std::ungetc(next, input_);
+    }
+  }
+  skipping_ = true;
   Line.clear();
   return TStatus::TooLong;
 }

@@ -4,9 +4,9 @@
 // order, so files, names and messages are those of a single thread.
 #pragma once
 
-#include <QString>
 #include <condition_variable>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -23,10 +23,10 @@ namespace tessel::generator {
 
 // One line of a batch: its text and file, and what became of it.
 struct TBatchItem {
-  qint64 Line = 0;
+  std::int64_t Line = 0;
   bool TooLong = false;  // skipped: longer than the reader takes
   std::string Text;
-  QString Path;
+  std::string Path;
   bool Done = false;  // false: not written, because an earlier file failed
   TWriteResult Result;
   TStagedFile Staged;  // the written file, waiting for its name
@@ -65,7 +65,7 @@ class TBatchWorkers {
 // its name no further file does.
 class TFileNamer {
  public:
-  TFileNamer(const QString& Folder, TDurability Durability, std::size_t MaxWaiting);
+  TFileNamer(const std::string& Folder, TDurability Durability, std::size_t MaxWaiting);
   // Files that have not taken their names are removed.
   ~TFileNamer();
   TFileNamer(const TFileNamer&) = delete;
@@ -74,20 +74,20 @@ class TFileNamer {
   // Queues File to take its name after the files queued before it, waiting
   // while MaxWaiting files wait. Returns the message of a file that could not
   // be named or synced (nothing is queued then), else an empty string.
-  QString Add(TStagedFile&& File, const QString& Path);
+  std::string Add(TStagedFile&& File, const std::string& Path);
   // Names every queued file, then syncs the file system once more (with
   // SyncLater). Returns the first failure's message, else an empty string.
-  QString Finish();
+  std::string Finish();
 
  private:
   struct TWaiting {
     TStagedFile File;
-    QString Path;
+    std::string Path;
   };
   void Run();
-  QString NameGroup(std::vector<TWaiting>& group) const;
+  std::string NameGroup(std::vector<TWaiting>& group) const;
 
-  QString folder_;
+  std::string folder_;
   TDurability durability_;
   std::size_t maxWaiting_;
   std::mutex mutex_;
@@ -95,7 +95,7 @@ class TFileNamer {
   std::vector<TWaiting> waiting_;
   bool naming_ = false;    // a group is being named
   bool stopping_ = false;  // no more files come
-  QString failure_;
+  std::string failure_;
   std::jthread thread_;  // last: joined before the members it uses go
 };
 

@@ -8,7 +8,6 @@
 #include <unordered_map>
 
 #include "components/pDBBarcode.h"
-#include "generator/cli/Cli.h"
 #include "generator/StdString.h"
 #include "output/OutputFile.h"
 #include "platform/qt/QtData.h"
@@ -34,17 +33,19 @@ class TRecordStream {
   TRecordStream(TBarcode& barcode, const TDbBatchOptions& options)
       : connection_("stripemaker-db-" + QUuid::createUuid().toString(QUuid::WithoutBraces)) {
     QString error;
-    const auto url = ParseDatabaseUrl(options.Url, error);
+    const auto url = ParseDatabaseUrl(QString::fromStdString(options.Url), error);
     if (!url) throw TSetupError{error};
     try {
       database_ = OpenDatabase(*url, connection_, TDatabaseAccess::ReadOnly, options.TimeoutSeconds);
-      QStringList columns{options.Field};
+      const QString key = QString::fromStdString(options.Key);
+      QStringList columns{QString::fromStdString(options.Field)};
       QStringList byteColumns;
-      if (!options.Key.isEmpty()) {
-        columns << options.Key;
-        byteColumns << options.Key;  // file names come from the key's bytes
+      if (!key.isEmpty()) {
+        columns << key;
+        byteColumns << key;  // file names come from the key's bytes
       }
-      cursor_ = std::make_unique<TQtSqlCursor>(nullptr, database_, options.Table, columns, options.Key, byteColumns);
+      cursor_ = std::make_unique<TQtSqlCursor>(nullptr, database_, QString::fromStdString(options.Table), columns, key,
+                                               byteColumns);
       cursor_->SetTimeout(options.TimeoutSeconds);
       cursor_->Open();
     } catch (const EDatabaseUnavailable&) {
@@ -58,9 +59,9 @@ class TRecordStream {
     link_->SetReadOnly(true);
     link_->SetBarcode(&barcode);
     link_->SetDataSource(source_.get());
-    link_->SetDataField(options.Field.toStdString());
+    link_->SetDataField(options.Field);
     text_ = dynamic_cast<const TQtField*>(link_->Field());
-    if (!options.Key.isEmpty()) key_ = &cursor_->Column(1);
+    if (!options.Key.empty()) key_ = &cursor_->Column(1);
   }
   ~TRecordStream() {
     link_.reset();
@@ -134,7 +135,7 @@ int StreamRecords(TRecordStream& stream, TBarcode& barcode, const TRecordSink& s
         Report(QString("%1: cannot write %2: %3").arg(RecordLabel(stream, recNo), name, fileError));
         return ExitFile;
       } else if (error != ecValid) {
-        problem = EscapeForMessage(InvalidTextMessage(barcode.Barcode(), error));
+        problem = EscapeForMessage(Message(InvalidTextMessage(barcode.Barcode(), error)));
       } else if (stream.Key()) {
         written.emplace(name.toStdString(), recNo);
       }
@@ -180,12 +181,13 @@ int RunDbBatch(TBarcode& Barcode, const TDbBatchOptions& Options, const TRecordS
 int RunDbBatch(TBarcode& Barcode, const TDbBatchOptions& Options) {
   // The folder is made with the first record, so a failed setup leaves none.
   bool folderMade = false;
+  const QString folder = FromPathString(Options.Folder);
   const QString extension = QString('.') + Extension(Options.Format);
-  const auto path = [&](const QString& baseName) { return QDir(Options.Folder).filePath(baseName + extension); };
+  const auto path = [&](const QString& baseName) { return QDir(folder).filePath(baseName + extension); };
   const auto sink = [&](TBarcode& barcode, const QString& baseName, QString& fileError) {
     if (!folderMade) {
-      if (const std::string reason = MakeFolder(PathString(Options.Folder)); !reason.empty()) {
-        fileError = QString("cannot create folder %1: %2").arg(Options.Folder, Message(reason));
+      if (const std::string reason = MakeFolder(Options.Folder); !reason.empty()) {
+        fileError = QString("cannot create folder %1: %2").arg(folder, Message(reason));
         return ecValid;
       }
       folderMade = true;
