@@ -67,14 +67,14 @@ void BM_DbBatchPeakMemory(benchmark::State& state) {
   long peak = baseline;
   qint64 records = 0;
   for (auto _ : state) {
-    const int status =
-        tessel::generator::RunDbBatch(barcode, options, [&](tessel::TBarcode& b, const QString&, QString&) {
-          tessel::TSymbolRenderer renderer;
-          const int error = renderer.Render(b);
-          if (++records % SampleEveryRecords == 0) peak = std::max(peak, ResidentKilobytes());
-          return error;
-        });
-    if (status != 0) state.SkipWithError("the batch failed");
+    const std::unique_ptr<tessel::generator::TRecordSource> source = tessel::generator::OpenDbSource(options);
+    tessel::generator::TRecord record;
+    while (source->Next(record)) {
+      barcode.SetBarcode(record.Text);
+      tessel::TSymbolRenderer renderer;
+      if (renderer.Render(barcode) != 0) state.SkipWithError("a record failed");
+      if (++records % SampleEveryRecords == 0) peak = std::max(peak, ResidentKilobytes());
+    }
   }
   state.SetItemsProcessed(records);
   state.counters["rows"] = static_cast<double>(rows);

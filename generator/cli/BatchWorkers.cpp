@@ -28,11 +28,11 @@ void TBatchWorkers::Run(std::vector<TBatchItem>& Items) {
   const auto work = [&](TWorker& worker) {
     for (std::size_t i = next++; i < Items.size() && !failed; i = next++) {
       TBatchItem& item = Items[i];
-      if (item.TooLong) {
+      if (!item.Record.Problem.empty()) {
         item.Done = true;
         continue;
       }
-      worker.Barcode->SetBarcode(item.Text);
+      worker.Barcode->SetBarcode(item.Record.Text);
       TReplaceOptions options = options_;
       options.Stage = &item.Staged;
       item.Result = worker.Writer.Write(*worker.Barcode, item.Path, output_, options);

@@ -1,12 +1,11 @@
 // Writing a batch's symbols on several threads. Each worker has its own
-// component, set up as the batch's, and its own buffers; the lines are
-// handed out in chunks and their outcomes reported by the caller in input
+// component, set up as the batch's, and its own buffers; the records are
+// handed out in chunks and their outcomes reported by the caller in record
 // order, so files, names and messages are those of a single thread.
 #pragma once
 
 #include <condition_variable>
 #include <cstddef>
-#include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -15,18 +14,17 @@
 #include <vector>
 
 #include "components/pBarcode.h"
+#include "generator/cli/RecordSource.h"
 #include "output/OutputFile.h"
 #include "output/SymbolFile.h"
 #include "output/SymbolOutput.h"
 
 namespace tessel::generator {
 
-// One line of a batch: its text and file, and what became of it.
+// One record of a batch: its text and file, and what became of it.
 struct TBatchItem {
-  std::int64_t Line = 0;
-  bool TooLong = false;  // skipped: longer than the reader takes
-  std::string Text;
-  std::string Path;
+  TRecord Record;     // not drawn when it has a problem
+  std::string Path;   // its file; empty when it has no name
   bool Done = false;  // false: not written, because an earlier file failed
   TWriteResult Result;
   TStagedFile Staged;  // the written file, waiting for its name
@@ -56,7 +54,7 @@ class TBatchWorkers {
   TReplaceOptions options_;
 };
 
-// Gives a batch's staged files their names in input order, on a thread of
+// Gives a batch's staged files their names in record order, on a thread of
 // its own, so that naming and the syncs it waits for overlap the writing of
 // the next files. With TDurability::SyncLater the files waiting when the
 // thread comes round are made durable together by one sync of the file

@@ -1,14 +1,9 @@
 #include "generator/cli/Cli.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <cstring>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,9 +13,9 @@
 #include "generator/Catalogue.h"
 #include "generator/PropertyApply.h"
 #include "generator/TextEscape.h"
-#include "generator/cli/BatchReader.h"
-#include "generator/cli/BatchWorkers.h"
+#include "generator/cli/LineSource.h"
 #include "generator/cli/OptionParser.h"
+#include "generator/cli/RecordBatch.h"
 #include "generator/cli/Samples.h"
 #include "generator/cli/TextCodec.h"
 #include "gs1/pGS1.h"
@@ -207,185 +202,25 @@ void Write(TBarcode& barcode, const TSymbolSettings& settings, const std::string
   }
 }
 
-// Shows the progress of a batch on a terminal, and reports failed lines.
-class TBatchProgress {
- public:
-  TBatchProgress() : terminal_(isatty(fileno(stderr))) {}
-  ~TBatchProgress() {
-    if (terminal_ && shown_) std::fputs("\n", stderr);
-  }
-  TBatchProgress(const TBatchProgress&) = delete;
-  TBatchProgress& operator=(const TBatchProgress&) = delete;
-
-  void Failed(std::int64_t line, const std::string& message) {
-    if (terminal_ && shown_) std::fputs("\n", stderr);
-    shown_ = false;
-    std::fprintf(stderr, "stripemaker: line %lld: %s\n", static_cast<long long>(line), message.c_str());
-  }
-  void Done(std::int64_t line) {
-    if (!terminal_) return;
-    std::fprintf(stderr, "\r%lld symbols", static_cast<long long>(line));
-    shown_ = true;
-  }
-
- private:
-  bool terminal_;
-  bool shown_ = false;
-};
-
-// The lines a batch reads before its workers write them: enough to keep
-// every worker busy, few enough that memory does not grow with the batch.
-constexpr std::size_t BatchLinesPerJob = 32;
-constexpr int LineNumberDigits = 6;
-
-// A batch: its settings, and where its input and output are.
-struct TBatch {
-  const TSymbolSettings& Settings;
-  std::string InputPath, Folder;
-  TFileFormat Format;
-};
-
-// The input file, closed when the batch ends.
-struct TCloseFile {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using TInputFile = std::unique_ptr<std::FILE, TCloseFile>;
-
-std::string ReadError(const TBatch& batch, const std::string& reason) {
-  return "cannot read " + batch.InputPath + ": " + reason;
+// The batch loop's setup for this command: a component per worker set up
+// as the command's, and the generator's message for an invalid record.
+TRecordBatch RecordBatchOf(const TCommandLine& command, const std::string& folder) {
+  return {.Folder = folder,
+          .Format = command.Format,
+          .Dpi = command.Dpi,
+          .Jobs = command.Jobs,
+          .Sync = command.Sync,
+          .CreateBarcode = [&settings = command.Settings] { return CreateSymbol(settings); },
+          .InvalidText = [&settings = command.Settings](
+                             const std::string& text,
+                             int error) { return InvalidTextMessage(text, error) + Culprit(settings, text); }};
 }
 
-// "000042.png" in the batch's folder.
-std::string NumberedPath(const TBatch& batch, std::int64_t line) {
-  std::string number = std::to_string(line);
-  if (number.size() < LineNumberDigits) number.insert(0, LineNumberDigits - number.size(), '0');
-  return (std::filesystem::path(batch.Folder) / (number + "." + Extension(batch.Format))).string();
-}
-
-// Reads up to Count lines into Items, ending the chunk early after a line
-// that is too long; returns false at the end of the input.
-bool ReadChunk(TBatchReader& reader, const TBatch& batch, std::size_t count, std::vector<TBatchItem>& items) {
-  items.clear();
-  std::string line;
-  while (items.size() < count) {
-    errno = 0;
-    const TBatchReader::TStatus read = reader.Next(line);
-    if (read == TBatchReader::TStatus::End) return false;
-    if (read == TBatchReader::TStatus::Error) throw TExit{ExitFile, ReadError(batch, std::strerror(errno))};
-    TBatchItem& item = items.emplace_back();
-    item.Line = reader.LineNumber();
-    item.TooLong = read == TBatchReader::TStatus::TooLong;
-    item.Path = NumberedPath(batch, item.Line);
-    // Reported before the rest of the line is skipped, however long it is.
-    if (item.TooLong) return true;
-    item.Text = UnescapeText(line);
-  }
-  return true;
-}
-
-// Reports a chunk's outcomes in input order and hands its written files to
-// Namer in that order; returns the worst status. A file that could not be
-// written ends the batch at once: the files of later lines, which other
-// threads may have written meanwhile, never take their names.
-int ReportChunk(std::vector<TBatchItem>& items, const TBatch& batch, TBatchProgress& progress, TFileNamer& namer) {
-  int status = ExitOk;
-  for (TBatchItem& item : items) {
-    if (!item.Done) break;
-    const std::string earlierFile = LeftAsItWasNote(item.Path);
-    if (item.TooLong) {
-      progress.Failed(item.Line, "longer than " + std::to_string(MaxBatchLineLength) + " bytes; skipped" + earlierFile);
-      status = std::max(status, ExitInvalidBarcode);
-      continue;
-    }
-    switch (item.Result.Failure) {
-      case TWriteFailure::None:
-        if (const std::string failure = namer.Add(std::move(item.Staged), item.Path); !failure.empty())
-          throw TExit{ExitFile, failure};
-        break;
-      case TWriteFailure::InvalidText:
-        progress.Failed(item.Line, InvalidTextMessage(item.Text, item.Result.Error) +
-                                       Culprit(batch.Settings, item.Text) + earlierFile);
-        status = std::max(status, ExitInvalidBarcode);
-        break;
-      case TWriteFailure::TooLarge:
-      case TWriteFailure::InvalidOption:
-        progress.Failed(item.Line, "cannot write " + item.Path + ": " + item.Result.Message + earlierFile);
-        status = std::max(status, ExitFile);
-        break;
-      case TWriteFailure::File: throw TExit{ExitFile, "cannot write " + item.Path + ": " + item.Result.Message};
-    }
-    progress.Done(item.Line);
-  }
-  return status;
-}
-
-// The most files a batch keeps waiting for their names: enough for those
-// written while the previous ones wait for a sync on a slow disk.
-constexpr std::size_t MaxWaitingFiles = 4096;
-
-// How a batch writes its files: names made from data never follow a link;
-// staged, so that they take their names in input order and (without --sync)
-// after one sync of many files. An unnamed temporary holds a descriptor
-// until it is named (the chunk being written, the files waiting and those
-// being named): where the process may not hold that many, the temporaries
-// are hidden files instead.
-TReplaceOptions BatchReplaceOptions(const TCommandLine& command, std::size_t chunk) {
-  TReplaceOptions options;
-  options.Durability = command.Sync ? TDurability::SyncEachFile : TDurability::SyncLater;
-  options.Links = TLinkPolicy::ReplaceLink;
-  if (!ReserveDescriptors(chunk + 2 * MaxWaitingFiles)) options.Temporary = TTemporaryName::Hidden;
-  return options;
-}
-
-// The words users already know for a folder given as the batch's input.
-constexpr std::string_view FolderInputReason = "file to open is a directory";
-
-// Opens a batch's input for reading; a folder is refused.
-TInputFile OpenInput(const TBatch& batch) {
-  TInputFile input(std::fopen(batch.InputPath.c_str(), "rb"));
-  if (!input) throw TExit{ExitFile, ReadError(batch, std::strerror(errno))};
-  std::error_code error;
-  if (std::filesystem::is_directory(batch.InputPath, error))
-    throw TExit{ExitFile, ReadError(batch, std::string(FolderInputReason))};
-  return input;
-}
-
-// Writes one symbol per line of the input, read as a stream, on the
-// command's worker threads. A line that is invalid, too long or makes too
-// large a symbol is reported and the batch goes on; it ends with the worst
-// status of its lines. A file that cannot be written ends the batch at once.
-// Every file takes its name only once it is on disk: synced each with --sync,
-// else many at once (see TFileNamer).
+// Writes one symbol per line of the input through the batch loop (see
+// RunRecordBatch), on the command's worker threads.
 int RunBatch(const TCommandLine& command) {
-  const TBatch batch{command.Settings, command.Input, command.Folder, command.Format};
-  const TInputFile input = OpenInput(batch);
-  if (const std::string reason = MakeFolder(batch.Folder); !reason.empty())
-    throw TExit{ExitFile, "cannot create folder " + batch.Folder + ": " + reason};
-
-  const std::size_t chunk = BatchLinesPerJob * std::size_t(std::max(1, command.Jobs));
-  const TReplaceOptions options = BatchReplaceOptions(command, chunk);
-  TBatchWorkers workers(
-      command.Jobs, [&] { return CreateSymbol(command.Settings); }, {.Format = batch.Format, .Dpi = command.Dpi},
-      options);
-  TFileNamer namer(batch.Folder, options.Durability, MaxWaitingFiles);
-  TBatchReader reader(input.get());
-  TBatchProgress progress;
-  std::vector<TBatchItem> items;
-  int status = ExitOk;
-  try {
-    for (bool more = true; more;) {
-      more = ReadChunk(reader, batch, chunk, items);
-      workers.Run(items);
-      status = std::max(status, ReportChunk(items, batch, progress, namer));
-    }
-  } catch (const TExit&) {
-    // The files of the lines before the failure take their names, as on one
-    // thread; a failure among them came first and is the one reported.
-    if (const std::string earlier = namer.Finish(); !earlier.empty()) throw TExit{ExitFile, earlier};
-    throw;
-  }
-  if (const std::string failure = namer.Finish(); !failure.empty()) throw TExit{ExitFile, failure};
-  return status;
+  const std::unique_ptr<TRecordSource> lines = OpenLineSource(command.Input);
+  return RunRecordBatch(*lines, RecordBatchOf(command, command.Folder));
 }
 
 // A whole number from an option's text (spaces around it allowed), or none.
@@ -477,14 +312,9 @@ void ParseDb(const TOptionParser& parser, TCommandLine& command) {
       NumberOption(parser, "db-timeout", 0, MaxDbTimeout,
                    "--db-timeout needs a whole number of seconds from 0 (no limit) to " + std::to_string(MaxDbTimeout));
   command.Action = TCommandLine::TAction::Db;
-  command.Db = {parser.Value("db"),
-                parser.Value("table"),
-                parser.Value("field"),
-                parser.Value("key"),
-                parser.Value("output"),
-                format,
-                command.Dpi,
-                timeout};
+  command.Format = format;
+  command.Db = {parser.Value("db"),  parser.Value("table"),  parser.Value("field"),
+                parser.Value("key"), parser.Value("output"), timeout};
 }
 
 // --batch: one symbol per line of a file.
@@ -565,7 +395,7 @@ int Run(const std::vector<std::string>& arguments, const TDbRunner& runDb) {
       return ExitOk;
     case TCommandLine::TAction::Db:
       if (!runDb) throw TExit{ExitUsage, "--db is not available in this program"};
-      return runDb(*command.Barcode, command.Db);
+      return runDb(command.Db, RecordBatchOf(command, command.Db.Folder));
     case TCommandLine::TAction::Samples: return WriteSamples(command.Folder) ? ExitOk : ExitFile;
     case TCommandLine::TAction::Batch: return RunBatch(command);
     case TCommandLine::TAction::Symbol: break;
@@ -617,6 +447,9 @@ int RunCommandLine(const std::vector<std::string>& Arguments, const TDbRunner& R
   try {
     return Run(Arguments, RunDb);
   } catch (const TExit& e) {
+    std::fprintf(stderr, "stripemaker: %s\n", e.Message.c_str());
+    return e.Status;
+  } catch (const TBatchError& e) {
     std::fprintf(stderr, "stripemaker: %s\n", e.Message.c_str());
     return e.Status;
   }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "components/pBarcode.h"
+#include "generator/cli/RecordBatch.h"
 #include "output/SymbolFile.h"
 
 namespace tessel::generator {
@@ -30,8 +31,6 @@ struct TDbBatchOptions {
   std::string Field;  // the column holding the barcode text
   std::string Key;    // the column naming the files; empty: record numbers
   std::string Folder;
-  TFileFormat Format = TFileFormat::Png;
-  int Dpi = 96;
   int TimeoutSeconds = DefaultDbTimeoutSeconds;
 };
 
@@ -54,10 +53,10 @@ struct TCommandLine {
   std::string Input;   // a batch's input file
   std::string Output;  // a symbol's file; empty for none
   bool Encode = false;
-  int Jobs = 1;       // a batch's worker threads
-  bool Sync = false;  // a batch syncs every file, not once at its end
-  TFileFormat Format = TFileFormat::Png;
-  TDbBatchOptions Db;  // with Db
+  int Jobs = 1;                           // a batch's worker threads
+  bool Sync = false;                      // a batch syncs every file, not once at its end
+  TFileFormat Format = TFileFormat::Png;  // of -o FILE, --batch and --db
+  TDbBatchOptions Db;                     // with Db
   TSymbolSettings Settings;
   std::unique_ptr<TBarcode> Barcode;  // with Symbol, Batch and Db
 };
@@ -75,8 +74,9 @@ std::string InvalidTextMessage(const std::string& Barcode, int Error);
 // True when Arguments name --db (as an option, before any "--").
 bool WantsDatabase(const std::vector<std::string>& Arguments);
 
-// Runs --db: returns the exit status.
-using TDbRunner = std::function<int(TBarcode& Barcode, const TDbBatchOptions& Options)>;
+// Runs --db through the batch loop set up as Batch: returns the exit
+// status, or throws TBatchError.
+using TDbRunner = std::function<int(const TDbBatchOptions& Options, const TRecordBatch& Batch)>;
 
 // Runs the command line; returns the exit status. Messages go to stderr,
 // results to stdout. Without RunDb, --db is refused as a usage error.

@@ -24,10 +24,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setApplicationName("Stripemaker");
     // QGuiApplication took its own options out of argv.
     const std::vector<std::string> arguments(argv, argv + argc);
-    const auto runDb = [](tessel::TBarcode& barcode, const tessel::generator::TDbBatchOptions& options) {
-      return tessel::generator::RunDbBatch(barcode, options);
-    };
-    if (arguments.size() > 1) return tessel::generator::RunCommandLine(arguments, runDb);
+    if (arguments.size() > 1) return tessel::generator::RunCommandLine(arguments, tessel::generator::RunDbBatch);
     // Only Qt's own options: the window, with them.
   }
   QApplication application(argc, argv);
