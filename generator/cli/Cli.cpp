@@ -312,6 +312,7 @@ void ParseDb(const TOptionParser& parser, TCommandLine& command) {
       NumberOption(parser, "db-timeout", 0, MaxDbTimeout,
                    "--db-timeout needs a whole number of seconds from 0 (no limit) to " + std::to_string(MaxDbTimeout));
   command.Action = TCommandLine::TAction::Db;
+  command.Sync = parser.IsSet("sync");
   command.Format = format;
   command.Db = {parser.Value("db"),  parser.Value("table"),  parser.Value("field"),
                 parser.Value("key"), parser.Value("output"), timeout};
