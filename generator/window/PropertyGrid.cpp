@@ -5,9 +5,9 @@
 #include <cmath>
 #include <limits>
 
+#include "generator/PropertyApply.h"
 #include "generator/window/MainWindow.h"
 #include "generator/window/PrintParameters.h"
-#include "generator/PropertyApply.h"
 
 namespace tessel::generator {
 namespace {
