@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <memory>
 
 #include "generator/cli/qt/DbBatch.h"
 #include "symbologies/pCode128.h"
