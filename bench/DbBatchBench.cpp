@@ -12,8 +12,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <memory>
 
-#include "generator/DbBatch.h"
+#include "generator/cli/qt/DbBatch.h"
 #include "symbologies/pCode128.h"
 
 namespace {
@@ -59,7 +60,7 @@ QString TableOfRows(long rows) {
 void BM_DbBatchPeakMemory(benchmark::State& state) {
   const long rows = static_cast<long>(state.range(0));
   tessel::generator::TDbBatchOptions options;
-  options.Url = "sqlite:" + TableOfRows(rows);
+  options.Url = ("sqlite:" + TableOfRows(rows)).toStdString();
   options.Table = "items";
   options.Field = "code";
   tessel::TBarcode_Code128 barcode(nullptr);
@@ -67,14 +68,14 @@ void BM_DbBatchPeakMemory(benchmark::State& state) {
   long peak = baseline;
   qint64 records = 0;
   for (auto _ : state) {
-    const int status =
-        tessel::generator::RunDbBatch(barcode, options, [&](tessel::TBarcode& b, const QString&, QString&) {
-          tessel::TSymbolRenderer renderer;
-          const int error = renderer.Render(b);
-          if (++records % SampleEveryRecords == 0) peak = std::max(peak, ResidentKilobytes());
-          return error;
-        });
-    if (status != 0) state.SkipWithError("the batch failed");
+    const std::unique_ptr<tessel::generator::TRecordSource> source = tessel::generator::OpenDbSource(options);
+    tessel::generator::TRecord record;
+    while (source->Next(record)) {
+      barcode.SetBarcode(record.Text);
+      tessel::TSymbolRenderer renderer;
+      if (renderer.Render(barcode) != 0) state.SkipWithError("a record failed");
+      if (++records % SampleEveryRecords == 0) peak = std::max(peak, ResidentKilobytes());
+    }
   }
   state.SetItemsProcessed(records);
   state.counters["rows"] = static_cast<double>(rows);

@@ -7,6 +7,8 @@ install(TARGETS tesselkit EXPORT tesselkitTargets
   INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tessel)
 install(TARGETS tesselkit_qt EXPORT tesselkitQtTargets LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(TARGETS stripemaker RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The window and --db: stripemaker starts it from here (see STRIPEMAKER_QT_DIR).
+install(TARGETS stripemaker_qt RUNTIME DESTINATION ${STRIPEMAKER_QT_DIR})
 # The window's attribution links open these pages.
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/README.md ${CMAKE_CURRENT_SOURCE_DIR}/docs/stripemaker.md
   DESTINATION ${CMAKE_INSTALL_DOCDIR})

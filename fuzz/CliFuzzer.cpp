@@ -3,15 +3,17 @@
 // batch reader.
 //
 // Input: a byte choosing the part; for the parser, arguments separated by
-// NUL bytes (Latin-1); for the batch reader, a byte for the line limit and
+// NUL bytes (UTF-8 as given); for the batch reader, a byte for the line limit and
 // the batch text.
-#include <QBuffer>
-#include <QStringList>
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "FuzzInput.h"
-#include "generator/BatchReader.h"
-#include "generator/Cli.h"
+#include "generator/cli/BatchReader.h"
+#include "generator/cli/Cli.h"
 
 using namespace tessel;
 using namespace tessel::generator;
@@ -19,38 +21,38 @@ using namespace tessel::generator;
 namespace {
 
 void ParseArguments(const fuzz::TFuzzInput& input) {
-  QStringList arguments{"stripemaker"};
-  for (const std::string& field : input.Fields('\0'))
-    arguments << QString::fromLatin1(field.data(), static_cast<qsizetype>(field.size()));
+  std::vector<std::string> arguments{"stripemaker"};
+  for (const std::string& field : input.Fields('\0')) arguments.push_back(field);
   TCommandLine command;
-  QString message;
+  std::string message;
   const int status = ParseCommandLine(arguments, command, message);
   if (status != ExitOk) {
-    if (message.isEmpty()) std::abort();  // every failure says what failed
+    if (message.empty()) std::abort();  // every failure says what failed
     return;
   }
   if (command.Action == TCommandLine::TAction::Symbol && command.Encode) {
     std::string line;
-    if (EncodeCommand(command, line, message) != ExitOk && message.isEmpty()) std::abort();
+    if (EncodeCommand(command, line, message) != ExitOk && message.empty()) std::abort();
   }
 }
 
 void ReadBatch(fuzz::TFuzzInput& input) {
-  const qint64 limit = 1 + input.Byte() % 32;
-  QByteArray text(input.Rest().data(), static_cast<qsizetype>(input.Rest().size()));
-  QBuffer buffer(&text);
-  buffer.open(QIODevice::ReadOnly);
+  const std::size_t limit = 1 + input.Byte() % 32;
+  std::string text(input.Rest());
+  std::FILE* buffer = fmemopen(text.data(), text.size(), "r");
+  if (!buffer) return;  // an empty input
   TBatchReader reader(buffer, limit);
-  QByteArray line;
-  qint64 lines = 0;
+  std::string line;
+  std::int64_t lines = 0;
   for (;;) {
     const TBatchReader::TStatus status = reader.Next(line);
     if (status == TBatchReader::TStatus::End) break;
     if (status == TBatchReader::TStatus::Error) std::abort();  // a buffer never fails
-    if (line.size() > limit || line.contains('\n')) std::abort();
+    if (line.size() > limit || line.find('\n') != std::string::npos) std::abort();
     if (reader.LineNumber() != ++lines) std::abort();
   }
-  if (lines > text.count('\n') + 1) std::abort();
+  std::fclose(buffer);
+  if (lines > std::count(text.begin(), text.end(), '\n') + 1) std::abort();
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "FuzzInput.h"
-#include "generator/DbBatch.h"
+#include "generator/cli/qt/DbBatch.h"
 #include "platform/qt/QtData.h"
 
 using namespace tessel;

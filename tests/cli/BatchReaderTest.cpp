@@ -1,9 +1,11 @@
 // Batch input lines: bounded, CR LF or LF ends, numbered as read.
 #include <gtest/gtest.h>
 
-#include <QBuffer>
+#include <cstdio>
+#include <string>
+#include <vector>
 
-#include "generator/BatchReader.h"
+#include "generator/cli/BatchReader.h"
 
 using tessel::generator::TBatchReader;
 using TStatus = TBatchReader::TStatus;
@@ -12,25 +14,25 @@ namespace {
 
 struct TRead {
   TStatus Status;
-  QByteArray Line;
-  qint64 Number;
+  std::string Line;
+  std::int64_t Number;
   friend bool operator==(const TRead&, const TRead&) = default;
 };
 
-std::vector<TRead> ReadAll(QByteArray text, qint64 limit) {
-  QBuffer buffer(&text);
-  buffer.open(QIODevice::ReadOnly);
-  TBatchReader reader(buffer, limit);
+std::vector<TRead> ReadAll(std::string text, std::size_t limit) {
+  std::FILE* input = fmemopen(text.data(), text.size(), "r");
+  TBatchReader reader(input, limit);
   std::vector<TRead> reads;
-  QByteArray line;
+  std::string line;
   for (TStatus status; (status = reader.Next(line)) != TStatus::End;)
     reads.push_back({status, line, reader.LineNumber()});
+  std::fclose(input);
   return reads;
 }
 
 TEST(BatchReader, LinesUpToTheLimitWithEitherLineEndAreTakenWhole) {
   const struct {
-    QByteArray Text;
+    std::string Text;
     std::vector<TRead> Expected;
   } cases[] = {
       // A line of exactly the limit followed by CR LF is one line, not two.
@@ -41,7 +43,7 @@ TEST(BatchReader, LinesUpToTheLimitWithEitherLineEndAreTakenWhole) {
       {"abcd\r", {{TStatus::Line, "abcd", 1}}},
       {"", {}},
   };
-  for (const auto& c : cases) EXPECT_EQ(ReadAll(c.Text, 4), c.Expected) << c.Text.toStdString();
+  for (const auto& c : cases) EXPECT_EQ(ReadAll(c.Text, 4), c.Expected) << c.Text;
 }
 
 }  // namespace

@@ -261,6 +261,41 @@ TEST_F(DbBatchFolder, APlantedLinkIsReplacedNotFollowed) {
   EXPECT_EQ(victim.readAll(), "keep me");
 }
 
+// A record that cannot be drawn (an invalid text, a symbol too large) is
+// handled alike whether it comes from a line of a --batch file or a row of
+// a table: named with its number and skipped, the others written.
+TEST_F(DbBatchFolder, ARecordThatCannotBeDrawnIsSkippedAlikeInEverySource) {
+  const QString texts[] = {"ONE", "T#O", QString(20000, 'A'), "FOUR"};
+  db_->Exec("DELETE FROM items");
+  QFile lines(out_.filePath("texts.txt"));
+  ASSERT_TRUE(lines.open(QIODevice::WriteOnly));
+  for (int i = 0; i < 4; ++i) {
+    db_->Exec(QString("INSERT INTO items VALUES (%1, '%2')").arg(i + 1).arg(texts[i]));
+    lines.write(texts[i].toLatin1() + "\n");
+  }
+  lines.close();
+  const struct {
+    const char* Source;
+    QStringList Arguments;
+    const char* Record;  // how a record is named
+  } sources[] = {
+      {"batch", {"--batch", lines.fileName()}, "line"},
+      {"db", {"--db", db_->Url(), "--table", "items", "--field", "code"}, "record"},
+  };
+  for (const auto& source : sources) {
+    SCOPED_TRACE(source.Source);
+    const QString folder = out_.filePath(source.Source);
+    const TRun run = Stripemaker(QStringList{"-c", "TBarcode_Code39", "-p", "AutoCheckDigit=False", "-o", folder} +
+                                 source.Arguments);
+    EXPECT_EQ(run.Status, 3) << run.Err.toStdString();  // the worst: a symbol too large
+    EXPECT_TRUE(run.Err.contains(QString("%1 2: Inavlid character(2): #").arg(source.Record))) << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.contains(QString("%1 3: ").arg(source.Record)) && run.Err.contains("pixels"))
+        << run.Err.toStdString();
+    EXPECT_EQ(Files(folder), (QStringList{"000001.png", "000004.png"}));
+    EXPECT_EQ(DecodedCode39(folder + "/000004.png"), "FOUR");
+  }
+}
+
 // A listening socket whose connections the kernel accepts and nobody answers.
 class TSilentServer {
  public:

@@ -17,7 +17,7 @@
 #include <QTest>
 #include <cmath>
 
-#include "generator/PrintParameters.h"
+#include "generator/window/PrintParameters.h"
 #include "gui/WindowTestSupport.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtPrinter.h"

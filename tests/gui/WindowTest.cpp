@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "generator/PrintParameters.h"
 #include "generator/PropertyApply.h"
+#include "generator/window/PrintParameters.h"
 #include "gui/WindowTestSupport.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtPrinter.h"

@@ -9,7 +9,7 @@
 #include <memory>
 #include <optional>
 
-#include "generator/MainWindow.h"
+#include "generator/window/MainWindow.h"
 
 namespace tessel::testing {
 

@@ -1,4 +1,4 @@
-#include "generator/Widgets.h"
+#include "generator/window/Widgets.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -9,7 +9,6 @@
 namespace tessel::generator {
 
 inline std::string PathString(const QString& Path) { return QFile::encodeName(Path).toStdString(); }
-inline QString FromPathString(const std::string& Path) { return QFile::decodeName(Path.c_str()); }
 inline QString Message(const std::string& Text) { return QString::fromStdString(Text); }
 
 }  // namespace tessel::generator

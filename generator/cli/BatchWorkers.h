@@ -1,10 +1,9 @@
 // Writing a batch's symbols on several threads. Each worker has its own
-// component, set up as the batch's, and its own buffers; the lines are
-// handed out in chunks and their outcomes reported by the caller in input
+// component, set up as the batch's, and its own buffers; the records are
+// handed out in chunks and their outcomes reported by the caller in record
 // order, so files, names and messages are those of a single thread.
 #pragma once
 
-#include <QString>
 #include <condition_variable>
 #include <cstddef>
 #include <functional>
@@ -15,18 +14,17 @@
 #include <vector>
 
 #include "components/pBarcode.h"
+#include "generator/cli/RecordSource.h"
 #include "output/OutputFile.h"
 #include "output/SymbolFile.h"
 #include "output/SymbolOutput.h"
 
 namespace tessel::generator {
 
-// One line of a batch: its text and file, and what became of it.
+// One record of a batch: its text and file, and what became of it.
 struct TBatchItem {
-  qint64 Line = 0;
-  bool TooLong = false;  // skipped: longer than the reader takes
-  std::string Text;
-  QString Path;
+  TRecord Record;     // not drawn when it has a problem
+  std::string Path;   // its file; empty when it has no name
   bool Done = false;  // false: not written, because an earlier file failed
   TWriteResult Result;
   TStagedFile Staged;  // the written file, waiting for its name
@@ -56,7 +54,7 @@ class TBatchWorkers {
   TReplaceOptions options_;
 };
 
-// Gives a batch's staged files their names in input order, on a thread of
+// Gives a batch's staged files their names in record order, on a thread of
 // its own, so that naming and the syncs it waits for overlap the writing of
 // the next files. With TDurability::SyncLater the files waiting when the
 // thread comes round are made durable together by one sync of the file
@@ -65,7 +63,7 @@ class TBatchWorkers {
 // its name no further file does.
 class TFileNamer {
  public:
-  TFileNamer(const QString& Folder, TDurability Durability, std::size_t MaxWaiting);
+  TFileNamer(const std::string& Folder, TDurability Durability, std::size_t MaxWaiting);
   // Files that have not taken their names are removed.
   ~TFileNamer();
   TFileNamer(const TFileNamer&) = delete;
@@ -74,20 +72,20 @@ class TFileNamer {
   // Queues File to take its name after the files queued before it, waiting
   // while MaxWaiting files wait. Returns the message of a file that could not
   // be named or synced (nothing is queued then), else an empty string.
-  QString Add(TStagedFile&& File, const QString& Path);
+  std::string Add(TStagedFile&& File, const std::string& Path);
   // Names every queued file, then syncs the file system once more (with
   // SyncLater). Returns the first failure's message, else an empty string.
-  QString Finish();
+  std::string Finish();
 
  private:
   struct TWaiting {
     TStagedFile File;
-    QString Path;
+    std::string Path;
   };
   void Run();
-  QString NameGroup(std::vector<TWaiting>& group) const;
+  std::string NameGroup(std::vector<TWaiting>& group) const;
 
-  QString folder_;
+  std::string folder_;
   TDurability durability_;
   std::size_t maxWaiting_;
   std::mutex mutex_;
@@ -95,7 +93,7 @@ class TFileNamer {
   std::vector<TWaiting> waiting_;
   bool naming_ = false;    // a group is being named
   bool stopping_ = false;  // no more files come
-  QString failure_;
+  std::string failure_;
   std::jthread thread_;  // last: joined before the members it uses go
 };
 

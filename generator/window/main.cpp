@@ -1,28 +1,30 @@
-// Stripemaker, the barcode generator. With options it works as a command
-// line; without, it opens its window. The command line runs on a
-// QGuiApplication: it draws and writes files but shows no widgets, so it
-// does not pay for setting them up.
+// Stripemaker-qt: the generator's window, and the command line with --db,
+// which reads databases through Qt SQL. Stripemaker starts it for those;
+// the command line runs on a QGuiApplication: it draws and writes files but
+// shows no widgets, so it does not pay for setting them up.
 #include <QApplication>
 #include <QGuiApplication>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <string>
+#include <vector>
 
-#include "generator/Cli.h"
-#include "generator/MainWindow.h"
+#include "generator/cli/Cli.h"
+#include "generator/cli/qt/DbBatch.h"
+#include "generator/window/MainWindow.h"
 
 int main(int argc, char** argv) {
-  // A file size limit (ulimit -f) then fails the write with EFBIG, reported
-  // and cleaned up like any write error, instead of killing the program.
-  std::signal(SIGXFSZ, SIG_IGN);
+  std::signal(SIGXFSZ, SIG_IGN);  // as stripemaker: a file size limit fails the write
   if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
   if (argc > 1) {
     std::optional<QGuiApplication> commandLine(std::in_place, argc, argv);
     QGuiApplication::setApplicationName("Stripemaker");
-    const QStringList arguments = QGuiApplication::arguments();
-    if (tessel::generator::WantsCommandLine(arguments)) return tessel::generator::RunCommandLine(arguments);
+    // QGuiApplication took its own options out of argv.
+    const std::vector<std::string> arguments(argv, argv + argc);
+    if (arguments.size() > 1) return tessel::generator::RunCommandLine(arguments, tessel::generator::RunDbBatch);
     // Only Qt's own options: the window, with them.
   }
   QApplication application(argc, argv);

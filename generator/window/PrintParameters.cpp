@@ -1,4 +1,4 @@
-#include "generator/PrintParameters.h"
+#include "generator/window/PrintParameters.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "generator/MainWindow.h"
+#include "generator/window/MainWindow.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -18,10 +18,10 @@
 #include <algorithm>
 #include <utility>
 
-#include "generator/PrintParameters.h"
 #include "generator/PropertyApply.h"
-#include "generator/StdString.h"
 #include "generator/TextEscape.h"
+#include "generator/window/PrintParameters.h"
+#include "generator/window/StdString.h"
 #include "gs1/pGS1.h"
 #include "output/SymbolOutput.h"
 #include "platform/qt/QtBitmap.h"
@@ -475,8 +475,7 @@ void TfrmDemo::BarcodeChange() {
     const std::string& text = FBarcode->Barcode();
     const std::string cell = prpBarcode->Value(r).toLatin1().toStdString();
     if (GS1Component(FBarcode.get()) && IsGS1ElementString(cell) && ParseGS1(cell).Encoded == text) break;
-    if (UnescapeText(cell) != text)
-      prpBarcode->SetValue(r, QString::fromLatin1(EscapeText(text)));
+    if (UnescapeText(cell) != text) prpBarcode->SetValue(r, QString::fromLatin1(EscapeText(text)));
     break;
   }
   prpBarcode->viewport()->update();

@@ -17,7 +17,7 @@
 
 #include "components/pBarcode.h"
 #include "generator/Catalogue.h"
-#include "generator/Widgets.h"
+#include "generator/window/Widgets.h"
 #include "output/SymbolOutput.h"
 #include "platform/Image.h"
 #include "platform/qt/QtImageView.h"

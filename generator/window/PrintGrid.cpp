@@ -1,8 +1,8 @@
 // The "Print parameters:" grid of the window, its spinner, and printing.
 #include <cmath>
 
-#include "generator/MainWindow.h"
-#include "generator/PrintParameters.h"
+#include "generator/window/MainWindow.h"
+#include "generator/window/PrintParameters.h"
 #include "platform/qt/QtPrinter.h"
 
 namespace tessel::generator {

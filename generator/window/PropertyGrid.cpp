@@ -5,9 +5,9 @@
 #include <cmath>
 #include <limits>
 
-#include "generator/MainWindow.h"
-#include "generator/PrintParameters.h"
 #include "generator/PropertyApply.h"
+#include "generator/window/MainWindow.h"
+#include "generator/window/PrintParameters.h"
 
 namespace tessel::generator {
 namespace {

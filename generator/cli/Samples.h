@@ -2,13 +2,13 @@
 // library.
 #pragma once
 
-#include <QString>
+#include <string>
 
 namespace tessel::generator {
 
 // Writes <folder>/<ClassName>.png for every catalogue entry, set up with the
 // entry's defaults as the window and -s set it up, and prints the paths;
 // false when a file could not be written.
-bool WriteSamples(const QString& Folder);
+bool WriteSamples(const std::string& Folder);
 
 }  // namespace tessel::generator

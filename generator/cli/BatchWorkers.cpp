@@ -1,9 +1,7 @@
-#include "generator/BatchWorkers.h"
+#include "generator/cli/BatchWorkers.h"
 
 #include <atomic>
 #include <thread>
-
-#include "generator/StdString.h"
 
 namespace tessel::generator {
 
@@ -30,14 +28,14 @@ void TBatchWorkers::Run(std::vector<TBatchItem>& Items) {
   const auto work = [&](TWorker& worker) {
     for (std::size_t i = next++; i < Items.size() && !failed; i = next++) {
       TBatchItem& item = Items[i];
-      if (item.TooLong) {
+      if (!item.Record.Problem.empty()) {
         item.Done = true;
         continue;
       }
-      worker.Barcode->SetBarcode(item.Text);
+      worker.Barcode->SetBarcode(item.Record.Text);
       TReplaceOptions options = options_;
       options.Stage = &item.Staged;
-      item.Result = worker.Writer.Write(*worker.Barcode, PathString(item.Path), output_, options);
+      item.Result = worker.Writer.Write(*worker.Barcode, item.Path, output_, options);
       item.Done = true;
       if (item.Result.Failure == TWriteFailure::File) failed = true;
     }
@@ -50,7 +48,7 @@ void TBatchWorkers::Run(std::vector<TBatchItem>& Items) {
   work(*workers_[0]);
 }
 
-TFileNamer::TFileNamer(const QString& Folder, TDurability Durability, std::size_t MaxWaiting)
+TFileNamer::TFileNamer(const std::string& Folder, TDurability Durability, std::size_t MaxWaiting)
     : folder_(Folder), durability_(Durability), maxWaiting_(MaxWaiting), thread_([this] { Run(); }) {}
 
 TFileNamer::~TFileNamer() {
@@ -60,21 +58,21 @@ TFileNamer::~TFileNamer() {
   changed_.notify_all();
 }
 
-QString TFileNamer::Add(TStagedFile&& File, const QString& Path) {
+std::string TFileNamer::Add(TStagedFile&& File, const std::string& Path) {
   std::unique_lock lock(mutex_);
-  changed_.wait(lock, [&] { return waiting_.size() < maxWaiting_ || !failure_.isEmpty(); });
-  if (failure_.isEmpty()) waiting_.push_back({std::move(File), Path});
+  changed_.wait(lock, [&] { return waiting_.size() < maxWaiting_ || !failure_.empty(); });
+  if (failure_.empty()) waiting_.push_back({std::move(File), Path});
   changed_.notify_all();
   return failure_;
 }
 
-QString TFileNamer::Finish() {
+std::string TFileNamer::Finish() {
   std::unique_lock lock(mutex_);
-  changed_.wait(lock, [&] { return (waiting_.empty() && !naming_) || !failure_.isEmpty(); });
-  if (!failure_.isEmpty() || durability_ != TDurability::SyncLater) return failure_;
+  changed_.wait(lock, [&] { return (waiting_.empty() && !naming_) || !failure_.empty(); });
+  if (!failure_.empty() || durability_ != TDurability::SyncLater) return failure_;
   lock.unlock();
-  if (const std::string reason = SyncFileSystem(PathString(folder_)); !reason.empty())
-    return QString("cannot sync %1 to disk: %2").arg(folder_, Message(reason));
+  if (const std::string reason = SyncFileSystem(folder_); !reason.empty())
+    return "cannot sync " + folder_ + " to disk: " + reason;
   return {};
 }
 
@@ -86,25 +84,25 @@ void TFileNamer::Run() {
     std::vector<TWaiting> group;
     group.swap(waiting_);
     naming_ = true;
-    const bool failed = !failure_.isEmpty();
+    const bool failed = !failure_.empty();
     changed_.notify_all();  // room for more
     lock.unlock();
-    QString failure = failed ? QString() : NameGroup(group);
+    std::string failure = failed ? std::string() : NameGroup(group);
     group.clear();  // removes the temporaries of files that were not named
     lock.lock();
     naming_ = false;
-    if (failure_.isEmpty()) failure_ = failure;
+    if (failure_.empty()) failure_ = failure;
     changed_.notify_all();
   }
 }
 
-QString TFileNamer::NameGroup(std::vector<TWaiting>& group) const {
+std::string TFileNamer::NameGroup(std::vector<TWaiting>& group) const {
   if (durability_ == TDurability::SyncLater)
-    if (const std::string reason = SyncFileSystem(PathString(folder_)); !reason.empty())
-      return QString("cannot sync %1 to disk: %2").arg(folder_, Message(reason));
+    if (const std::string reason = SyncFileSystem(folder_); !reason.empty())
+      return "cannot sync " + folder_ + " to disk: " + reason;
   for (TWaiting& waiting : group)
     if (const std::string reason = waiting.File.Commit(); !reason.empty())
-      return QString("cannot write %1: %2").arg(waiting.Path, Message(reason));
+      return "cannot write " + waiting.Path + ": " + reason;
   return {};
 }
 
