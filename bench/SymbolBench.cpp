@@ -1,8 +1,8 @@
 // Encoding and drawing costs per symbology. Each row of the table below
 // gives four benchmarks: encode only (the pattern and the full-encoded
 // text), encode plus layout plus drawing onto an RGB bitmap through the
-// general canvas, the generator's raster path (RenderRaster), and the same
-// symbol on the headless raster canvas (RenderHeadless). The "allocs"
+// general canvas, and the writers' raster path on the headless canvas
+// (RenderRaster). The "allocs"
 // counter is the number of heap allocations per symbol.
 #include <benchmark/benchmark.h>
 
@@ -139,40 +139,12 @@ void RenderRaster(benchmark::State& state, TBenchSymbol symbol) {
   state.SetItemsProcessed(state.iterations() * static_cast<long>(std::string(symbol.Text).size()));
 }
 
-// The raster path's steps (lay out on the canvas with a kept layout, draw
-// over the space colour) on the headless canvas, with the same settings.
-void RenderHeadless(benchmark::State& state, TBenchSymbol symbol) {
-  const auto barcode = Create(symbol);
-  if (!barcode) return state.SkipWithError("class not registered");
-  barcode->SetDisplayText(tessel::dtFullEncoded);
-  barcode->SetModule(2);
-  barcode->SetBarcodeHeight(100);
-  tessel::TRasterCanvas canvas;
-  tessel::TBarcodeLayout layout;
-  const long before = allocations;
-  for (auto _ : state) {
-    const int error = barcode->LayOut(canvas, barcode->Module(), barcode->LeftMargin(), barcode->TopMargin(),
-                                      barcode->BarcodeHeight(), layout);
-    const int width = layout.Width + 2 * barcode->LeftMargin(), height = layout.Height + 2 * barcode->TopMargin();
-    if (error == tessel::ecValid && canvas.Start(width, height)) {
-      tessel::UseSolidColor(canvas, barcode->SpaceColor());
-      canvas.Rectangle({0, 0, width, height});
-      barcode->DrawLayout(canvas, layout);
-      benchmark::DoNotOptimize(canvas.Image().Row(0));
-    }
-    benchmark::DoNotOptimize(error);
-  }
-  state.counters["allocs"] = benchmark::Counter(double(allocations - before), benchmark::Counter::kAvgIterations);
-  state.SetItemsProcessed(state.iterations() * static_cast<long>(std::string(symbol.Text).size()));
-}
-
 const bool registered = [] {
   for (const TBenchSymbol& s : Symbols) {
     const std::string name = std::string(s.ClassName).substr(9) + "/" + std::to_string(std::strlen(s.Text));
     benchmark::RegisterBenchmark(("Encode/" + name).c_str(), Encode, s);
     benchmark::RegisterBenchmark(("Render/" + name).c_str(), Render, s);
     benchmark::RegisterBenchmark(("RenderRaster/" + name).c_str(), RenderRaster, s);
-    benchmark::RegisterBenchmark(("RenderHeadless/" + name).c_str(), RenderHeadless, s);
   }
   return true;
 }();
