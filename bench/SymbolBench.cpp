@@ -1,9 +1,9 @@
 // Encoding and drawing costs per symbology. Each row of the table below
-// gives four benchmarks: encode only (the pattern and the full-encoded
+// gives three benchmarks: encode only (the pattern and the full-encoded
 // text), encode plus layout plus drawing onto an RGB bitmap through the
 // general canvas, and the writers' raster path on the headless canvas
-// (RenderRaster). The "allocs"
-// counter is the number of heap allocations per symbol.
+// (RenderRaster). The "allocs" counter is the number of heap allocations
+// per symbol.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -18,7 +18,6 @@
 #include "output/SymbolFile.h"
 #include "platform/qt/QtBitmap.h"
 #include "platform/qt/QtPlatform.h"
-#include "platform/raster/RasterCanvas.h"
 
 namespace {
 
