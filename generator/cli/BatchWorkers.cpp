@@ -10,9 +10,14 @@ struct TBatchWorkers::TWorker {
   TSymbolWriter Writer;
 };
 
-TBatchWorkers::TBatchWorkers(int Jobs, const TBarcodeFactory& Factory, const TOutputOptions& Output,
-                             const TReplaceOptions& Options)
-    : output_(Output), options_(Options) {
+TBatchWorkers::TBatchWorkers(int Jobs, const TBarcodeFactory& Factory, const TTextSetter& SetText,
+                             const TOutputOptions& Output, const TReplaceOptions& Options)
+    : setText_(SetText), output_(Output), options_(Options) {
+  if (!setText_)
+    setText_ = [](TBarcode& barcode, const std::string& text) {
+      barcode.SetBarcode(text);
+      return std::string();
+    };
   for (int i = 0; i < std::max(1, Jobs); ++i) {
     auto worker = std::make_unique<TWorker>();
     worker->Barcode = Factory();
@@ -28,11 +33,11 @@ void TBatchWorkers::Run(std::vector<TBatchItem>& Items) {
   const auto work = [&](TWorker& worker) {
     for (std::size_t i = next++; i < Items.size() && !failed; i = next++) {
       TBatchItem& item = Items[i];
+      if (item.Record.Problem.empty()) item.Record.Problem = setText_(*worker.Barcode, item.Record.Text);
       if (!item.Record.Problem.empty()) {
         item.Done = true;
         continue;
       }
-      worker.Barcode->SetBarcode(item.Record.Text);
       TReplaceOptions options = options_;
       options.Stage = &item.Staged;
       item.Result = worker.Writer.Write(*worker.Barcode, item.Path, output_, options);

@@ -33,11 +33,16 @@ struct TBatchItem {
 class TBatchWorkers {
  public:
   using TBarcodeFactory = std::function<std::unique_ptr<TBarcode>()>;
+  // Sets a record's text on a component; gives why the record cannot be
+  // drawn, or "".
+  using TTextSetter = std::function<std::string(TBarcode&, const std::string&)>;
 
-  // Jobs workers (at least one), each with a component made by Factory.
+  // Jobs workers (at least one), each with a component made by Factory,
+  // taking each record's text through SetText (none: as its Barcode).
   // Every file is staged (Options.Stage is set for each item) to take its
   // name when the caller commits it.
-  TBatchWorkers(int Jobs, const TBarcodeFactory& Factory, const TOutputOptions& Output, const TReplaceOptions& Options);
+  TBatchWorkers(int Jobs, const TBarcodeFactory& Factory, const TTextSetter& SetText, const TOutputOptions& Output,
+                const TReplaceOptions& Options);
   ~TBatchWorkers();
   TBatchWorkers(const TBatchWorkers&) = delete;
   TBatchWorkers& operator=(const TBatchWorkers&) = delete;
@@ -50,6 +55,7 @@ class TBatchWorkers {
  private:
   struct TWorker;
   std::vector<std::unique_ptr<TWorker>> workers_;
+  TTextSetter setText_;
   TOutputOptions output_;
   TReplaceOptions options_;
 };

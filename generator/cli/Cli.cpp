@@ -78,7 +78,8 @@ constexpr std::array OptionTable{
                 "seconds", "30"},
     TOptionSpec{"", "gs1",
                 "A GS1 element string, \"(01)09501101530003(10)ABC123\" or with [], checked and drawn as EAN-128 "
-                "with the bracketed text under it (implies -c TBarcode_EAN128).",
+                "with the bracketed text under it (implies -c TBarcode_EAN128); with --batch or --db, \"-\": "
+                "each record is one.",
                 "elements"},
 };
 
@@ -202,6 +203,22 @@ void Write(TBarcode& barcode, const TSymbolSettings& settings, const std::string
   }
 }
 
+// --gs1 - with --batch or --db: every record is an element string.
+constexpr std::string_view GS1FromRecords = "-";
+
+// Sets an element string on an EAN-128 component; gives what is wrong with
+// it, or "".
+std::string SetElementString(TBarcode_EAN128& barcode, const std::string& text) {
+  const std::string error = SetGS1Text(barcode, text);
+  return error.empty() ? error : Latin1ToUtf8(EscapeText(error));
+}
+
+// A record's element string on a worker's component, an EAN-128 as the
+// command's (SetUpGS1 checked it).
+std::string GS1RecordText(TBarcode& barcode, const std::string& text) {
+  return SetElementString(static_cast<TBarcode_EAN128&>(barcode), text);
+}
+
 // The batch loop's setup for this command: a component per worker set up
 // as the command's, and the generator's message for an invalid record.
 TRecordBatch RecordBatchOf(const TCommandLine& command, const std::string& folder) {
@@ -211,6 +228,7 @@ TRecordBatch RecordBatchOf(const TCommandLine& command, const std::string& folde
           .Jobs = command.Jobs,
           .Sync = command.Sync,
           .CreateBarcode = [&settings = command.Settings] { return CreateSymbol(settings); },
+          .SetText = command.GS1Records ? GS1RecordText : nullptr,
           .InvalidText = [&settings = command.Settings](
                              const std::string& text,
                              int error) { return InvalidTextMessage(text, error) + Culprit(settings, text); }};
@@ -277,14 +295,19 @@ bool ParseListing(const TOptionParser& parser, TCommandLine& command) {
   return true;
 }
 
-// --gs1: the element string on an EAN-128 component, after the -p settings.
+// --gs1: the element string on an EAN-128 component, after the -p settings;
+// with --batch or --db, "-" takes each record's text as one.
 void SetUpGS1(const std::string& text, const TOptionParser& parser, TCommandLine& command) {
-  if (parser.IsSet("batch") || parser.IsSet("db"))
-    throw TExit{ExitUsage, "--gs1 takes one element string; it does not combine with --batch or --db"};
   auto* ean128 = dynamic_cast<TBarcode_EAN128*>(command.Barcode.get());
   if (!ean128) throw TExit{ExitUsage, "--gs1 draws EAN-128: give -c TBarcode_EAN128, -s EAN-128 or neither"};
-  if (const std::string error = SetGS1Text(*ean128, ToLatin1(text, "the element string")); !error.empty())
-    throw TExit{ExitUsage, Latin1ToUtf8(EscapeText(error))};
+  if (parser.IsSet("batch") || parser.IsSet("db")) {
+    if (text != GS1FromRecords)
+      throw TExit{ExitUsage, "with --batch or --db, give --gs1 - : each record is an element string"};
+    command.GS1Records = true;
+    return;
+  }
+  if (const std::string error = SetElementString(*ean128, ToLatin1(text, "the element string")); !error.empty())
+    throw TExit{ExitUsage, error};
 }
 
 // -c or -s with the -p settings: the configured component.

@@ -58,6 +58,7 @@ struct TCommandLine {
   TFileFormat Format = TFileFormat::Png;  // of -o FILE, --batch and --db
   TDbBatchOptions Db;                     // with Db
   TSymbolSettings Settings;
+  bool GS1Records = false;            // each record of a Batch or Db is a GS1 element string
   std::unique_ptr<TBarcode> Barcode;  // with Symbol, Batch and Db
 };
 

@@ -136,7 +136,8 @@ int RunRecordBatch(TRecordSource& Source, const TRecordBatch& Batch) {
     throw TBatchError{ExitFile, "cannot create folder " + Batch.Folder + ": " + reason};
   const std::size_t chunk = RecordsPerJob * std::size_t(std::max(1, Batch.Jobs));
   const TReplaceOptions options = BatchReplaceOptions(Batch, chunk);
-  TBatchWorkers workers(Batch.Jobs, Batch.CreateBarcode, {.Format = Batch.Format, .Dpi = Batch.Dpi}, options);
+  TBatchWorkers workers(Batch.Jobs, Batch.CreateBarcode, Batch.SetText, {.Format = Batch.Format, .Dpi = Batch.Dpi},
+                        options);
   TFileNamer namer(Batch.Folder, options.Durability, MaxWaitingFiles);
   TBatchProgress progress;
   std::vector<TBatchItem> items;

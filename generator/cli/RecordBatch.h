@@ -24,6 +24,9 @@ struct TRecordBatch {
   bool Sync = false;  // sync every file, not the whole batch once at its end
   // A component set up as the batch's, one for each worker.
   std::function<std::unique_ptr<TBarcode>()> CreateBarcode;
+  // Sets a record's text on a worker's component, giving why the record
+  // cannot be drawn or ""; none: the text is the component's Barcode.
+  std::function<std::string(TBarcode& Barcode, const std::string& Text)> SetText;
   // The message for a record whose text is invalid, with its error code.
   std::function<std::string(const std::string& Text, int Error)> InvalidText;
 };

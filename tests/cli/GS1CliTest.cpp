@@ -1,5 +1,6 @@
 // stripemaker --gs1: an element string drawn as EAN-128 with its bracketed
-// text, or refused with status 2 and the element's message, writing nothing.
+// text, or refused with status 2 and the element's message, writing nothing;
+// in a batch, one element string a record, an invalid one skipped.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -58,4 +59,24 @@ TEST(GS1Cli, InvalidElementStringsExitWithTwoAndWriteNothing) {
     EXPECT_TRUE(run.Err.contains(c.message)) << run.Err.toStdString();
   }
   EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+TEST(GS1Cli, ABatchTakesAnElementStringARecordAndSkipsAnInvalidOne) {
+  QTemporaryDir dir;
+  const QString input = dir.filePath("in.txt"), out = dir.filePath("out");
+  QFile file(input);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("(01)09501101530003(10)AB12(17)250101\n(01)09501101530003(17)251301\n[01]09501101530003[10]XY\n");
+  file.close();
+  TRun run = Stripemaker({"--gs1", "-", "--batch", input, "-o", out, "--format", "svg"});
+  EXPECT_EQ(run.Status, 1);
+  EXPECT_TRUE(run.Err.contains("line 2: (17) 251301: month 13 is not a month")) << run.Err.toStdString();
+  EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList({"000001.svg", "000003.svg"}));
+  QFile third(QDir(out).filePath("000003.svg"));
+  ASSERT_TRUE(third.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(third.readAll().contains("(01)09501101530003(10)XY"));  // the bracketed text under the symbol
+
+  run = Stripemaker({"--gs1", "(01)09501101530003", "--batch", input, "-o", out});
+  EXPECT_EQ(run.Status, 2);
+  EXPECT_TRUE(run.Err.contains("give --gs1 -")) << run.Err.toStdString();
 }
