@@ -6,7 +6,6 @@
 namespace tessel {
 namespace {
 
-constexpr double MmPerInch = 25.4;
 constexpr int RightAngle = 90;
 constexpr int FullTurn = 360;
 
@@ -21,19 +20,33 @@ TBarcodeOrientation OrientationOf(int angle) {
   }
 }
 
+// The reason a length is out of 0..Limit dots, or empty.
+std::string LengthRefusal(const TLength& length, int dpi, const char* what, int limit) {
+  if (!std::isfinite(length.Value) || length.Value < 0) return std::string(what) + " must not be negative";
+  if (length.Dots(dpi) > limit)
+    return std::string(what) + " of " + LengthText(length) + " would take more than " + DotsText(limit);
+  return {};
+}
+
 }  // namespace
 
-int ModuleDots(double XDimensionMm, int Dpi) {
-  return static_cast<int>(std::max(1.0, std::round(XDimensionMm * Dpi / MmPerInch)));
+int WholeDots(const TLength& Length, int Dpi) { return static_cast<int>(std::max(1.0, std::round(Length.Dots(Dpi)))); }
+
+bool LaidOutInDots(const TOutputOptions& Options) {
+  return Options.XDimension.Given() || Options.BarHeight.Given() || Options.BarWidthReduction.Given();
 }
 
 std::string TOutputSettings::Check(const TOutputOptions& Options) {
   if (Options.Dpi < MinDpi || Options.Dpi > MaxDpi)
     return "the resolution must be " + std::to_string(MinDpi) + " to " + std::to_string(MaxDpi) + " dpi";
-  if (!std::isfinite(Options.XDimensionMm) || Options.XDimensionMm < 0)
-    return "the X dimension must be 0 or a positive number of millimetres";
-  if (Options.XDimensionMm > 0 && Options.XDimensionMm * Options.Dpi / MmPerInch > MaxModule)
-    return "the X dimension would take more than " + std::to_string(MaxModule) + " dots";
+  for (const std::string& refusal :
+       {LengthRefusal(Options.XDimension, Options.Dpi, "the X dimension", MaxModule),
+        LengthRefusal(Options.BarHeight, Options.Dpi, "the bar height", MaxExtent),
+        LengthRefusal(Options.BarWidthReduction, Options.Dpi, "the bar width reduction", MaxModule)})
+    if (!refusal.empty()) return refusal;
+  if (Options.QuietZone.Kind == TQuietZone::TKind::Modules &&
+      (Options.QuietZone.Modules < 0 || Options.QuietZone.Modules > MaxQuietZoneModules))
+    return "a quiet zone must be 0 to " + std::to_string(MaxQuietZoneModules) + " modules";
   if (Options.Angle && *Options.Angle % RightAngle != 0) return "the angle must be a multiple of 90 degrees";
   if ((Options.LeftMargin && (*Options.LeftMargin < 0 || *Options.LeftMargin > MaxExtent)) ||
       (Options.TopMargin && (*Options.TopMargin < 0 || *Options.TopMargin > MaxExtent)))
@@ -48,12 +61,14 @@ TOutputSettings::TOutputSettings(TBarcode& Barcode, const TOutputOptions& Option
       orientation_(Barcode.Orientation()),
       module_(Barcode.Module()),
       leftMargin_(Barcode.LeftMargin()),
-      topMargin_(Barcode.TopMargin()) {
+      topMargin_(Barcode.TopMargin()),
+      barHeight_(Barcode.BarcodeHeight()) {
   if (!refusal_.empty()) return;
   // Locked: the settings change for this call without redrawing an image.
   barcode_.SetLocked(true);
   if (Options.Angle) barcode_.SetOrientation(OrientationOf(*Options.Angle));
-  if (Options.XDimensionMm > 0) barcode_.SetModule(ModuleDots(Options.XDimensionMm, Options.Dpi));
+  if (Options.XDimension.Given()) barcode_.SetModule(WholeDots(Options.XDimension, Options.Dpi));
+  if (Options.BarHeight.Given()) barcode_.SetBarcodeHeight(WholeDots(Options.BarHeight, Options.Dpi));
   if (Options.LeftMargin) barcode_.SetLeftMargin(*Options.LeftMargin);
   if (Options.TopMargin) barcode_.SetTopMargin(*Options.TopMargin);
 }
@@ -64,6 +79,7 @@ TOutputSettings::~TOutputSettings() {
   barcode_.SetModule(module_);
   barcode_.SetLeftMargin(leftMargin_);
   barcode_.SetTopMargin(topMargin_);
+  barcode_.SetBarcodeHeight(barHeight_);
   barcode_.SetLocked(wasLocked_);
 }
 

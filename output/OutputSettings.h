@@ -1,5 +1,5 @@
 // The component settings one call of the writers overrides (orientation,
-// module, margins): checked, applied while the symbol is written, and put
+// module, bar height, margins): checked, applied while the symbol is written, and put
 // back afterwards.
 #pragma once
 
@@ -13,6 +13,8 @@ namespace tessel {
 // The resolutions the writers accept, in dots per inch.
 inline constexpr int MinDpi = 1;
 inline constexpr int MaxDpi = 100000;
+// The widest quiet zone the writers take, in modules.
+inline constexpr int MaxQuietZoneModules = 1000;
 
 class TOutputSettings {
  public:
@@ -33,10 +35,13 @@ class TOutputSettings {
   std::string refusal_;
   bool wasLocked_;
   TBarcodeOrientation orientation_;
-  int module_, leftMargin_, topMargin_;
+  int module_, leftMargin_, topMargin_, barHeight_;
 };
 
-// The module in whole dots nearest to XDimensionMm at Dpi, at least one.
-int ModuleDots(double XDimensionMm, int Dpi);
+// The whole number of dots nearest to Length at Dpi, at least one.
+int WholeDots(const TLength& Length, int Dpi);
+// Whether the options size the symbol in dots of the output (an X
+// dimension, bar height or bar width reduction given).
+bool LaidOutInDots(const TOutputOptions& Options);
 
 }  // namespace tessel

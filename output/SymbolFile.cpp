@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "output/ImageBudget.h"
 #include "output/ImageEncoder.h"
@@ -212,6 +213,7 @@ int EncodeInBox(TBarcode& Barcode, const TSymbolBox& Box, TFileFormat Format, in
         Reason = std::string("could not encode the image as ") + (png ? "PNG" : "BMP");
       break;
     }
+    case TFileFormat::Tiff: Reason = "TIFF is not written yet"; break;
     case TFileFormat::Svg: drawn = DrawSvg(Barcode, Box, Renderer, Svg); break;
     case TFileFormat::Pdf:
     case TFileFormat::Eps:
@@ -225,6 +227,14 @@ int EncodeInBox(TBarcode& Barcode, const TSymbolBox& Box, TFileFormat Format, in
   else if (Reason.empty() && Contents.empty())
     Reason = "the image encoder produced no data";
   return ecValid;
+}
+
+TWriteResult Failed(TWriteFailure failure, int error, std::string message = {}) {
+  TWriteResult result;
+  result.Failure = failure;
+  result.Error = error;
+  result.Message = std::move(message);
+  return result;
 }
 
 }  // namespace
@@ -255,19 +265,20 @@ TWriteResult TSymbolWriter::Encode(TBarcode& Barcode, const TOutputOptions& Outp
 
 TWriteResult TSymbolWriter::EncodeAndStore(TBarcode& Barcode, const TOutputOptions& Output, const TStore& Store) {
   const TOutputSettings settings(Barcode, Output);
-  if (!settings.Refusal().empty()) return {TWriteFailure::InvalidOption, ecValid, settings.Refusal()};
+  if (!settings.Refusal().empty()) return Failed(TWriteFailure::InvalidOption, ecValid, settings.Refusal());
   const TSymbolBox box(Barcode, renderer_);
-  if (box.Error != ecValid) return {TWriteFailure::InvalidText, box.Error, {}};
-  if (std::string refusal = box.SizeRefusal(); !refusal.empty()) return {TWriteFailure::TooLarge, ecValid, refusal};
+  if (box.Error != ecValid) return Failed(TWriteFailure::InvalidText, box.Error);
+  if (std::string refusal = box.SizeRefusal(); !refusal.empty())
+    return Failed(TWriteFailure::TooLarge, ecValid, refusal);
   const TImageReservation memory(TImageBudget::Run(), box.MemoryCost());
   std::string reason;
   const int error =
       EncodeInBox(Barcode, box, Output.Format, Output.Dpi, renderer_, *encoder_, *svg_, contents_, reason);
   renderer_.Trim();
-  if (error != ecValid) return {TWriteFailure::InvalidText, error, {}};
+  if (error != ecValid) return Failed(TWriteFailure::InvalidText, error);
   if (reason.empty() && Store) reason = Store(contents_);
   if (Store && contents_.capacity() > KeptBufferBytes) std::string().swap(contents_);
-  if (!reason.empty()) return {TWriteFailure::File, ecValid, reason};
+  if (!reason.empty()) return Failed(TWriteFailure::File, ecValid, reason);
   return {};
 }
 

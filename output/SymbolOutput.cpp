@@ -13,7 +13,9 @@ std::optional<TFileFormat> FormatFromName(std::string_view ExtensionOrPath) {
                                                                        {"bmp", TFileFormat::Bmp},
                                                                        {"svg", TFileFormat::Svg},
                                                                        {"pdf", TFileFormat::Pdf},
-                                                                       {"eps", TFileFormat::Eps}};
+                                                                       {"eps", TFileFormat::Eps},
+                                                                       {"tiff", TFileFormat::Tiff},
+                                                                       {"tif", TFileFormat::Tiff}};
   std::string_view suffix = ExtensionOrPath;
   if (suffix.find('.') != std::string_view::npos) {
     const std::string_view name =
@@ -36,6 +38,7 @@ const char* Extension(TFileFormat Format) {
     case TFileFormat::Svg: return "svg";
     case TFileFormat::Pdf: return "pdf";
     case TFileFormat::Eps: return "eps";
+    case TFileFormat::Tiff: return "tiff";
   }
   return "png";
 }

@@ -1,11 +1,11 @@
-// Writing a component's symbol to a file or into memory as PNG, BMP, SVG,
-// PDF or EPS: the symbol's box with LeftMargin pixels left and right and
-// TopMargin above and below, on the component's SpaceColor.
+// Writing a component's symbol to a file or into memory as PNG, BMP, TIFF,
+// SVG, PDF or EPS: the symbol's box with LeftMargin pixels left and right
+// and TopMargin above and below, on the component's SpaceColor.
 //
 //   tessel::TOutputOptions options;
 //   options.Format = tessel::TFileFormat::Pdf;
 //   options.Dpi = 300;
-//   options.XDimensionMm = 0.33;
+//   options.XDimension = tessel::Millimetres(0.33);
 //   if (const tessel::TWriteResult result = tessel::WriteSymbol(barcode, "label.pdf", options); !result)
 //     std::cerr << result.Message << '\n';
 #pragma once
@@ -15,10 +15,11 @@
 #include <string_view>
 
 #include "components/pBarcode.h"
+#include "output/Length.h"
 
 namespace tessel {
 
-enum class TFileFormat { Png, Bmp, Svg, Pdf, Eps };
+enum class TFileFormat { Png, Bmp, Svg, Pdf, Eps, Tiff };
 
 // The format named by a file's extension or by a format name ("png",
 // "PDF"); none when unknown.
@@ -26,14 +27,38 @@ std::optional<TFileFormat> FormatFromName(std::string_view ExtensionOrPath);
 // The usual extension of a format, without the dot.
 const char* Extension(TFileFormat Format);
 
+// The quiet zones left and right of the symbol (along it, whatever its
+// orientation): the component's margin, each symbology's minimum from its
+// standard, or a number of modules. Both sides take the larger of the two
+// minimums; zones a symbology lays out itself (EAN and UPC) count towards it.
+struct TQuietZone {
+  enum class TKind { Component, Standard, Modules };
+  TKind Kind = TKind::Component;
+  int Modules = 0;  // with Modules
+};
+
 struct TOutputOptions {
   TFileFormat Format = TFileFormat::Png;
-  // The resolution recorded in the file and, for PDF and EPS, the pixels a
-  // point stands for (points = pixels * 72 / Dpi).
+  // The resolution recorded in the file and, for vector formats, the size of
+  // a pixel (1 / Dpi inch; PDF and EPS points = pixels * 72 / Dpi).
   int Dpi = 96;
-  // Above 0: the module becomes the nearest whole number of dots of this
-  // width at Dpi (at least one); 0: the component's Module in pixels.
-  double XDimensionMm = 0;
+  // Given: the module becomes the nearest whole number of dots of this
+  // width at Dpi (at least one); else the component's Module in pixels.
+  TLength XDimension{};
+  // Given: the bar height in the nearest whole number of dots at Dpi; else
+  // the component's BarcodeHeight in pixels.
+  TLength BarHeight{};
+  // Given: every dark element is narrower and every light element wider by
+  // this much, the symbol's width and the elements' centres kept (whole
+  // dots on raster formats, the odd dot taken from a bar's trailing edge;
+  // exact on vector formats). Refused when a bar would keep one dot or less.
+  TLength BarWidthReduction{};
+  // With any of these three given, the symbol is laid out in dots at Dpi,
+  // its texts in points at Dpi too; else as on a 96 dpi screen bitmap.
+  TQuietZone QuietZone{};
+  // No background: the box and the spaces are transparent (PNG, BMP and
+  // TIFF with alpha; SVG, PDF and EPS without a fill).
+  bool TransparentBackground = false;
   // The symbol's rotation for this call in degrees counter-clockwise: 0,
   // 90, 180 or 270 (as the component's Orientation gives them); else the
   // component's orientation.
@@ -51,10 +76,22 @@ enum class TWriteFailure {
   InvalidOption,  // an output option is out of range; nothing was drawn
 };
 
+// The sizes a written symbol took, in dots of the output.
+struct TSymbolGeometry {
+  int Dpi = 0;
+  int ModuleDots = 0;         // the X dimension
+  int BarHeightDots = 0;      // the bars' height, texts not included
+  double ReductionDots = 0;   // the bar width reduction applied
+  int Width = 0, Height = 0;  // the image or page, margins included
+
+  double XDimensionMm() const { return Dpi > 0 ? ModuleDots * MillimetresPerInch / Dpi : 0; }
+};
+
 struct TWriteResult {
   TWriteFailure Failure = TWriteFailure::None;
   int Error = ecValid;
-  std::string Message;  // the reason, except with InvalidText
+  std::string Message;       // the reason, except with InvalidText
+  TSymbolGeometry Geometry;  // on success
 
   bool Ok() const { return Failure == TWriteFailure::None; }
   explicit operator bool() const { return Ok(); }

@@ -190,8 +190,8 @@ void RequireValidText(TBarcode& barcode, const TSymbolSettings& settings) {
 }
 
 // Writes one symbol; failures end in TExit with the status of their kind.
-void Write(TBarcode& barcode, const TSymbolSettings& settings, const std::string& path, TFileFormat format, int dpi) {
-  const TWriteResult result = WriteSymbol(barcode, path, {.Format = format, .Dpi = dpi});
+void Write(TBarcode& barcode, const TSymbolSettings& settings, const std::string& path, const TOutputOptions& options) {
+  const TWriteResult result = WriteSymbol(barcode, path, options);
   switch (result.Failure) {
     case TWriteFailure::None: return;
     case TWriteFailure::InvalidText:
@@ -223,8 +223,7 @@ std::string GS1RecordText(TBarcode& barcode, const std::string& text) {
 // as the command's, and the generator's message for an invalid record.
 TRecordBatch RecordBatchOf(const TCommandLine& command, const std::string& folder) {
   return {.Folder = folder,
-          .Format = command.Format,
-          .Dpi = command.Dpi,
+          .Output = command.OutputOptions,
           .Jobs = command.Jobs,
           .Sync = command.Sync,
           .CreateBarcode = [&settings = command.Settings] { return CreateSymbol(settings); },
@@ -336,7 +335,7 @@ void ParseDb(const TOptionParser& parser, TCommandLine& command) {
                    "--db-timeout needs a whole number of seconds from 0 (no limit) to " + std::to_string(MaxDbTimeout));
   command.Action = TCommandLine::TAction::Db;
   command.Sync = parser.IsSet("sync");
-  command.Format = format;
+  command.OutputOptions.Format = format;
   command.Db = {parser.Value("db"),  parser.Value("table"),  parser.Value("field"),
                 parser.Value("key"), parser.Value("output"), timeout};
 }
@@ -348,7 +347,7 @@ void ParseBatch(const TOptionParser& parser, TCommandLine& command) {
   command.Action = TCommandLine::TAction::Batch;
   command.Input = parser.Value("batch");
   command.Folder = parser.Value("output");
-  command.Format = format;
+  command.OutputOptions.Format = format;
   command.Jobs = JobsOption(parser);
   command.Sync = parser.IsSet("sync");
 }
@@ -368,7 +367,7 @@ void ParseSymbol(const TOptionParser& parser, TCommandLine& command) {
       throw TExit{ExitFile, "cannot write " + command.Output + ": " + refusal};
     if (!format)
       throw TExit{ExitUsage, "unknown file format of '" + command.Output + "' (use .png, .bmp, .svg, .pdf or .eps)"};
-    command.Format = *format;
+    command.OutputOptions.Format = *format;
   }
 }
 
@@ -383,7 +382,7 @@ void Parse(const std::vector<std::string>& arguments, TCommandLine& command) {
   }
   if (!parser.Positional().empty()) throw TExit{ExitUsage, "unexpected argument '" + parser.Positional().front() + "'"};
   if (ParseListing(parser, command)) return;
-  command.Dpi = DpiOption(parser);
+  command.OutputOptions.Dpi = DpiOption(parser);
   if (parser.IsSet("samples")) {
     command.Action = TCommandLine::TAction::Samples;
     command.Folder = parser.Value("samples");
@@ -426,7 +425,7 @@ int Run(const std::vector<std::string>& arguments, const TDbRunner& runDb) {
   }
   RequireValidText(*command.Barcode, command.Settings);
   if (command.Encode) PrintLine(stdout, Encoded(*command.Barcode));
-  if (!command.Output.empty()) Write(*command.Barcode, command.Settings, command.Output, command.Format, command.Dpi);
+  if (!command.Output.empty()) Write(*command.Barcode, command.Settings, command.Output, command.OutputOptions);
   return ExitOk;
 }
 

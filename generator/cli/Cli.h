@@ -48,15 +48,14 @@ struct TCommandLine {
   enum class TAction { Help, Classes, List, Samples, Symbol, Batch, Db };
   TAction Action = TAction::Help;
   std::string HelpText;
-  int Dpi = 96;
   std::string Folder;  // the samples' folder, or a batch's output folder
   std::string Input;   // a batch's input file
   std::string Output;  // a symbol's file; empty for none
   bool Encode = false;
-  int Jobs = 1;                           // a batch's worker threads
-  bool Sync = false;                      // a batch syncs every file, not once at its end
-  TFileFormat Format = TFileFormat::Png;  // of -o FILE, --batch and --db
-  TDbBatchOptions Db;                     // with Db
+  int Jobs = 1;                  // a batch's worker threads
+  bool Sync = false;             // a batch syncs every file, not once at its end
+  TOutputOptions OutputOptions;  // of -o FILE, --batch and --db
+  TDbBatchOptions Db;            // with Db
   TSymbolSettings Settings;
   bool GS1Records = false;            // each record of a Batch or Db is a GS1 element string
   std::unique_ptr<TBarcode> Barcode;  // with Symbol, Batch and Db

@@ -61,8 +61,8 @@ bool ReadChunk(TRecordSource& source, const TRecordBatch& batch, std::size_t cou
       return false;
     }
     if (!item.Record.BaseName.empty())
-      item.Path =
-          (std::filesystem::path(batch.Folder) / (item.Record.BaseName + "." + Extension(batch.Format))).string();
+      item.Path = (std::filesystem::path(batch.Folder) / (item.Record.BaseName + "." + Extension(batch.Output.Format)))
+                      .string();
     if (!item.Record.Problem.empty()) return true;
   }
   return true;
@@ -136,8 +136,7 @@ int RunRecordBatch(TRecordSource& Source, const TRecordBatch& Batch) {
     throw TBatchError{ExitFile, "cannot create folder " + Batch.Folder + ": " + reason};
   const std::size_t chunk = RecordsPerJob * std::size_t(std::max(1, Batch.Jobs));
   const TReplaceOptions options = BatchReplaceOptions(Batch, chunk);
-  TBatchWorkers workers(Batch.Jobs, Batch.CreateBarcode, Batch.SetText, {.Format = Batch.Format, .Dpi = Batch.Dpi},
-                        options);
+  TBatchWorkers workers(Batch.Jobs, Batch.CreateBarcode, Batch.SetText, Batch.Output, options);
   TFileNamer namer(Batch.Folder, options.Durability, MaxWaitingFiles);
   TBatchProgress progress;
   std::vector<TBatchItem> items;

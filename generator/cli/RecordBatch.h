@@ -18,8 +18,7 @@ namespace tessel::generator {
 
 struct TRecordBatch {
   std::string Folder;
-  TFileFormat Format = TFileFormat::Png;
-  int Dpi = 96;
+  TOutputOptions Output;  // the format, resolution and sizes of every file
   int Jobs = 1;
   bool Sync = false;  // sync every file, not the whole batch once at its end
   // A component set up as the batch's, one for each worker.

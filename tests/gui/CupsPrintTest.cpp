@@ -35,7 +35,6 @@ constexpr const char* CupsPdfBackend = "/usr/lib/cups/backend/cups-pdf";
 constexpr const char* CupsPdfPpd = "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd";
 constexpr const char* Queue = "TesselPdf";
 constexpr int RasterDpi = 600;
-constexpr double MillimetresPerInch = 25.4;
 
 bool WriteText(const QString& path, const QByteArray& text) {
   QFile file(path);

@@ -187,17 +187,14 @@ TEST(SymbolFiles, ImagesBeyondAPaletteAreWrittenInTrueColourAndKeepTheirAlpha) {
 }
 
 // Output options act as the component's settings would, for the call only:
-// an X dimension as the module in whole dots (0.254 mm at 300 dpi is 3, and
-// never less than 1), an angle as the orientation, margins as the margins.
-// Options out of range are refused.
+// an angle as the orientation, margins as the margins. Options out of range
+// are refused.
 TEST(SymbolFiles, OutputOptionsActAsTheSettingsForOneCall) {
   struct TCase {
     tessel::TOutputOptions Options;
     std::function<void(tessel::TBarcode&)> Settings;
   };
-  const TCase cases[] = {{{.Dpi = 300, .XDimensionMm = 0.254}, [](tessel::TBarcode& b) { b.SetModule(3); }},
-                         {{.Dpi = 300, .XDimensionMm = 0.01}, [](tessel::TBarcode& b) { b.SetModule(1); }},
-                         {{.Angle = 90}, [](tessel::TBarcode& b) { b.SetOrientation(tessel::boBottomTop); }},
+  const TCase cases[] = {{{.Angle = 90}, [](tessel::TBarcode& b) { b.SetOrientation(tessel::boBottomTop); }},
                          {{.Angle = -90}, [](tessel::TBarcode& b) { b.SetOrientation(tessel::boTopBottom); }},
                          {{.LeftMargin = 0, .TopMargin = 3}, [](tessel::TBarcode& b) {
                             b.SetLeftMargin(0);
@@ -218,7 +215,7 @@ TEST(SymbolFiles, OutputOptionsActAsTheSettingsForOneCall) {
   std::string contents;
   for (const tessel::TOutputOptions& refused :
        {tessel::TOutputOptions{.Angle = 45}, tessel::TOutputOptions{.Dpi = 0},
-        tessel::TOutputOptions{.XDimensionMm = -1}, tessel::TOutputOptions{.LeftMargin = -1}})
+        tessel::TOutputOptions{.XDimension = tessel::Millimetres(-1)}, tessel::TOutputOptions{.LeftMargin = -1}})
     EXPECT_EQ(tessel::EncodeSymbol(*barcode, contents, refused).Failure, TWriteFailure::InvalidOption);
 }
 
