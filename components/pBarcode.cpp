@@ -47,6 +47,11 @@ void TBarcode::SetStretchWidth(bool Value) { SetErasing(stretchWidth_, Value); }
 void TBarcode::SetLeftMargin(int Value) { SetErasing(leftMargin_, ClampExtent(Value)); }
 void TBarcode::SetTopMargin(int Value) { SetErasing(topMargin_, ClampExtent(Value)); }
 
+void TBarcode::SetBarWidthReduction(double Millimetres) {
+  if (!(Millimetres >= 0) || !std::isfinite(Millimetres)) return;  // NaN, infinite and negative are ignored
+  SetPlain(barWidthReduction_, Millimetres);
+}
+
 void TBarcode::SetBarcodeWidth(int Value) {
   Value = ClampExtent(Value);
   if (!stretchWidth_)
@@ -314,6 +319,7 @@ TBarcodeDefineExtra TBarcode::BuildBarcodeDefineExtra(bool UseAngle, int Angle) 
   d.TextAlignment = textAlignment_;
   d.MultiState = IsMultiState();
   d.ExtraFontSize = extraFontSize_;
+  d.BarReductionMM = barWidthReduction_;
   d.MakeData = TMakeData::Bind<&TBarcode::MakeData>(this);
   d.GetQuietZonesWidth = TGetQuietZonesWidth::Bind<&TBarcode::GetQuietZonesWidth>(this);
   d.CustomDrawText = TCustomDrawText::Bind<&TBarcode::DoCustomDrawText>(this);

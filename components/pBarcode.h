@@ -92,6 +92,12 @@ class TBarcode : public TComponent {
   void SetTextVSpacing(int Value);
   bool Locked() const { return locked_; }
   void SetLocked(bool Value);
+  // The bar width reduction in millimetres on every device (whole device
+  // pixels where the device draws whole pixels; never a bar's last pixel).
+  // A run-time setting, not published: it belongs to the printer, not the
+  // symbol.
+  double BarWidthReduction() const { return barWidthReduction_; }
+  void SetBarWidthReduction(double Millimetres);
 
   // ---- properties each symbology publishes where they apply ----
   const std::string& Barcode() const { return barcode_; }
@@ -272,6 +278,7 @@ class TBarcode : public TComponent {
   int textVSpacing_ = 0;
   int extraFontSize_ = 0;
   bool locked_ = false;
+  double barWidthReduction_ = 0;
   TRect savedRegion_;
   bool inChange_ = false;
 };

@@ -79,6 +79,10 @@ struct TBarcodeDefine {
   TTextAlignment TextAlignment = taCenter;
   bool MultiState = false;
   int ExtraFontSize = 0;
+  // Dark elements narrower and light ones wider by this many millimetres at
+  // the canvas's resolution, so that bars that print too thick come out
+  // right; in whole pixels on canvases that draw whole pixels.
+  double BarReductionMM = 0;
 };
 
 // A symbol's computed layout, in pixels of the target in the unrotated frame
