@@ -62,6 +62,7 @@ inline constexpr int MaxSpacing = 1 << 14;
 // The smallest wide-to-narrow ratio is above one half: a wide line of one
 // module then rounds to at least one pixel.
 inline constexpr double MinRatio = 0.5;
+inline constexpr double MillimetresPerInch = 25.4;
 // A count of modules in pixels, within the bounds.
 constexpr int ModulesToPixels(int Modules, int Module) { return ClampExtent(static_cast<long long>(Modules) * Module); }
 
@@ -202,6 +203,10 @@ inline int ClassWidth(TWidthClass c, const TLineWidths& w) {
 }
 }  // namespace pattern
 
+// Whether a line is dark, drawn in the bar colour against the spaces: not a
+// space, and not one of the inverted two-dimensional lines.
+constexpr bool IsDarkLine(TLineType Type) { return Type != ltWhite && Type != ltWhite2D && Type != ltBlack2D; }
+
 // Kind and width of one pattern character; false (and width 0) for a
 // character outside the alphabet, which draws nothing. Inline: it runs for
 // every line drawn.
@@ -212,6 +217,9 @@ inline bool DecodeLine(char C, const TLineWidths& Widths, TLineType& LineType, i
   return code.Width != pattern::wcNone;
 }
 int GetLinesWidth(std::string_view Pattern, int Module, double Ratio);
+// The narrowest dark element of a pattern in pixels (adjacent dark lines
+// count as one element); 0 when it has none.
+int NarrowestBar(std::string_view Pattern, int Module, double Ratio);
 
 // Rounds to the nearest integer, halves to the even neighbour. Whole values,
 // the common case in pixel arithmetic, are taken inline.
@@ -261,6 +269,11 @@ class TFrameTransform {
   TPoint operator()(TPoint P) const { return translation_ ? TPoint{P.X + shift_.X, P.Y + shift_.Y} : Turned(P); }
   // Whether the transform only moves points (upright boxes stay upright).
   bool Translation() const { return translation_; }
+  // Whether the frame's x axis runs along one of the target's axes (a turn
+  // by a right angle, equal resolutions); Along gives where one pixel along
+  // it goes then.
+  bool AxisAligned() const;
+  TPoint Along() const;
 
  private:
   TPoint Turned(TPoint P) const;

@@ -40,6 +40,24 @@ int GetLinesWidth(std::string_view Pattern, int Module, double Ratio) {
   return static_cast<int>(std::min<long long>(total, MaxExtent));
 }
 
+int NarrowestBar(std::string_view Pattern, int Module, double Ratio) {
+  const TLineWidths widths = LineWidths(Module, Ratio);
+  int narrowest = 0, run = 0;
+  const auto endRun = [&] {
+    if (run > 0 && (narrowest == 0 || run < narrowest)) narrowest = run;
+    run = 0;
+  };
+  for (char c : Pattern) {
+    const pattern::TLineCode code = pattern::LineCodes[static_cast<unsigned char>(c)];
+    if (IsDarkLine(code.Type) && code.Width != pattern::wcNone)
+      run += pattern::ClassWidth(code.Width, widths);
+    else
+      endRun();
+  }
+  endRun();
+  return narrowest;
+}
+
 int VerifyBarcode(const std::string& Barcode, const TBarcodeDefineExtra& Define) {
   if (Define.VerifyLength && !Define.VerifyLength(Barcode, Define.AutoCheckDigit)) return ecInvalidLength;
   if (Define.VerifyAllChars) return Define.VerifyAllChars(Barcode, Define.AutoCheckDigit);

@@ -12,12 +12,12 @@ int PrinterResolution(int Resolution, bool Horizontal) {
 }
 
 int ToPixels(int Resolution, double Millimetres, bool Horizontal) {
-  return Round(PrinterResolution(Resolution, Horizontal) * Millimetres / 25.4);
+  return Round(PrinterResolution(Resolution, Horizontal) * Millimetres / MillimetresPerInch);
 }
 
 double ToMillimetres(int Pixels, int Resolution, bool Horizontal) {
   const int resolution = PrinterResolution(Resolution, Horizontal);
-  return resolution > 0 ? Pixels * 25.4 / resolution : 0.0;
+  return resolution > 0 ? Pixels * MillimetresPerInch / resolution : 0.0;
 }
 
 // The canvas a symbol is measured on for printing: the printer's, else a

@@ -70,10 +70,118 @@ class TLineRow {
   int top_ = 0, bottom_ = 0;
 };
 
+// A bar width reduction as moves of the elements' edges along the symbol:
+// a dark element loses Lead pixels at its leading edge and Trail at its
+// trailing edge, and the light elements beside it gain them, so the
+// symbol's width and every element's centre stay (within half a pixel).
+// Canvases of whole pixels take whole pixels, the odd one from the trailing
+// edge; a bar always keeps at least one pixel.
+class TEdgeMoves {
+ public:
+  TEdgeMoves(const TCanvas& Canvas, const TBarcodeDefine& Define, std::string_view Pattern) : pattern_(Pattern) {
+    if (!(Define.BarReductionMM > 0)) return;
+    const double narrowest = NarrowestBar(Pattern, Define.Module, Define.Ratio);
+    double reduction = Define.BarReductionMM * Canvas.PixelsPerInchX() / MillimetresPerInch;
+    if (!Canvas.Fractional()) reduction = Round(reduction);
+    reduction = std::clamp(reduction, 0.0, std::max(0.0, narrowest - 1));
+    if (Canvas.Fractional()) {
+      lead_ = trail_ = reduction / 2;
+    } else {
+      lead_ = static_cast<int>(reduction) / 2;
+      trail_ = reduction - lead_;
+    }
+  }
+  bool Active() const { return lead_ + trail_ > 0; }
+  // How far the left and right edges of line Index move towards the
+  // symbol's end.
+  void Of(std::size_t Index, double& Left, double& Right) const {
+    const TKind kind = KindAt(Index);
+    const TKind before = Index > 0 ? KindAt(Index - 1) : TKind::Other;
+    const TKind after = KindAt(Index + 1);
+    Left = Right = 0;
+    if (kind == TKind::Dark) {
+      if (before == TKind::Light || before == TKind::Other) Left = lead_;
+      if (after == TKind::Light || after == TKind::Other) Right = -trail_;
+    } else if (kind == TKind::Light) {
+      if (before == TKind::Dark) Left = -trail_;
+      if (after == TKind::Dark) Right = lead_;
+    }
+  }
+
+ private:
+  enum class TKind { Dark, Light, Other };
+  TKind KindAt(std::size_t Index) const {
+    if (Index >= pattern_.size()) return TKind::Other;
+    const pattern::TLineCode code = pattern::LineCodes[static_cast<unsigned char>(pattern_[Index])];
+    if (code.Width == pattern::wcNone) return TKind::Other;
+    if (code.Type == ltWhite) return TKind::Light;
+    return IsDarkLine(code.Type) ? TKind::Dark : TKind::Other;
+  }
+
+  std::string_view pattern_;
+  double lead_ = 0, trail_ = 0;
+};
+
+// Fills a line's box moved by Left and Right pixels along the symbol,
+// exactly, on a fractional canvas whose frame runs along its axes.
+void FillMovedLine(TCanvas& Canvas, const TFrameTransform& Transform, int X, int Top, int Width, int Height,
+                   double Left, double Right) {
+  const TPoint a = Transform({X, Top}), b = Transform({X + Width - 1, Top + Height - 1});
+  double x0 = std::min(a.X, b.X), x1 = std::max(a.X, b.X) + 1;
+  double y0 = std::min(a.Y, b.Y), y1 = std::max(a.Y, b.Y) + 1;
+  const TPoint along = Transform.Along();
+  const auto move = [Left, Right](double& low, double& high, int direction) {
+    if (direction > 0) {
+      low += Left;
+      high += Right;
+    } else if (direction < 0) {
+      high -= Left;
+      low -= Right;
+    }
+  };
+  move(x0, x1, along.X);
+  move(y0, y1, along.Y);
+  Canvas.FillArea(x0, y0, x1, y1);
+}
+
+// One line's box in the layout frame.
+struct TLineBox {
+  int X, Top, Width, Height;
+};
+
+// Draws one line: gathered into the row when it is upright and more than a
+// pixel high, else filled at once; the inverted two-dimensional lines first
+// fill their box in the other colour.
+void DrawLine(TCanvas& Canvas, TLineRow& Row, const TFrameTransform& Transform, int Module, TLineBox Box,
+              TLineType Type, TColor Color, TColor BarColor, TColor SpaceColor) {
+  if (Box.Width <= 0 || Box.Height <= 0) return;
+  if (Type == ltWhite2D || Type == ltBlack2D) {
+    Row.Flush();
+    UseSolidColor(Canvas, Type == ltWhite2D ? BarColor : SpaceColor);
+    FillFrameRect(Canvas, Transform, Box.X, Box.Top, Box.X + Box.Width - 1, Box.Top + Box.Height - 1);
+    Box.Top += Module;
+    Box.Height -= Module;
+  }
+  if (Box.Height > 1 && Transform.Translation()) {
+    const TPoint at = Transform({Box.X, Box.Top});
+    Row.Add(at.X, at.Y, at.X + Box.Width - 1, at.Y + Box.Height - 1, Color);
+  } else if (Box.Height > 0) {
+    Row.Flush();
+    UseSolidColor(Canvas, Color);
+    FillFrameRect(Canvas, Transform, Box.X, Box.Top, Box.X + Box.Width - 1, Box.Top + Box.Height - 1);
+    if (Box.Height == 1) {
+      const TPoint at = Transform({Box.X, Box.Top});
+      Canvas.SetPixel(at.X, at.Y, Color);
+    }
+  }
+}
+
 void DrawLines(TCanvas& Canvas, const TBarcodeDefineExtra& Define, const TBarcodeParameters& P, int LinesTop,
                int LinesHeight, TColor BarColor, TColor SpaceColor) {
   const TLineWidths widths = LineWidths(Define.Module, Define.Ratio);
   const TFrameTransform transform(P);
+  const TEdgeMoves moves(Canvas, Define, P.Pattern);
+  const bool exactMoves = moves.Active() && Canvas.Fractional() && transform.AxisAligned();
   TLineRow row(Canvas);
   int x = P.LeftOffset + P.LeftZoneWidth;
   int index = 0;
@@ -87,28 +195,21 @@ void DrawLines(TCanvas& Canvas, const TBarcodeDefineExtra& Define, const TBarcod
     ShapeLine(type, LinesHeight, top, height);
     TColor color = type == ltWhite || type == ltWhite2D ? SpaceColor : BarColor;
     if (Define.DrawLine) Define.DrawLine(index, type, color, x, top, width, height);
-    if (width > 0 && height > 0) {
-      if (type == ltWhite2D || type == ltBlack2D) {
-        row.Flush();
-        UseSolidColor(Canvas, type == ltWhite2D ? BarColor : SpaceColor);
-        FillFrameRect(Canvas, transform, x, top, x + width - 1, top + height - 1);
-        top += Define.Module;
-        height -= Define.Module;
-      }
-      if (height > 1 && transform.Translation()) {
-        const TPoint at = transform({x, top});
-        row.Add(at.X, at.Y, at.X + width - 1, at.Y + height - 1, color);
-      } else if (height > 0) {
-        row.Flush();
-        UseSolidColor(Canvas, color);
-        FillFrameRect(Canvas, transform, x, top, x + width - 1, top + height - 1);
-        if (height == 1) {
-          const TPoint at = transform({x, top});
-          Canvas.SetPixel(at.X, at.Y, color);
-        }
-      }
-    }
+    const int lineX = x;
     x += width;
+    if (width <= 0 || height <= 0) continue;
+    double left = 0, right = 0;
+    if (moves.Active()) moves.Of(static_cast<std::size_t>(index - 1), left, right);
+    if (exactMoves && (left != 0 || right != 0)) {
+      row.Flush();
+      UseSolidColor(Canvas, color);
+      FillMovedLine(Canvas, transform, lineX, top, width, height, left, right);
+      continue;
+    }
+    // On canvases of whole pixels the moves are whole.
+    const int moveLeft = static_cast<int>(left), moveRight = static_cast<int>(right);
+    DrawLine(Canvas, row, transform, Define.Module, {lineX + moveLeft, top, width - moveLeft + moveRight, height}, type,
+             color, BarColor, SpaceColor);
   }
   row.Flush();
 }
@@ -228,6 +329,16 @@ TFrameTransform::TFrameTransform(const TBarcodeParameters& P)
 TPoint TFrameTransform::Turned(TPoint P) const {
   const double x = P.X + offset_.X, y = P.Y + offset_.Y;
   return {Round(x * cos_ + y * sin_) + origin_.X, Round((y * cos_ - x * sin_) / aspect_) + origin_.Y};
+}
+
+bool TFrameTransform::AxisAligned() const {
+  constexpr double Tolerance = 1e-9;
+  return aspect_ == 1.0 && (std::abs(sin_) < Tolerance || std::abs(cos_) < Tolerance);
+}
+
+TPoint TFrameTransform::Along() const {
+  const auto sign = [](double v) { return v > 0.5 ? 1 : v < -0.5 ? -1 : 0; };
+  return {sign(cos_), sign(-sin_)};
 }
 
 TPoint Translate2D(TPoint P, TPoint D) { return {P.X + D.X, P.Y + D.Y}; }

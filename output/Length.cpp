@@ -78,6 +78,18 @@ std::string LengthText(const TLength& Length) {
   return Number(Length.Value);
 }
 
+std::string LengthAndDots(const TLength& Given, double Dots, int Dpi) {
+  if (Given.Unit == TLengthUnit::Dots) return LengthText(Given);
+  return LengthText(Given) + " (" + LengthText(tessel::Dots(Dots)) + " at " + std::to_string(Dpi) + " dpi)";
+}
+
+TLength InUnit(double Millimetres, TLengthUnit Unit, int Dpi) {
+  constexpr double Thousandths = 1000;
+  const double perUnit = TLength{1, Unit}.Millimetres(Dpi);
+  const double value = perUnit > 0 ? Millimetres / perUnit : 0;
+  return {std::round(value * Thousandths) / Thousandths, Unit};
+}
+
 std::string DotsText(int Dots) { return std::to_string(Dots) + (Dots == 1 ? " dot" : " dots"); }
 
 }  // namespace tessel

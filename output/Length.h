@@ -7,11 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "core/pCore.h"
+
 namespace tessel {
 
 enum class TLengthUnit { Dots, Millimetres, Inches, Mils };
-
-inline constexpr double MillimetresPerInch = 25.4;
 
 struct TLength {
   double Value = 0;
@@ -37,5 +37,10 @@ std::optional<TLength> ParseLength(std::string_view Text);
 std::string LengthText(const TLength& Length);
 // Dots as a count: "1 dot", "4 dots".
 std::string DotsText(int Dots);
+// A length as given and in dots: "0.1 mm (1 dot at 300 dpi)"; a length
+// given in dots as it is.
+std::string LengthAndDots(const TLength& Given, double Dots, int Dpi);
+// Millimetres in a unit, rounded to a thousandth of it.
+TLength InUnit(double Millimetres, TLengthUnit Unit, int Dpi);
 
 }  // namespace tessel

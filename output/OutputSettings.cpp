@@ -30,7 +30,11 @@ std::string LengthRefusal(const TLength& length, int dpi, const char* what, int 
 
 }  // namespace
 
-int WholeDots(const TLength& Length, int Dpi) { return static_cast<int>(std::max(1.0, std::round(Length.Dots(Dpi)))); }
+int WholeDots(const TLength& Length, int Dpi) {
+  const double dots = std::round(Length.Dots(Dpi));
+  // NaN and lengths beyond any canvas come to the bounds, never undefined.
+  return std::isnan(dots) ? 1 : static_cast<int>(std::clamp(dots, 1.0, static_cast<double>(MaxExtent)));
+}
 
 bool LaidOutInDots(const TOutputOptions& Options) {
   return Options.XDimension.Given() || Options.BarHeight.Given() || Options.BarWidthReduction.Given();
@@ -62,7 +66,8 @@ TOutputSettings::TOutputSettings(TBarcode& Barcode, const TOutputOptions& Option
       module_(Barcode.Module()),
       leftMargin_(Barcode.LeftMargin()),
       topMargin_(Barcode.TopMargin()),
-      barHeight_(Barcode.BarcodeHeight()) {
+      barHeight_(Barcode.BarcodeHeight()),
+      barWidthReduction_(Barcode.BarWidthReduction()) {
   if (!refusal_.empty()) return;
   // Locked: the settings change for this call without redrawing an image.
   barcode_.SetLocked(true);
@@ -71,6 +76,8 @@ TOutputSettings::TOutputSettings(TBarcode& Barcode, const TOutputOptions& Option
   if (Options.BarHeight.Given()) barcode_.SetBarcodeHeight(WholeDots(Options.BarHeight, Options.Dpi));
   if (Options.LeftMargin) barcode_.SetLeftMargin(*Options.LeftMargin);
   if (Options.TopMargin) barcode_.SetTopMargin(*Options.TopMargin);
+  // Raster formats draw whole dots: the canvas rounds the reduction.
+  barcode_.SetBarWidthReduction(Options.BarWidthReduction.Millimetres(Options.Dpi));
 }
 
 TOutputSettings::~TOutputSettings() {
@@ -80,6 +87,7 @@ TOutputSettings::~TOutputSettings() {
   barcode_.SetLeftMargin(leftMargin_);
   barcode_.SetTopMargin(topMargin_);
   barcode_.SetBarcodeHeight(barHeight_);
+  barcode_.SetBarWidthReduction(barWidthReduction_);
   barcode_.SetLocked(wasLocked_);
 }
 

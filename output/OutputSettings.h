@@ -36,9 +36,10 @@ class TOutputSettings {
   bool wasLocked_;
   TBarcodeOrientation orientation_;
   int module_, leftMargin_, topMargin_, barHeight_;
+  double barWidthReduction_;
 };
 
-// The whole number of dots nearest to Length at Dpi, at least one.
+// The whole number of dots nearest to Length at Dpi, from one to MaxExtent.
 int WholeDots(const TLength& Length, int Dpi);
 // Whether the options size the symbol in dots of the output (an X
 // dimension, bar height or bar width reduction given).

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <iterator>
 #include <string_view>
 
+#include "core/pCore.h"
 #include "output/ImageEncoder.h"
 #include "platform/raster/GlyphFont.h"
 
@@ -23,6 +25,18 @@ std::string Decimal(double value) {
   char text[32];
   const std::to_chars_result end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6);
   return {text, end.ptr};
+}
+
+// A document's side: pixels, or millimetres when SizeDpi is above 0.
+std::string Length(int Pixels, int SizeDpi) {
+  if (SizeDpi <= 0) return Number(Pixels);
+  char text[32];
+  const double millimetres = Pixels * MillimetresPerInch / SizeDpi;
+  const std::to_chars_result end = std::to_chars(text, text + sizeof text, millimetres, std::chars_format::fixed, 4);
+  std::string length(text, end.ptr);
+  while (length.back() == '0') length.pop_back();
+  if (length.back() == '.') length.pop_back();
+  return length + "mm";
 }
 
 // The bytes in base64, as a data URL holds them.
@@ -107,7 +121,7 @@ std::string XmlAttribute(std::string_view text) {
 TSvgCanvas::TSvgCanvas(std::string& Out, TImageEncoder& Encoder)
     : TVectorCanvas(DefaultLayoutDpi), out_(Out), encoder_(Encoder) {}
 
-void TSvgCanvas::Begin(int Width, int Height, int LayoutDpi) {
+void TSvgCanvas::Begin(int Width, int Height, int LayoutDpi, int SizeDpi) {
   Restart(LayoutDpi);
   width_ = Width;
   height_ = Height;
@@ -117,7 +131,7 @@ void TSvgCanvas::Begin(int Width, int Height, int LayoutDpi) {
   out_ +=
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
       "xmlns:xlink=\"http://www.w3.org/1999/xlink\" version=\"1.2\" baseProfile=\"tiny\" width=\"" +
-      w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w + " " + h +
+      Length(Width, SizeDpi) + "\" height=\"" + Length(Height, SizeDpi) + "\" viewBox=\"0 0 " + w + " " + h +
       "\" shape-rendering=\"crispEdges\">\n<title>Barcode</title>\n";
 }
 
@@ -131,7 +145,10 @@ void TSvgCanvas::NoteFill(const TFill& fill) {
     background_ = fill.Color;
     drawn_.clear();
   } else if (background_) {
-    drawn_.push_back({fill.X, fill.Y, fill.X + fill.Width, fill.Y + fill.Height});
+    // Whole pixels covering the fill, which may end between pixels.
+    const auto low = [](double v) { return static_cast<int>(std::floor(v)); };
+    const auto high = [](double v) { return static_cast<int>(std::ceil(v)); };
+    drawn_.push_back({low(fill.X), low(fill.Y), high(fill.X + fill.Width), high(fill.Y + fill.Height)});
   }
 }
 
@@ -149,7 +166,7 @@ void TSvgCanvas::SolidColumns(int top, int bottom, std::span<const TColumnBox> c
     return;
   }
   for (const TColumnBox& box : columns)
-    if (box.Color != *background_) Put({box.Left, top, box.Right - box.Left + 1, bottom - top + 1, box.Color});
+    if (box.Color != *background_) Put(Pixels(box.Left, top, box.Right - box.Left + 1, bottom - top + 1, box.Color));
   drawn_.push_back(row);
   UseSolidColor(*this, columns.back().Color);
 }
@@ -163,7 +180,13 @@ void TSvgCanvas::DrawFill(const TFill& f) {
   char* const rect = out_.data() + start;
   char* at = rect;
   const auto text = [&at](std::string_view part) { at = std::copy(part.begin(), part.end(), at); };
-  const auto number = [&at, rect](int value) { at = std::to_chars(at, rect + MaxRectLength, value).ptr; };
+  // Whole numbers as integers, the common case and the fast one; the edges
+  // a bar width reduction moves in their shortest exact form.
+  const auto number = [&at, rect](double value) {
+    const auto whole = static_cast<int>(value);
+    at = whole == value ? std::to_chars(at, rect + MaxRectLength, whole).ptr
+                        : std::to_chars(at, rect + MaxRectLength, value).ptr;
+  };
   text("<rect x=\"");
   number(f.X);
   text("\" y=\"");

@@ -26,9 +26,11 @@ class TSvgCanvas final : public TVectorCanvas {
   TSvgCanvas(std::string& Out, TImageEncoder& Encoder);
 
   // Starts a document of this many pixels, laid out at LayoutDpi, with the
-  // drawing state of a new canvas. A canvas serves one document after
-  // another and keeps the measured font between them.
-  void Begin(int Width, int Height, int LayoutDpi);
+  // drawing state of a new canvas; with a SizeDpi above 0 its width and
+  // height are given in millimetres, a pixel taking 1 / SizeDpi inch. A
+  // canvas serves one document after another and keeps the measured font
+  // between them.
+  void Begin(int Width, int Height, int LayoutDpi, int SizeDpi = 0);
   // Ends the document.
   void End();
   // Embeds an image losslessly at (X, Y), Width x Height pixels.

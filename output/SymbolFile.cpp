@@ -1,6 +1,7 @@
 #include "output/SymbolFile.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <utility>
 
@@ -8,15 +9,18 @@
 #include "output/ImageEncoder.h"
 #include "output/OutputFile.h"
 #include "output/OutputSettings.h"
+#include "output/QuietZones.h"
 #include "output/SvgCanvas.h"
 #include "output/VectorFile.h"
 
 namespace tessel {
 namespace {
 
-// The resolution symbols are laid out at, whatever the output device: that
-// of the generator's preview bitmaps.
-constexpr int LayoutDpi = 96;
+// The resolution symbols are laid out at unless they are sized in dots of
+// the output: that of the generator's preview bitmaps.
+constexpr int ScreenDpi = 96;
+
+int LayoutDpi(const TOutputOptions& Output) { return LaidOutInDots(Output) ? Output.Dpi : ScreenDpi; }
 
 // Sizes and settings of one written symbol; restores the component's bar
 // height and width afterwards.
@@ -24,22 +28,32 @@ class TSymbolBox {
  public:
   // The symbol is measured on the renderer's canvas, where it is drawn (a
   // stretched one at its natural size).
-  TSymbolBox(TBarcode& barcode, TSymbolRenderer& renderer) : barcode_(barcode), wasLocked_(barcode.Locked()) {
+  // A quiet zone other than the component's sets the margin along the
+  // symbol (left and right, or above and below when it is turned upright),
+  // which the caller puts back.
+  TSymbolBox(TBarcode& barcode, TSymbolRenderer& renderer, const TQuietZone& quietZone = {})
+      : barcode_(barcode), wasLocked_(barcode.Locked()) {
     barcode_.SetLocked(true);
     height_ = barcode_.BarcodeHeight();
     width_ = barcode_.BarcodeWidth();
     barHeight_ = height_ > 0 ? height_ : DefaultBarHeight;
     barcode_.SetBarcodeHeight(barHeight_);
     TBarcodeLayout& layout = renderer.Layout();
-    Error = barcode_.LayOut(renderer.Canvas(), barcode_.Module(), barcode_.LeftMargin(), barcode_.TopMargin(),
-                            barHeight_, layout);
+    Error = LayOut(renderer);
+    if (Error == 0 && quietZone.Kind != TQuietZone::TKind::Component) {
+      const int margin = QuietZoneMargin(quietZone, layout);
+      if (Vertical())
+        barcode_.SetTopMargin(margin);
+      else
+        barcode_.SetLeftMargin(margin);
+      Error = LayOut(renderer);
+    }
     int width = layout.Width, height = layout.Height;
     NaturalWidth = width;
     NaturalHeight = height;
     if (Error == 0 && barcode_.StretchWidth()) {
       // A stretched symbol takes BarcodeWidth along the bars, else its natural width.
-      const bool vertical = barcode_.Orientation() == boTopBottom || barcode_.Orientation() == boBottomTop;
-      int& along = vertical ? height : width;
+      int& along = Vertical() ? height : width;
       if (width_ > 0)
         along = width_;
       else
@@ -57,6 +71,7 @@ class TSymbolBox {
   TSymbolBox& operator=(const TSymbolBox&) = delete;
 
   int BarHeight() const { return barHeight_; }
+  bool Vertical() const { return barcode_.Orientation() == boTopBottom || barcode_.Orientation() == boBottomTop; }
 
   // The memory drawing and encoding the symbol may take at once: the image
   // twice (its colour conversion or its encoded file beside it), and a
@@ -87,6 +102,22 @@ class TSymbolBox {
   long long NaturalHeight = 0;
 
  private:
+  int LayOut(TSymbolRenderer& renderer) {
+    return barcode_.LayOut(renderer.Canvas(), barcode_.Module(), barcode_.LeftMargin(), barcode_.TopMargin(),
+                           barHeight_, renderer.Layout());
+  }
+  // The margin in pixels that gives each side at least its quiet zone,
+  // counting the zones the symbology lays out itself.
+  int QuietZoneMargin(const TQuietZone& quietZone, const TBarcodeLayout& layout) const {
+    TQuietZoneModules modules{quietZone.Modules, quietZone.Modules};
+    if (quietZone.Kind == TQuietZone::TKind::Standard)
+      modules = StandardQuietZone(barcode_.ClassName()).value_or(TQuietZoneModules{});
+    const TBarcodeParameters& p = layout.Parameters;
+    const long long left = static_cast<long long>(modules.Left) * layout.Define.Module - p.LeftZoneWidth;
+    const long long right = static_cast<long long>(modules.Right) * layout.Define.Module - p.RightZoneWidth;
+    return ClampExtent(std::max({0LL, left, right}));
+  }
+
   static std::string Size(long long width, long long height) {
     return std::to_string(width) + " x " + std::to_string(height);
   }
@@ -172,9 +203,10 @@ bool DrawVector(TBarcode& Barcode, const TSymbolBox& Box, TSymbolRenderer& Rende
 // Writes the symbol as an SVG document of rectangles and text; a stretched
 // symbol as its bitmap, as on other vector devices. Returns false when the
 // bitmap could not be made.
-bool DrawSvg(TBarcode& Barcode, const TSymbolBox& Box, TSymbolRenderer& Renderer, TSvgCanvas& canvas) {
+bool DrawSvg(TBarcode& Barcode, const TSymbolBox& Box, const TOutputOptions& Output, TSymbolRenderer& Renderer,
+             TSvgCanvas& canvas) {
   const int width = static_cast<int>(Box.Width), height = static_cast<int>(Box.Height);
-  canvas.Begin(width, height, LayoutDpi);
+  canvas.Begin(width, height, LayoutDpi(Output), LaidOutInDots(Output) ? Output.Dpi : 0);
   if (Barcode.StretchWidth()) {
     int error = ecValid;
     const TRasterImage* image = RenderInBox(Barcode, Box, Renderer, error);
@@ -193,12 +225,12 @@ bool DrawSvg(TBarcode& Barcode, const TSymbolBox& Box, TSymbolRenderer& Renderer
 // The file's contents in memory, so that writing them is one checked step.
 // Returns the symbol's error code; sets Reason when the image could not be
 // encoded.
-int EncodeInBox(TBarcode& Barcode, const TSymbolBox& Box, TFileFormat Format, int Dpi, TSymbolRenderer& Renderer,
+int EncodeInBox(TBarcode& Barcode, const TSymbolBox& Box, const TOutputOptions& Output, TSymbolRenderer& Renderer,
                 TImageEncoder& Encoder, TSvgCanvas& Svg, std::string& Contents, std::string& Reason) {
   Contents.clear();  // keeps the buffer for the next symbol
   const int width = static_cast<int>(Box.Width), height = static_cast<int>(Box.Height);
   bool drawn = true;
-  switch (Format) {
+  switch (Output.Format) {
     case TFileFormat::Png:
     case TFileFormat::Bmp: {
       int error = ecValid;
@@ -208,18 +240,19 @@ int EncodeInBox(TBarcode& Barcode, const TSymbolBox& Box, TFileFormat Format, in
         drawn = false;
         break;
       }
-      const bool png = Format == TFileFormat::Png;
-      if (!(png ? Encoder.Png(*image, Dpi, Contents) : Encoder.Bmp(*image, Dpi, Contents)))
+      const bool png = Output.Format == TFileFormat::Png;
+      if (!(png ? Encoder.Png(*image, Output.Dpi, Contents) : Encoder.Bmp(*image, Output.Dpi, Contents)))
         Reason = std::string("could not encode the image as ") + (png ? "PNG" : "BMP");
       break;
     }
     case TFileFormat::Tiff: Reason = "TIFF is not written yet"; break;
-    case TFileFormat::Svg: drawn = DrawSvg(Barcode, Box, Renderer, Svg); break;
+    case TFileFormat::Svg: drawn = DrawSvg(Barcode, Box, Output, Renderer, Svg); break;
     case TFileFormat::Pdf:
     case TFileFormat::Eps:
       Reason = DrawVectorFile(
-          Format == TFileFormat::Pdf ? TVectorFormat::Pdf : TVectorFormat::Eps, width, height, Dpi, LayoutDpi,
-          [&](TCairoCanvas& canvas) { return DrawVector(Barcode, Box, Renderer, canvas); }, Contents);
+          Output.Format == TFileFormat::Pdf ? TVectorFormat::Pdf : TVectorFormat::Eps, width, height, Output.Dpi,
+          LayoutDpi(Output), [&](TCairoCanvas& canvas) { return DrawVector(Barcode, Box, Renderer, canvas); },
+          Contents);
       break;
   }
   if (!drawn)
@@ -227,6 +260,24 @@ int EncodeInBox(TBarcode& Barcode, const TSymbolBox& Box, TFileFormat Format, in
   else if (Reason.empty() && Contents.empty())
     Reason = "the image encoder produced no data";
   return ecValid;
+}
+
+// Why the bar width reduction may not be applied to the laid-out symbol: a
+// bar would keep one dot or less. Empty when it may.
+std::string ReductionRefusal(const TBarcodeLayout& Layout, const TOutputOptions& Output, double ReductionDots) {
+  if (!(ReductionDots > 0)) return {};
+  const int narrowest = NarrowestBar(Layout.Parameters.Pattern, Layout.Define.Module, Layout.Define.Ratio);
+  if (narrowest == 0 || narrowest - ReductionDots > 1) return {};
+  return "a bar width reduction of " + LengthAndDots(Output.BarWidthReduction, ReductionDots, Output.Dpi) +
+         " would leave the narrowest bar, " + DotsText(narrowest) + " wide, with one dot or less";
+}
+
+// The reduction drawn, in dots: whole dots on raster formats.
+double ReductionDots(const TOutputOptions& Output) {
+  const double dots = Output.BarWidthReduction.Dots(Output.Dpi);
+  const bool vector =
+      Output.Format == TFileFormat::Svg || Output.Format == TFileFormat::Pdf || Output.Format == TFileFormat::Eps;
+  return vector ? dots : std::round(dots);
 }
 
 TWriteResult Failed(TWriteFailure failure, int error, std::string message = {}) {
@@ -249,6 +300,11 @@ int TSymbolRenderer::Render(TBarcode& Barcode) {
   return error;
 }
 
+void TSymbolRenderer::SetPixelsPerInch(int Dpi) {
+  canvas_.SetPixelsPerInch(Dpi);
+  natural_.SetPixelsPerInch(Dpi);
+}
+
 void TSymbolRenderer::Trim() {
   if (canvas_.ImageBytes() > KeptBufferBytes) canvas_.Release();
   if (natural_.Image().Capacity() > KeptBufferBytes) natural_.SetSize(0, 0);
@@ -266,20 +322,30 @@ TWriteResult TSymbolWriter::Encode(TBarcode& Barcode, const TOutputOptions& Outp
 TWriteResult TSymbolWriter::EncodeAndStore(TBarcode& Barcode, const TOutputOptions& Output, const TStore& Store) {
   const TOutputSettings settings(Barcode, Output);
   if (!settings.Refusal().empty()) return Failed(TWriteFailure::InvalidOption, ecValid, settings.Refusal());
-  const TSymbolBox box(Barcode, renderer_);
+  renderer_.SetPixelsPerInch(LayoutDpi(Output));
+  const TSymbolBox box(Barcode, renderer_, Output.QuietZone);
   if (box.Error != ecValid) return Failed(TWriteFailure::InvalidText, box.Error);
+  const double reduction = ReductionDots(Output);
+  if (std::string refusal = ReductionRefusal(renderer_.Layout(), Output, reduction); !refusal.empty())
+    return Failed(TWriteFailure::InvalidOption, ecValid, refusal);
   if (std::string refusal = box.SizeRefusal(); !refusal.empty())
     return Failed(TWriteFailure::TooLarge, ecValid, refusal);
   const TImageReservation memory(TImageBudget::Run(), box.MemoryCost());
   std::string reason;
-  const int error =
-      EncodeInBox(Barcode, box, Output.Format, Output.Dpi, renderer_, *encoder_, *svg_, contents_, reason);
+  const int error = EncodeInBox(Barcode, box, Output, renderer_, *encoder_, *svg_, contents_, reason);
   renderer_.Trim();
   if (error != ecValid) return Failed(TWriteFailure::InvalidText, error);
   if (reason.empty() && Store) reason = Store(contents_);
   if (Store && contents_.capacity() > KeptBufferBytes) std::string().swap(contents_);
   if (!reason.empty()) return Failed(TWriteFailure::File, ecValid, reason);
-  return {};
+  TWriteResult written;
+  written.Geometry = {.Dpi = Output.Dpi,
+                      .ModuleDots = Barcode.Module(),
+                      .BarHeightDots = box.BarHeight(),
+                      .ReductionDots = reduction,
+                      .Width = static_cast<int>(box.Width),
+                      .Height = static_cast<int>(box.Height)};
+  return written;
 }
 
 TWriteResult TSymbolWriter::Write(TBarcode& Barcode, const std::string& Path, const TOutputOptions& Output,

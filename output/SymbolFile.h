@@ -51,6 +51,9 @@ class TSymbolRenderer {
   TBarcodeLayout& Layout() { return layout_; }
   // Lets go of image buffers larger than KeptBufferBytes.
   void Trim();
+  // The resolution symbols are laid out at from now on: fonts are sized for
+  // it (a screen's, 96, until set).
+  void SetPixelsPerInch(int Dpi);
 
  private:
   TRasterCanvas canvas_;

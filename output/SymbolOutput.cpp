@@ -9,13 +9,9 @@
 namespace tessel {
 
 std::optional<TFileFormat> FormatFromName(std::string_view ExtensionOrPath) {
-  static constexpr std::pair<std::string_view, TFileFormat> Names[] = {{"png", TFileFormat::Png},
-                                                                       {"bmp", TFileFormat::Bmp},
-                                                                       {"svg", TFileFormat::Svg},
-                                                                       {"pdf", TFileFormat::Pdf},
-                                                                       {"eps", TFileFormat::Eps},
-                                                                       {"tiff", TFileFormat::Tiff},
-                                                                       {"tif", TFileFormat::Tiff}};
+  static constexpr std::pair<std::string_view, TFileFormat> Names[] = {
+      {"png", TFileFormat::Png}, {"bmp", TFileFormat::Bmp},   {"svg", TFileFormat::Svg}, {"pdf", TFileFormat::Pdf},
+      {"eps", TFileFormat::Eps}, {"tiff", TFileFormat::Tiff}, {"tif", TFileFormat::Tiff}};
   std::string_view suffix = ExtensionOrPath;
   if (suffix.find('.') != std::string_view::npos) {
     const std::string_view name =

@@ -19,9 +19,13 @@ void TVectorCanvas::Fill(const TFill& fill) {
   Put(fill);
 }
 
+void TVectorCanvas::FillArea(double left, double top, double right, double bottom) {
+  Fill({left, top, right - left, bottom - top, Brush.Color});
+}
+
 void TVectorCanvas::Polygon(const TPoint (&points)[4]) {
   if (const std::optional<TRect> box = SolidUprightBox(*this, points)) {
-    Fill({box->Left, box->Top, box->Width() + 1, box->Height() + 1, Brush.Color});
+    Fill(Pixels(box->Left, box->Top, box->Width() + 1, box->Height() + 1, Brush.Color));
     return;
   }
   Flush();
@@ -30,7 +34,7 @@ void TVectorCanvas::Polygon(const TPoint (&points)[4]) {
 
 void TVectorCanvas::Rectangle(const TRect& rect) {
   if (rect.Width() <= 0 || rect.Height() <= 0) return;
-  if (Brush.Style == TBrushStyle::bsSolid) Fill({rect.Left, rect.Top, rect.Width(), rect.Height(), Brush.Color});
+  if (Brush.Style == TBrushStyle::bsSolid) Fill(Pixels(rect.Left, rect.Top, rect.Width(), rect.Height(), Brush.Color));
   // The outline lies inside the rectangle, as the fill does: a thin one in
   // the fill's colour adds nothing.
   if (Pen.Style == TPenStyle::psClear ||
@@ -44,7 +48,7 @@ void TVectorCanvas::Rectangle(const TRect& rect) {
               width);
 }
 
-void TVectorCanvas::SetPixel(int x, int y, TColor color) { Fill({x, y, 1, 1, color}); }
+void TVectorCanvas::SetPixel(int x, int y, TColor color) { Fill(Pixels(x, y, 1, 1, color)); }
 
 const TGlyphFont* TVectorCanvas::Glyphs() {
   if (!fontKey_ || !(*fontKey_ == Font)) {

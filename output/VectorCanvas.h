@@ -32,15 +32,22 @@ class TVectorCanvas : public TCanvas {
   void TextOut(TPoint at, std::string_view text, std::span<const int> advances = {}) final;
   int PixelsPerInchX() const final { return dpi_; }
   int PixelsPerInchY() const final { return dpi_; }
+  bool Fractional() const final { return true; }
+  void FillArea(double left, double top, double right, double bottom) final;
   // Draws a raster bitmap with DrawImage; a bitmap of another platform is
   // left out.
   void StretchDraw(const TRect& dest, const TBitmap& source) final;
 
  protected:
+  // Whole pixels but for the edges a bar width reduction moves.
   struct TFill {
-    int X, Y, Width, Height;
+    double X, Y, Width, Height;
     TColor Color;
   };
+  // A fill of whole pixels.
+  static TFill Pixels(int X, int Y, int Width, int Height, TColor Color) {
+    return {1.0 * X, 1.0 * Y, 1.0 * Width, 1.0 * Height, Color};
+  }
   // An outline's path: the rectangle drawn through the middle of the pen.
   struct TOutline {
     double X, Y, Width, Height;

@@ -1,6 +1,7 @@
 #include "platform/Canvas.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
@@ -44,6 +45,16 @@ void ResetDrawingState(TCanvas& Canvas) {
 void TCanvas::UprightBox(int left, int top, int right, int bottom) {
   const TPoint points[4] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
   Polygon(points);
+}
+
+void TCanvas::FillArea(double left, double top, double right, double bottom) {
+  const auto l = static_cast<int>(std::lround(left)), t = static_cast<int>(std::lround(top));
+  const auto r = static_cast<int>(std::lround(right)), b = static_cast<int>(std::lround(bottom));
+  if (r <= l || b <= t) return;
+  const TPen pen = Pen;
+  Pen.Color = Brush.Color;
+  UprightBox(l, t, r - 1, b - 1);
+  Pen = pen;
 }
 
 void TCanvas::SolidColumns(int top, int bottom, std::span<const TColumnBox> columns) {

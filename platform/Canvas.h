@@ -93,6 +93,14 @@ class TCanvas {
   virtual int PixelsPerInchX() const = 0;
   virtual int PixelsPerInchY() const = 0;
 
+  // Whether the canvas places edges between pixels (a vector device): a
+  // bar width reduction is then drawn exactly instead of in whole pixels.
+  virtual bool Fractional() const { return false; }
+  // Fills the area from (left, top) to (right, bottom), edges exclusive of
+  // the pixel beyond, with the brush's colour and no outline; only asked of
+  // Fractional canvases. By default the area is rounded to whole pixels.
+  virtual void FillArea(double left, double top, double right, double bottom);
+
   // Copies a bitmap scaled into the destination rectangle.
   virtual void StretchDraw(const TRect& dest, const TBitmap& source) = 0;
 

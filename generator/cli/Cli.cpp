@@ -20,6 +20,7 @@
 #include "generator/cli/TextCodec.h"
 #include "gs1/pGS1.h"
 #include "output/OutputFile.h"
+#include "output/OutputSettings.h"
 #include "output/SymbolFile.h"
 #include "symbologies/pEAN128.h"
 
@@ -48,7 +49,24 @@ constexpr std::array OptionTable{
                 "Writes the symbol to this file (PNG, BMP, SVG, PDF or EPS by extension), or with --batch into this "
                 "folder.",
                 "path"},
-    TOptionSpec{"", "dpi", "Resolution recorded in PNG/BMP files and the PDF/EPS page scale (default 96).", "n", "96"},
+    TOptionSpec{"", "dpi",
+                "Resolution of the output in dots per inch, recorded in every file (default 96, or 300 with --xdim, "
+                "--height or --bwr).",
+                "n"},
+    TOptionSpec{"", "xdim",
+                "The X dimension (narrow bar), e.g. 0.33mm, 13mil, 0.013in or 4 (dots): the module becomes the "
+                "nearest whole number of dots at --dpi.",
+                "length"},
+    TOptionSpec{"", "height", "The bar height, e.g. 15mm, 0.6in or 120 (dots), in whole dots at --dpi.", "length"},
+    TOptionSpec{"", "bwr",
+                "Bar width reduction, e.g. 1 (dots) or 0.03mm: every bar narrower and every space wider by it, the "
+                "symbol's width kept (whole dots in images, exact in SVG, PDF and EPS).",
+                "length"},
+    TOptionSpec{"", "quiet-zone",
+                "Quiet zones left and right: standard (each symbology's minimum), none, or a number of modules "
+                "(default: the LeftMargin property).",
+                "zone"},
+    TOptionSpec{"v", "verbose", "Reports the X dimension, bar height and reduction each symbol was drawn with."},
     TOptionSpec{"", "batch", "Writes one symbol per line of this file (numbered 000001.png ...).", "file"},
     TOptionSpec{"", "jobs",
                 "Writes a --batch on this many threads (default: the number of processor cores); the files and "
@@ -189,17 +207,39 @@ void RequireValidText(TBarcode& barcode, const TSymbolSettings& settings) {
     throw TExit{ExitInvalidBarcode, InvalidTextMessage(barcode.Barcode(), error) + Culprit(settings, std::nullopt)};
 }
 
-// Writes one symbol; failures end in TExit with the status of their kind.
-void Write(TBarcode& barcode, const TSymbolSettings& settings, const std::string& path, const TOutputOptions& options) {
-  const TWriteResult result = WriteSymbol(barcode, path, options);
+// The -v line: the sizes a symbol was drawn with, in the units given.
+std::string SizesLine(const TOutputOptions& options, const TSymbolGeometry& geometry) {
+  const auto size = [&geometry](const TLength& given, int dots) {
+    const TLengthUnit unit = given.Given() ? given.Unit : TLengthUnit::Millimetres;
+    const TLength used = InUnit(TLength{1.0 * dots, TLengthUnit::Dots}.Millimetres(geometry.Dpi), unit, geometry.Dpi);
+    return unit == TLengthUnit::Dots ? DotsText(dots) : LengthText(used) + " = " + DotsText(dots);
+  };
+  std::string line = "X dimension " + size(options.XDimension, geometry.ModuleDots) + ", bar height " +
+                     size(options.BarHeight, geometry.BarHeightDots) + " at " + std::to_string(geometry.Dpi) + " dpi";
+  if (options.BarWidthReduction.Given()) {
+    const TLength dots = Dots(geometry.ReductionDots);
+    line += ", bar width reduction " + (options.BarWidthReduction.Unit == TLengthUnit::Dots
+                                            ? LengthText(dots)
+                                            : LengthText(options.BarWidthReduction) + " = " + LengthText(dots));
+  }
+  return line;
+}
+
+// Writes the command's symbol to its -o file; failures end in TExit with
+// the status of their kind.
+void Write(const TCommandLine& command) {
+  TBarcode& barcode = *command.Barcode;
+  const TWriteResult result = WriteSymbol(barcode, command.Output, command.OutputOptions);
   switch (result.Failure) {
-    case TWriteFailure::None: return;
+    case TWriteFailure::None:
+      if (command.Verbose) PrintLine(stderr, SizesLine(command.OutputOptions, result.Geometry));
+      return;
     case TWriteFailure::InvalidText:
       throw TExit{ExitInvalidBarcode,
-                  InvalidTextMessage(barcode.Barcode(), result.Error) + Culprit(settings, std::nullopt)};
+                  InvalidTextMessage(barcode.Barcode(), result.Error) + Culprit(command.Settings, std::nullopt)};
+    case TWriteFailure::InvalidOption: throw TExit{ExitUsage, result.Message};
     case TWriteFailure::TooLarge:
-    case TWriteFailure::InvalidOption:
-    case TWriteFailure::File: throw TExit{ExitFile, "cannot write " + path + ": " + result.Message};
+    case TWriteFailure::File: throw TExit{ExitFile, "cannot write " + command.Output + ": " + result.Message};
   }
 }
 
@@ -275,10 +315,47 @@ TFileFormat FormatOption(const TOptionParser& parser) {
   return *format;
 }
 
-// The resolution written into image files.
-constexpr int MaxDpi = 100000;
+// The resolution of the output: given, or that of a label printer when the
+// symbol is sized in physical units, else a screen's.
+constexpr int ScreenDpi = 96;
+constexpr int PrinterDpi = 300;
 int DpiOption(const TOptionParser& parser) {
-  return NumberOption(parser, "dpi", 1, MaxDpi, "--dpi needs a whole number from 1 to " + std::to_string(MaxDpi));
+  if (!parser.IsSet("dpi"))
+    return parser.IsSet("xdim") || parser.IsSet("height") || parser.IsSet("bwr") ? PrinterDpi : ScreenDpi;
+  return NumberOption(parser, "dpi", MinDpi, MaxDpi, "--dpi needs a whole number from 1 to " + std::to_string(MaxDpi));
+}
+
+// A length option's value: a number of dots, or with mm, in or mil.
+TLength LengthOption(const TOptionParser& parser, std::string_view name) {
+  const std::string text = parser.Value(name);
+  const std::optional<TLength> length = ParseLength(text);
+  if (!length || length->Value < 0)
+    throw TExit{ExitUsage, "--" + std::string(name) +
+                               " needs a length such as 0.33mm, 13mil, 0.013in or 4 (dots), not '" + text + "'"};
+  return *length;
+}
+
+// --quiet-zone: standard, none or a number of modules.
+TQuietZone QuietZoneOption(const TOptionParser& parser) {
+  if (!parser.IsSet("quiet-zone")) return {};
+  const std::string text = Trimmed(parser.Value("quiet-zone"));
+  if (EqualsIgnoringCase(text, "standard")) return {.Kind = TQuietZone::TKind::Standard};
+  if (EqualsIgnoringCase(text, "none")) return {.Kind = TQuietZone::TKind::Modules, .Modules = 0};
+  const int modules = NumberOption(
+      parser, "quiet-zone", 0, MaxQuietZoneModules,
+      "--quiet-zone needs standard, none or a number of modules from 0 to " + std::to_string(MaxQuietZoneModules));
+  return {.Kind = TQuietZone::TKind::Modules, .Modules = modules};
+}
+
+// The sizes of every symbol written: resolution, X dimension, bar height,
+// reduction and quiet zones.
+void ParseSizes(const TOptionParser& parser, TOutputOptions& options) {
+  options.Dpi = DpiOption(parser);
+  if (parser.IsSet("xdim")) options.XDimension = LengthOption(parser, "xdim");
+  if (parser.IsSet("height")) options.BarHeight = LengthOption(parser, "height");
+  if (parser.IsSet("bwr")) options.BarWidthReduction = LengthOption(parser, "bwr");
+  if (parser.IsSet("xdim") && !options.XDimension.Given()) throw TExit{ExitUsage, "--xdim needs a length above 0"};
+  options.QuietZone = QuietZoneOption(parser);
 }
 
 // The listings that need no symbology: --classes and --list. False when
@@ -382,7 +459,8 @@ void Parse(const std::vector<std::string>& arguments, TCommandLine& command) {
   }
   if (!parser.Positional().empty()) throw TExit{ExitUsage, "unexpected argument '" + parser.Positional().front() + "'"};
   if (ParseListing(parser, command)) return;
-  command.OutputOptions.Dpi = DpiOption(parser);
+  ParseSizes(parser, command.OutputOptions);
+  command.Verbose = parser.IsSet("verbose");
   if (parser.IsSet("samples")) {
     command.Action = TCommandLine::TAction::Samples;
     command.Folder = parser.Value("samples");
@@ -425,7 +503,7 @@ int Run(const std::vector<std::string>& arguments, const TDbRunner& runDb) {
   }
   RequireValidText(*command.Barcode, command.Settings);
   if (command.Encode) PrintLine(stdout, Encoded(*command.Barcode));
-  if (!command.Output.empty()) Write(*command.Barcode, command.Settings, command.Output, command.OutputOptions);
+  if (!command.Output.empty()) Write(command);
   return ExitOk;
 }
 

@@ -80,10 +80,10 @@ std::string SkipReason(TBatchItem& item, TRecordSource& source, const TRecordBat
       return refusal;
     }
     case TWriteFailure::InvalidText: return batch.InvalidText(item.Record.Text, item.Result.Error);
-    case TWriteFailure::TooLarge:
-    case TWriteFailure::InvalidOption:
-      failure = ExitFile;
-      return "cannot write " + item.Path + ": " + item.Result.Message;
+    case TWriteFailure::InvalidOption:  // a size the record's symbol cannot take
+      failure = ExitUsage;
+      return item.Result.Message;
+    case TWriteFailure::TooLarge: failure = ExitFile; return "cannot write " + item.Path + ": " + item.Result.Message;
     case TWriteFailure::File: break;
   }
   throw TBatchError{ExitFile, "cannot write " + item.Path + ": " + item.Result.Message};

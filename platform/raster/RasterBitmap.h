@@ -14,6 +14,8 @@ class TRasterBitmap : public TBitmap {
   // A new size gives new white pixels; the same size keeps the drawing.
   void SetSize(int width, int height) override;
   TCanvas& Canvas() override { return canvas_; }
+  // The resolution its canvas reports (fonts are sized for it).
+  void SetPixelsPerInch(int dpi) { canvas_.SetPixelsPerInch(dpi); }
   // The pixels with all drawing finished.
   const TRasterImage& Image() const { return canvas_.Image(); }
 

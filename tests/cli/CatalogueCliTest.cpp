@@ -6,20 +6,12 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "tests/cli/StripemakerRun.h"
+
 namespace {
 
-struct TResult {
-  int Status = -1;
-  QString Out, Err;
-};
-
-TResult RunStripemaker(const QStringList& arguments) {
-  QProcess process;
-  process.start(STRIPEMAKER, arguments);
-  process.waitForFinished(60000);
-  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-          QString::fromLatin1(process.readAllStandardOutput()), QString::fromLatin1(process.readAllStandardError())};
-}
+using TResult = tessel::testing::TRun;
+constexpr auto RunStripemaker = [](const QStringList& arguments) { return tessel::testing::Stripemaker(arguments); };
 
 }  // namespace
 

@@ -16,24 +16,12 @@
 #include <QTemporaryDir>
 #include <functional>
 
+#include "tests/cli/StripemakerRun.h"
+
 namespace {
 
-struct TRun {
-  int Status = -1;
-  QString Out;
-  QString Err;
-};
-
-TRun Stripemaker(const QStringList& arguments, const QString& folder = QString(),
-                 const std::function<void()>& inChild = {}) {
-  QProcess process;
-  if (!folder.isEmpty()) process.setWorkingDirectory(folder);
-  if (inChild) process.setChildProcessModifier(inChild);
-  process.start(STRIPEMAKER, arguments);
-  process.waitForFinished(60000);
-  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-          QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
+using tessel::testing::Stripemaker;
+using tessel::testing::TRun;
 
 // In the child: files may grow to Bytes only, as after `ulimit -f`, which
 // leaves SIGXFSZ at its default (death); stripemaker ignores it itself, so

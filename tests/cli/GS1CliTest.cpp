@@ -8,20 +8,12 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "tests/cli/StripemakerRun.h"
+
 namespace {
 
-struct TRun {
-  int Status = -1;
-  QString Out, Err;
-};
-
-TRun Stripemaker(const QStringList& arguments) {
-  QProcess process;
-  process.start(STRIPEMAKER, arguments);
-  process.waitForFinished(60000);
-  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-          QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
+using tessel::testing::Stripemaker;
+using tessel::testing::TRun;
 
 }  // namespace
 
