@@ -17,6 +17,7 @@
 #include "generator/cli/OptionParser.h"
 #include "generator/cli/RecordBatch.h"
 #include "generator/cli/Samples.h"
+#include "generator/cli/StandardOutput.h"
 #include "generator/cli/TextCodec.h"
 #include "gs1/pGS1.h"
 #include "output/OutputFile.h"
@@ -45,10 +46,11 @@ constexpr std::array OptionTable{
                 "name=value"},
     TOptionSpec{"", "encode", "Prints the escaped full-encoded text, a TAB and the pattern."},
     TOptionSpec{"o", "output",
-                "Writes the symbol to this file (PNG, BMP, SVG, PDF or EPS by extension), or with --batch into this "
-                "folder.",
+                "Writes the symbol to this file (PNG, BMP, TIFF, SVG, PDF or EPS by extension), to standard output "
+                "with - (in the --format), or with --batch into this folder.",
                 "path"},
-    TOptionSpec{"", "dpi", "Resolution recorded in PNG/BMP files and the PDF/EPS page scale (default 96).", "n", "96"},
+    TOptionSpec{"", "dpi", "Resolution recorded in PNG/BMP/TIFF files and the PDF/EPS page scale (default 96).", "n",
+                "96"},
     TOptionSpec{"", "batch", "Writes one symbol per line of this file (numbered 000001.png ...).", "file"},
     TOptionSpec{"", "jobs",
                 "Writes a --batch on this many threads (default: the number of processor cores); the files and "
@@ -57,8 +59,13 @@ constexpr std::array OptionTable{
     TOptionSpec{"", "sync",
                 "Syncs every file of a --batch to disk before it takes its name, instead of the whole batch once at "
                 "its end (slower; a single -o file is always synced)."},
-    TOptionSpec{"", "format", "File format of --batch and --db output: png, bmp, svg, pdf or eps (default png).",
+    TOptionSpec{"", "format",
+                "File format of --batch, --db and -o - output: png, bmp, tiff, svg, pdf or eps (default png).",
                 "format", "png"},
+    TOptionSpec{"", "background",
+                "none: no background, the margins and spaces transparent (PNG, BMP and TIFF with alpha; SVG, PDF "
+                "and EPS without their fills). For a colour use -p SpaceColor=.",
+                "none"},
     TOptionSpec{"", "samples", "Writes one sample symbol of every class into this folder.", "folder"},
     TOptionSpec{"", "list", "Lists the window's symbology names, one a line."},
     TOptionSpec{"s", "symbology",
@@ -189,9 +196,21 @@ void RequireValidText(TBarcode& barcode, const TSymbolSettings& settings) {
     throw TExit{ExitInvalidBarcode, InvalidTextMessage(barcode.Barcode(), error) + Culprit(settings, std::nullopt)};
 }
 
-// Writes one symbol; failures end in TExit with the status of their kind.
+// -o -: the file goes to standard output.
+constexpr std::string_view StandardOutputName = "-";
+
+// Writes one symbol to its file or standard output; failures end in TExit
+// with the status of their kind.
 void Write(TBarcode& barcode, const TSymbolSettings& settings, const std::string& path, const TOutputOptions& options) {
-  const TWriteResult result = WriteSymbol(barcode, path, options);
+  const bool toStandardOutput = path == StandardOutputName;
+  std::string contents;
+  TWriteResult result =
+      toStandardOutput ? EncodeSymbol(barcode, contents, options) : WriteSymbol(barcode, path, options);
+  const std::string target = toStandardOutput ? "standard output" : path;
+  if (result && toStandardOutput) {
+    result.Message = WriteStandardOutput(contents);
+    if (!result.Message.empty()) result.Failure = TWriteFailure::File;
+  }
   switch (result.Failure) {
     case TWriteFailure::None: return;
     case TWriteFailure::InvalidText:
@@ -199,7 +218,7 @@ void Write(TBarcode& barcode, const TSymbolSettings& settings, const std::string
                   InvalidTextMessage(barcode.Barcode(), result.Error) + Culprit(settings, std::nullopt)};
     case TWriteFailure::TooLarge:
     case TWriteFailure::InvalidOption:
-    case TWriteFailure::File: throw TExit{ExitFile, "cannot write " + path + ": " + result.Message};
+    case TWriteFailure::File: throw TExit{ExitFile, "cannot write " + target + ": " + result.Message};
   }
 }
 
@@ -268,7 +287,7 @@ int JobsOption(const TOptionParser& parser) {
   return NumberOption(parser, "jobs", 1, MaxJobs, "--jobs needs a whole number from 1 to " + std::to_string(MaxJobs));
 }
 
-// The file format of --batch and --db output.
+// The file format of --batch, --db and -o - output.
 TFileFormat FormatOption(const TOptionParser& parser) {
   const auto format = FormatFromName(parser.Value("format"));
   if (!format) throw TExit{ExitUsage, "unknown file format '" + parser.Value("format") + "'"};
@@ -279,6 +298,23 @@ TFileFormat FormatOption(const TOptionParser& parser) {
 constexpr int MaxDpi = 100000;
 int DpiOption(const TOptionParser& parser) {
   return NumberOption(parser, "dpi", 1, MaxDpi, "--dpi needs a whole number from 1 to " + std::to_string(MaxDpi));
+}
+
+// --background none: a transparent background; it takes no colour.
+bool TransparentOption(const TOptionParser& parser) {
+  if (!parser.IsSet("background")) return false;
+  const std::string value = parser.Value("background");
+  if (value != "none")
+    throw TExit{ExitUsage, "--background takes none only, not '" + value + "' (use -p SpaceColor= for a colour)"};
+  return true;
+}
+
+// The -o folder of --batch or --db: standard output takes one symbol only.
+std::string OutputFolder(const TOptionParser& parser, const std::string& option) {
+  if (!parser.IsSet("output")) throw TExit{ExitUsage, option + " needs an output folder (-o folder/)"};
+  if (parser.Value("output") == StandardOutputName)
+    throw TExit{ExitUsage, option + " writes a file per record: -o - (standard output) takes one symbol"};
+  return parser.Value("output");
 }
 
 // The listings that need no symbology: --classes and --list. False when
@@ -326,7 +362,7 @@ void ParseSymbology(const TOptionParser& parser, TCommandLine& command) {
 // --db: one symbol per record of a table.
 constexpr int MaxDbTimeout = 86400;
 void ParseDb(const TOptionParser& parser, TCommandLine& command) {
-  if (!parser.IsSet("output")) throw TExit{ExitUsage, "--db needs an output folder (-o folder/)"};
+  const std::string folder = OutputFolder(parser, "--db");
   if (!parser.IsSet("table") || !parser.IsSet("field"))
     throw TExit{ExitUsage, "--db needs --table NAME and --field NAME"};
   const TFileFormat format = FormatOption(parser);
@@ -336,37 +372,40 @@ void ParseDb(const TOptionParser& parser, TCommandLine& command) {
   command.Action = TCommandLine::TAction::Db;
   command.Sync = parser.IsSet("sync");
   command.OutputOptions.Format = format;
-  command.Db = {parser.Value("db"),  parser.Value("table"),  parser.Value("field"),
-                parser.Value("key"), parser.Value("output"), timeout};
+  command.Db = {parser.Value("db"), parser.Value("table"), parser.Value("field"), parser.Value("key"), folder, timeout};
 }
 
 // --batch: one symbol per line of a file.
 void ParseBatch(const TOptionParser& parser, TCommandLine& command) {
-  if (!parser.IsSet("output")) throw TExit{ExitUsage, "--batch needs an output folder (-o folder/)"};
+  command.Folder = OutputFolder(parser, "--batch");
   const TFileFormat format = FormatOption(parser);
   command.Action = TCommandLine::TAction::Batch;
   command.Input = parser.Value("batch");
-  command.Folder = parser.Value("output");
   command.OutputOptions.Format = format;
   command.Jobs = JobsOption(parser);
   command.Sync = parser.IsSet("sync");
 }
 
-// --encode and -o FILE: one symbol.
+// --encode and -o FILE: one symbol; -o - writes it to standard output in
+// the --format.
 void ParseSymbol(const TOptionParser& parser, TCommandLine& command) {
   if (!parser.IsSet("encode") && !parser.IsSet("output"))
     throw TExit{ExitUsage, "nothing to do: give --encode, -o FILE or --batch FILE"};
   command.Action = TCommandLine::TAction::Symbol;
   command.Encode = parser.IsSet("encode");
   command.Output = parser.Value("output");
-  if (!command.Output.empty()) {
+  if (command.Output == StandardOutputName) {
+    if (command.Encode) throw TExit{ExitUsage, "--encode and -o - both write to standard output: give one"};
+    command.OutputOptions.Format = FormatOption(parser);
+  } else if (!command.Output.empty()) {
     const auto format = FormatFromName(command.Output);
     // A device, pipe or folder (/dev/full) is no file to write, whatever its
     // name: refused as with a known extension, not as a usage error.
     if (const std::string refusal = format ? std::string() : ExistingEntryRefusal(command.Output); !refusal.empty())
       throw TExit{ExitFile, "cannot write " + command.Output + ": " + refusal};
     if (!format)
-      throw TExit{ExitUsage, "unknown file format of '" + command.Output + "' (use .png, .bmp, .svg, .pdf or .eps)"};
+      throw TExit{ExitUsage,
+                  "unknown file format of '" + command.Output + "' (use .png, .bmp, .tiff, .svg, .pdf or .eps)"};
     command.OutputOptions.Format = *format;
   }
 }
@@ -383,6 +422,7 @@ void Parse(const std::vector<std::string>& arguments, TCommandLine& command) {
   if (!parser.Positional().empty()) throw TExit{ExitUsage, "unexpected argument '" + parser.Positional().front() + "'"};
   if (ParseListing(parser, command)) return;
   command.OutputOptions.Dpi = DpiOption(parser);
+  command.OutputOptions.TransparentBackground = TransparentOption(parser);
   if (parser.IsSet("samples")) {
     command.Action = TCommandLine::TAction::Samples;
     command.Folder = parser.Value("samples");
