@@ -65,11 +65,11 @@ void TCairoCanvas::DrawPolygon(const TPoint (&points)[4]) {
   cairo_move_to(cairo_, points[0].X + 0.5, points[0].Y + 0.5);
   for (int i = 1; i < 4; ++i) cairo_line_to(cairo_, points[i].X + 0.5, points[i].Y + 0.5);
   cairo_close_path(cairo_);
-  if (Brush.Style == TBrushStyle::bsSolid) {
+  if (Brush.Style == TBrushStyle::bsSolid && Shows(Brush.Color)) {
     SetColour(Brush.Color);
     cairo_fill_preserve(cairo_);
   }
-  if (Pen.Style != TPenStyle::psClear) {
+  if (Pen.Style != TPenStyle::psClear && Shows(Pen.Color)) {
     SetColour(Pen.Color);
     cairo_set_line_width(cairo_, std::max(1, Pen.Width));
     cairo_stroke_preserve(cairo_);
@@ -136,7 +136,7 @@ void TCairoCanvas::DrawText(TPoint at, std::string_view text, std::span<const in
   cairo_translate(cairo_, at.X, at.Y);
   if (Font.Escapement != 0) cairo_rotate(cairo_, -Font.Escapement / TenthsPerDegree * Pi / 180.0);
   const int width = glyphs.Width(text, CharExtra);
-  if (!Transparent) {
+  if (!Transparent && Shows(Brush.Color)) {
     SetColour(Brush.Color);
     cairo_rectangle(cairo_, 0, 0, width, glyphs.Height());
     cairo_fill(cairo_);

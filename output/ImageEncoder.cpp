@@ -62,16 +62,14 @@ std::uint8_t Green(TArgb colour) { return static_cast<std::uint8_t>(colour >> 8)
 std::uint8_t Blue(TArgb colour) { return static_cast<std::uint8_t>(colour); }
 std::uint8_t Alpha(TArgb colour) { return static_cast<std::uint8_t>(colour >> 24); }
 
-// The least bit depth a palette of this many colours needs; BMP has no
-// 2-bit images.
-int PaletteBits(std::size_t colours, bool bmp) {
+}  // namespace
+
+int TImageEncoder::PaletteBits(std::size_t colours, bool bmp) {
   if (colours <= 2) return 1;
   if (colours <= 4 && !bmp) return 2;
   if (colours <= 16) return 4;
   return 8;
 }
-
-}  // namespace
 
 TImageEncoder::TImageEncoder() = default;
 

@@ -1,7 +1,8 @@
-// Writing images as PNG and BMP files in memory with the fewest bits a pixel
-// that their colours allow: a symbol of two colours becomes a 1-bit image,
-// one of up to 256 colours a palette image, and only more colours are
-// written as RGB (RGBA when a pixel is not opaque). The encoder keeps its
+// Writing images as PNG, BMP and TIFF files in memory with the fewest bits a
+// pixel that their colours allow: a symbol of two colours becomes a 1-bit
+// image, one of up to 256 colours a palette image, and only more colours are
+// written as RGB (RGBA when a pixel is not opaque). TIFF is written by
+// libtiff (TiffEncoder.cpp). The encoder keeps its
 // buffers (rows, palette, compressor) from image to image, so a batch
 // allocates them once.
 #pragma once
@@ -14,6 +15,8 @@
 #include <vector>
 
 #include "platform/raster/RasterImage.h"
+
+struct tiff;  // libtiff's TIFF
 
 namespace tessel {
 
@@ -31,6 +34,11 @@ class TImageEncoder {
   // Replaces Out with the image as a BMP file recording Dpi; an image with
   // transparency is written with 32-bit BGRA pixels.
   bool Bmp(const TRasterImage& Image, int Dpi, std::string& Out);
+  // Replaces Out with the image as a TIFF file recording Dpi: black and
+  // white as 1 bit with CCITT Group 4, other palettes with LZW, and images
+  // with more colours or transparency as RGB or RGBA (unassociated alpha)
+  // with LZW and horizontal differencing.
+  bool Tiff(const TRasterImage& Image, int Dpi, std::string& Out);
 
  private:
   // The image's pixels as palette indices, or as true colour when it has
@@ -47,6 +55,11 @@ class TImageEncoder {
   bool Deflate(const std::uint8_t* data, std::size_t size);
   void AddChunk(std::string& out, const char* type, const std::uint8_t* data, std::size_t size) const;
   void AddPalette(std::string& out);
+  // Writes the analysed image's tags and rows into an open TIFF file.
+  bool WriteTiff(tiff* file, int dpi);
+  // The least bit depth a palette of this many colours needs; BMP has no
+  // 2-bit images.
+  static int PaletteBits(std::size_t colours, bool bmp);
 
   static constexpr int MaxPaletteSize = 256;
 

@@ -166,7 +166,8 @@ void TSvgCanvas::SolidColumns(int top, int bottom, std::span<const TColumnBox> c
     return;
   }
   for (const TColumnBox& box : columns)
-    if (box.Color != *background_) Put(Pixels(box.Left, top, box.Right - box.Left + 1, bottom - top + 1, box.Color));
+    if (box.Color != *background_ && Shows(box.Color))
+      Put(Pixels(box.Left, top, box.Right - box.Left + 1, bottom - top + 1, box.Color));
   drawn_.push_back(row);
   UseSolidColor(*this, columns.back().Color);
 }
@@ -208,8 +209,9 @@ void TSvgCanvas::DrawPolygon(const TPoint (&points)[4]) {
   for (const TPoint& p : points) list += Number(p.X) + "," + Number(p.Y) + " ";
   list.pop_back();
   out_ += "<polygon points=\"" + list + "\" fill=\"" +
-          (Brush.Style == TBrushStyle::bsSolid ? ColourName(Brush.Color) : std::string("none")) + "\"";
-  if (Pen.Style != TPenStyle::psClear)
+          (Brush.Style == TBrushStyle::bsSolid && Shows(Brush.Color) ? ColourName(Brush.Color) : std::string("none")) +
+          "\"";
+  if (Pen.Style != TPenStyle::psClear && Shows(Pen.Color))
     out_ += " stroke=\"" + ColourName(Pen.Color) + "\" stroke-width=\"" + Number(std::max(1, Pen.Width)) + "\"";
   out_ += "/>\n";
 }
@@ -243,7 +245,7 @@ void TSvgCanvas::OpenText(TPoint at, const TGlyphFont& glyphs) {
 void TSvgCanvas::DrawText(TPoint at, std::string_view text, std::span<const int> advances, const TGlyphFont& glyphs) {
   background_.reset();
   OpenText(at, glyphs);
-  if (!Transparent)
+  if (!Transparent && Shows(Brush.Color))
     out_ += "<rect width=\"" + Number(glyphs.Width(text, CharExtra)) + "\" height=\"" + Number(glyphs.Height()) +
             "\" fill=\"" + ColourName(Brush.Color) + "\"/>\n";
   const std::string baseline = Number(glyphs.Ascent());

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "output/ImageBudget.h"
@@ -173,26 +174,50 @@ const TRasterImage* RenderStretched(TBarcode& Barcode, const TSymbolBox& Box, TS
   return &canvas.Image();
 }
 
+// The colour left out of the output: the space colour when the background
+// is to be transparent, else none.
+std::optional<TColor> LeftOutColour(const TBarcode& Barcode, const TOutputOptions& Output) {
+  if (!Output.TransparentBackground) return std::nullopt;
+  return Barcode.SpaceColor();
+}
+
 // Draws the symbol into an image of the box's size (within the limits),
-// held by the renderer's canvas. Null when the image could not be had;
-// Error is the symbol's error code.
-const TRasterImage* RenderInBox(TBarcode& Barcode, const TSymbolBox& Box, TSymbolRenderer& Renderer, int& Error) {
+// held by the renderer's canvas, its pixels of the space colour transparent
+// when Output leaves out the background. Null when the image could not be
+// had; Error is the symbol's error code.
+const TRasterImage* RenderInBox(TBarcode& Barcode, const TSymbolBox& Box, TSymbolRenderer& Renderer,
+                                const TOutputOptions& Output, int& Error) {
   Error = ecValid;
-  return Barcode.StretchWidth() ? RenderStretched(Barcode, Box, Renderer, Error) : RenderRaster(Barcode, Box, Renderer);
+  const TRasterImage* image =
+      Barcode.StretchWidth() ? RenderStretched(Barcode, Box, Renderer, Error) : RenderRaster(Barcode, Box, Renderer);
+  if (!image || !Output.TransparentBackground) return image;
+  Renderer.Canvas().ClearColour(Barcode.SpaceColor());
+  return &Renderer.Canvas().Image();
+}
+
+// The raster image in one of the raster formats.
+bool EncodeImage(TImageEncoder& Encoder, TFileFormat Format, const TRasterImage& Image, int Dpi, std::string& Out) {
+  switch (Format) {
+    case TFileFormat::Bmp: return Encoder.Bmp(Image, Dpi, Out);
+    case TFileFormat::Tiff: return Encoder.Tiff(Image, Dpi, Out);
+    default: return Encoder.Png(Image, Dpi, Out);
+  }
 }
 
 // Draws the symbol on a vector page, laid out as on a screen bitmap. A
 // stretched symbol is a scaled bitmap in any case and is embedded as one.
 // Returns false when the bitmap could not be made.
-bool DrawVector(TBarcode& Barcode, const TSymbolBox& Box, TSymbolRenderer& Renderer, TCairoCanvas& Canvas) {
+bool DrawVector(TBarcode& Barcode, const TSymbolBox& Box, TSymbolRenderer& Renderer, const TOutputOptions& Output,
+                TCairoCanvas& Canvas) {
   const int width = static_cast<int>(Box.Width), height = static_cast<int>(Box.Height);
   if (Barcode.StretchWidth()) {
     int error = ecValid;
-    const TRasterImage* image = RenderInBox(Barcode, Box, Renderer, error);
+    const TRasterImage* image = RenderInBox(Barcode, Box, Renderer, Output, error);
     if (!image) return false;
     Canvas.DrawImage(0, 0, width, height, *image);
     return true;
   }
+  Canvas.LeaveOut(LeftOutColour(Barcode, Output));
   Canvas.Brush.Color = Barcode.SpaceColor();
   Canvas.Pen.Color = Barcode.SpaceColor();
   Canvas.Rectangle({0, 0, width, height});
@@ -203,13 +228,14 @@ bool DrawVector(TBarcode& Barcode, const TSymbolBox& Box, TSymbolRenderer& Rende
 // Writes the symbol as an SVG document of rectangles and text; a stretched
 // symbol as its bitmap, as on other vector devices. Returns false when the
 // bitmap could not be made.
-bool DrawSvg(TBarcode& Barcode, const TSymbolBox& Box, const TOutputOptions& Output, TSymbolRenderer& Renderer,
+bool DrawSvg(TBarcode& Barcode, const TSymbolBox& Box, TSymbolRenderer& Renderer, const TOutputOptions& Output,
              TSvgCanvas& canvas) {
   const int width = static_cast<int>(Box.Width), height = static_cast<int>(Box.Height);
   canvas.Begin(width, height, LayoutDpi(Output), LaidOutInDots(Output) ? Output.Dpi : 0);
+  canvas.LeaveOut(LeftOutColour(Barcode, Output));
   if (Barcode.StretchWidth()) {
     int error = ecValid;
-    const TRasterImage* image = RenderInBox(Barcode, Box, Renderer, error);
+    const TRasterImage* image = RenderInBox(Barcode, Box, Renderer, Output, error);
     if (!image) return false;
     canvas.DrawImage(0, 0, width, height, *image);
   } else {
@@ -229,29 +255,29 @@ int EncodeInBox(TBarcode& Barcode, const TSymbolBox& Box, const TOutputOptions& 
                 TImageEncoder& Encoder, TSvgCanvas& Svg, std::string& Contents, std::string& Reason) {
   Contents.clear();  // keeps the buffer for the next symbol
   const int width = static_cast<int>(Box.Width), height = static_cast<int>(Box.Height);
+  const TFileFormat format = Output.Format;
   bool drawn = true;
-  switch (Output.Format) {
+  switch (format) {
     case TFileFormat::Png:
-    case TFileFormat::Bmp: {
+    case TFileFormat::Bmp:
+    case TFileFormat::Tiff: {
       int error = ecValid;
-      const TRasterImage* image = RenderInBox(Barcode, Box, Renderer, error);
+      const TRasterImage* image = RenderInBox(Barcode, Box, Renderer, Output, error);
       if (error != ecValid) return error;
       if (!image) {
         drawn = false;
         break;
       }
-      const bool png = Output.Format == TFileFormat::Png;
-      if (!(png ? Encoder.Png(*image, Output.Dpi, Contents) : Encoder.Bmp(*image, Output.Dpi, Contents)))
-        Reason = std::string("could not encode the image as ") + (png ? "PNG" : "BMP");
+      if (!EncodeImage(Encoder, format, *image, Output.Dpi, Contents))
+        Reason = std::string("could not encode the ") + Extension(format) + " image";
       break;
     }
-    case TFileFormat::Tiff: Reason = "TIFF is not written yet"; break;
-    case TFileFormat::Svg: drawn = DrawSvg(Barcode, Box, Output, Renderer, Svg); break;
+    case TFileFormat::Svg: drawn = DrawSvg(Barcode, Box, Renderer, Output, Svg); break;
     case TFileFormat::Pdf:
     case TFileFormat::Eps:
       Reason = DrawVectorFile(
-          Output.Format == TFileFormat::Pdf ? TVectorFormat::Pdf : TVectorFormat::Eps, width, height, Output.Dpi,
-          LayoutDpi(Output), [&](TCairoCanvas& canvas) { return DrawVector(Barcode, Box, Renderer, canvas); },
+          format == TFileFormat::Pdf ? TVectorFormat::Pdf : TVectorFormat::Eps, width, height, Output.Dpi,
+          LayoutDpi(Output), [&](TCairoCanvas& canvas) { return DrawVector(Barcode, Box, Renderer, Output, canvas); },
           Contents);
       break;
   }
@@ -296,7 +322,7 @@ int TSymbolRenderer::Render(TBarcode& Barcode) {
   if (box.Error != ecValid) return box.Error;
   if (!box.SizeRefusal().empty()) return ecValid;
   int error = ecValid;
-  image_ = RenderInBox(Barcode, box, *this, error);
+  image_ = RenderInBox(Barcode, box, *this, {}, error);
   return error;
 }
 

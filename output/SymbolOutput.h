@@ -1,6 +1,7 @@
 // Writing a component's symbol to a file or into memory as PNG, BMP, TIFF,
 // SVG, PDF or EPS: the symbol's box with LeftMargin pixels left and right
-// and TopMargin above and below, on the component's SpaceColor.
+// and TopMargin above and below, on the component's SpaceColor or, with
+// TransparentBackground, on nothing.
 //
 //   tessel::TOutputOptions options;
 //   options.Format = tessel::TFileFormat::Pdf;
@@ -19,6 +20,8 @@
 
 namespace tessel {
 
+// TIFF: 1-bit CCITT Group 4 for black and white, else LZW (a palette, RGB
+// or RGBA); its resolution in dots per inch.
 enum class TFileFormat { Png, Bmp, Svg, Pdf, Eps, Tiff };
 
 // The format named by a file's extension or by a format name ("png",
@@ -56,8 +59,11 @@ struct TOutputOptions {
   // With any of these three given, the symbol is laid out in dots at Dpi,
   // its texts in points at Dpi too; else as on a 96 dpi screen bitmap.
   TQuietZone QuietZone{};
-  // No background: the box and the spaces are transparent (PNG, BMP and
-  // TIFF with alpha; SVG, PDF and EPS without a fill).
+  // No background: whatever is drawn in the component's SpaceColor (the
+  // box, the spaces, text backgrounds) is left out. PNG, BMP and TIFF keep
+  // those pixels' colour with alpha 0 (PNG palette alpha, BMP 32-bit BGRA,
+  // TIFF RGBA); SVG, PDF and EPS have no fill for them. Bars and text are
+  // drawn as without it.
   bool TransparentBackground = false;
   // The symbol's rotation for this call in degrees counter-clockwise: 0,
   // 90, 180 or 270 (as the component's Orientation gives them); else the

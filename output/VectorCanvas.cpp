@@ -16,7 +16,7 @@ void TVectorCanvas::Restart(int LayoutDpi) {
 void TVectorCanvas::Fill(const TFill& fill) {
   if (fill.Width <= 0 || fill.Height <= 0) return;
   NoteFill(fill);
-  Put(fill);
+  if (Shows(fill.Color)) Put(fill);
 }
 
 void TVectorCanvas::FillArea(double left, double top, double right, double bottom) {
@@ -37,7 +37,7 @@ void TVectorCanvas::Rectangle(const TRect& rect) {
   if (Brush.Style == TBrushStyle::bsSolid) Fill(Pixels(rect.Left, rect.Top, rect.Width(), rect.Height(), Brush.Color));
   // The outline lies inside the rectangle, as the fill does: a thin one in
   // the fill's colour adds nothing.
-  if (Pen.Style == TPenStyle::psClear ||
+  if (Pen.Style == TPenStyle::psClear || !Shows(Pen.Color) ||
       (Brush.Style == TBrushStyle::bsSolid && Pen.Color == Brush.Color && Pen.Width <= 1))
     return;
   Flush();

@@ -3,7 +3,8 @@
 // of its colour on the same rows extends, and the writer draws each merged
 // fill once; text is measured with the TGlyphFont of the current font, kept
 // while the font stays; the resolution is the layout's. Every other shape
-// goes to the writer once the pending fill is drawn.
+// goes to the writer once the pending fill is drawn. One colour may be left
+// out, for a transparent background.
 #pragma once
 
 #include <memory>
@@ -37,6 +38,9 @@ class TVectorCanvas : public TCanvas {
   // Draws a raster bitmap with DrawImage; a bitmap of another platform is
   // left out.
   void StretchDraw(const TRect& dest, const TBitmap& source) final;
+  // Leaves out fills, outlines and text backgrounds of this colour, for a
+  // transparent background; none: everything is drawn (the default).
+  void LeaveOut(std::optional<TColor> Colour) { leftOut_ = Colour; }
 
  protected:
   // Whole pixels but for the edges a bar width reduction moves.
@@ -81,6 +85,8 @@ class TVectorCanvas : public TCanvas {
   // The glyph font of the current font, as the raster measures with it; null
   // when no font file can be found.
   const TGlyphFont* Glyphs();
+  // Whether a shape of this colour is drawn (see LeaveOut).
+  bool Shows(TColor Colour) const { return !leftOut_ || *leftOut_ != Colour; }
 
  private:
   // Draws one merged fill.
@@ -96,7 +102,8 @@ class TVectorCanvas : public TCanvas {
   virtual void DrawText(TPoint at, std::string_view text, std::span<const int> advances, const TGlyphFont& glyphs) = 0;
 
   int dpi_;
-  std::optional<TFill> pending_;  // the fill that the next may extend
+  std::optional<TFill> pending_;   // the fill that the next may extend
+  std::optional<TColor> leftOut_;  // the colour not drawn, if any
   std::optional<TLogFont> fontKey_;
   std::shared_ptr<const TGlyphFont> glyphs_;  // of fontKey_, or null
 };

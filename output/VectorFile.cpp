@@ -6,6 +6,8 @@
 
 #include <cmath>
 #include <memory>
+#include <string>
+#include <string_view>
 
 namespace tessel {
 namespace {
@@ -33,6 +35,20 @@ cairo_surface_t* CreateSurface(TVectorFormat format, double width, double height
   return surface;
 }
 
+// cairo bounds an EPS file by its ink; the symbol's box is the whole page,
+// its margins included even where nothing is drawn (a transparent
+// background). The box is given in whole points, as the page is made.
+void BoundByPage(std::string& eps, double width, double height) {
+  const std::string box = "0 0 " + std::to_string(static_cast<long long>(std::ceil(width))) + " " +
+                          std::to_string(static_cast<long long>(std::ceil(height)));
+  for (const std::string_view comment : {"%%BoundingBox: ", "%%PageBoundingBox: "}) {
+    const std::size_t at = eps.find(comment);
+    const std::size_t end = at == std::string::npos ? at : eps.find('\n', at);
+    if (end == std::string::npos) continue;
+    eps.replace(at + comment.size(), end - at - comment.size(), box);
+  }
+}
+
 }  // namespace
 
 std::string DrawVectorFile(TVectorFormat Format, int Width, int Height, int Dpi, int LayoutDpi,
@@ -55,6 +71,7 @@ std::string DrawVectorFile(TVectorFormat Format, int Width, int Height, int Dpi,
   cairo_surface_finish(surface.get());
   if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
     return cairo_status_to_string(cairo_surface_status(surface.get()));
+  if (Format == TVectorFormat::Eps) BoundByPage(Out, Width * scale, Height * scale);
   if (!drawn)
     return "could not allocate a bitmap of " + std::to_string(Width) + " x " + std::to_string(Height) + " pixels";
   return {};

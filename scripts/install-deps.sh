@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-qpa-plugins libqt6opengl6-dev
   libqt6sql6-sqlite libqt6sql6-psql libpq-dev postgresql libgl-dev fonts-dejavu-core xvfb xauth
   libgtest-dev googletest libgmock-dev libbenchmark-dev libzxing-dev poppler-utils
-  zint libzint-dev clang libclang-rt-14-dev zlib1g-dev
+  zint libzint-dev clang libclang-rt-14-dev zlib1g-dev libtiff-dev libtiff-tools
   libfreetype-dev libfontconfig-dev libcairo2-dev ghostscript
   cups printer-driver-cups-pdf
 )

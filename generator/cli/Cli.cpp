@@ -17,6 +17,7 @@
 #include "generator/cli/OptionParser.h"
 #include "generator/cli/RecordBatch.h"
 #include "generator/cli/Samples.h"
+#include "generator/cli/StandardOutput.h"
 #include "generator/cli/TextCodec.h"
 #include "gs1/pGS1.h"
 #include "output/OutputFile.h"
@@ -46,8 +47,8 @@ constexpr std::array OptionTable{
                 "name=value"},
     TOptionSpec{"", "encode", "Prints the escaped full-encoded text, a TAB and the pattern."},
     TOptionSpec{"o", "output",
-                "Writes the symbol to this file (PNG, BMP, SVG, PDF or EPS by extension), or with --batch into this "
-                "folder.",
+                "Writes the symbol to this file (PNG, BMP, TIFF, SVG, PDF or EPS by extension), to standard output "
+                "with - (in the --format), or with --batch into this folder.",
                 "path"},
     TOptionSpec{"", "dpi",
                 "Resolution of the output in dots per inch, recorded in every file (default 96, or 300 with --xdim, "
@@ -75,8 +76,13 @@ constexpr std::array OptionTable{
     TOptionSpec{"", "sync",
                 "Syncs every file of a --batch to disk before it takes its name, instead of the whole batch once at "
                 "its end (slower; a single -o file is always synced)."},
-    TOptionSpec{"", "format", "File format of --batch and --db output: png, bmp, svg, pdf or eps (default png).",
+    TOptionSpec{"", "format",
+                "File format of --batch, --db and -o - output: png, bmp, tiff, svg, pdf or eps (default png).",
                 "format", "png"},
+    TOptionSpec{"", "background",
+                "none: no background, the margins and spaces transparent (PNG, BMP and TIFF with alpha; SVG, PDF "
+                "and EPS without their fills). For a colour use -p SpaceColor=.",
+                "none"},
     TOptionSpec{"", "samples", "Writes one sample symbol of every class into this folder.", "folder"},
     TOptionSpec{"", "list", "Lists the window's symbology names, one a line."},
     TOptionSpec{"s", "symbology",
@@ -225,11 +231,22 @@ std::string SizesLine(const TOutputOptions& options, const TSymbolGeometry& geom
   return line;
 }
 
-// Writes the command's symbol to its -o file; failures end in TExit with
-// the status of their kind.
+// -o -: the file goes to standard output.
+constexpr std::string_view StandardOutputName = "-";
+
+// Writes the command's symbol to its -o file or standard output; failures
+// end in TExit with the status of their kind.
 void Write(const TCommandLine& command) {
   TBarcode& barcode = *command.Barcode;
-  const TWriteResult result = WriteSymbol(barcode, command.Output, command.OutputOptions);
+  const bool toStandardOutput = command.Output == StandardOutputName;
+  std::string contents;
+  TWriteResult result = toStandardOutput ? EncodeSymbol(barcode, contents, command.OutputOptions)
+                                         : WriteSymbol(barcode, command.Output, command.OutputOptions);
+  const std::string target = toStandardOutput ? "standard output" : command.Output;
+  if (result && toStandardOutput) {
+    result.Message = WriteStandardOutput(contents);
+    if (!result.Message.empty()) result.Failure = TWriteFailure::File;
+  }
   switch (result.Failure) {
     case TWriteFailure::None:
       if (command.Verbose) PrintLine(stderr, SizesLine(command.OutputOptions, result.Geometry));
@@ -239,7 +256,7 @@ void Write(const TCommandLine& command) {
                   InvalidTextMessage(barcode.Barcode(), result.Error) + Culprit(command.Settings, std::nullopt)};
     case TWriteFailure::InvalidOption: throw TExit{ExitUsage, result.Message};
     case TWriteFailure::TooLarge:
-    case TWriteFailure::File: throw TExit{ExitFile, "cannot write " + command.Output + ": " + result.Message};
+    case TWriteFailure::File: throw TExit{ExitFile, "cannot write " + target + ": " + result.Message};
   }
 }
 
@@ -308,7 +325,7 @@ int JobsOption(const TOptionParser& parser) {
   return NumberOption(parser, "jobs", 1, MaxJobs, "--jobs needs a whole number from 1 to " + std::to_string(MaxJobs));
 }
 
-// The file format of --batch and --db output.
+// The file format of --batch, --db and -o - output.
 TFileFormat FormatOption(const TOptionParser& parser) {
   const auto format = FormatFromName(parser.Value("format"));
   if (!format) throw TExit{ExitUsage, "unknown file format '" + parser.Value("format") + "'"};
@@ -358,6 +375,23 @@ void ParseSizes(const TOptionParser& parser, TOutputOptions& options) {
   options.QuietZone = QuietZoneOption(parser);
 }
 
+// --background none: a transparent background; it takes no colour.
+bool TransparentOption(const TOptionParser& parser) {
+  if (!parser.IsSet("background")) return false;
+  const std::string value = parser.Value("background");
+  if (value != "none")
+    throw TExit{ExitUsage, "--background takes none only, not '" + value + "' (use -p SpaceColor= for a colour)"};
+  return true;
+}
+
+// The -o folder of --batch or --db: standard output takes one symbol only.
+std::string OutputFolder(const TOptionParser& parser, const std::string& option) {
+  if (!parser.IsSet("output")) throw TExit{ExitUsage, option + " needs an output folder (-o folder/)"};
+  if (parser.Value("output") == StandardOutputName)
+    throw TExit{ExitUsage, option + " writes a file per record: -o - (standard output) takes one symbol"};
+  return parser.Value("output");
+}
+
 // The listings that need no symbology: --classes and --list. False when
 // neither was asked for.
 bool ParseListing(const TOptionParser& parser, TCommandLine& command) {
@@ -403,7 +437,7 @@ void ParseSymbology(const TOptionParser& parser, TCommandLine& command) {
 // --db: one symbol per record of a table.
 constexpr int MaxDbTimeout = 86400;
 void ParseDb(const TOptionParser& parser, TCommandLine& command) {
-  if (!parser.IsSet("output")) throw TExit{ExitUsage, "--db needs an output folder (-o folder/)"};
+  const std::string folder = OutputFolder(parser, "--db");
   if (!parser.IsSet("table") || !parser.IsSet("field"))
     throw TExit{ExitUsage, "--db needs --table NAME and --field NAME"};
   const TFileFormat format = FormatOption(parser);
@@ -413,37 +447,40 @@ void ParseDb(const TOptionParser& parser, TCommandLine& command) {
   command.Action = TCommandLine::TAction::Db;
   command.Sync = parser.IsSet("sync");
   command.OutputOptions.Format = format;
-  command.Db = {parser.Value("db"),  parser.Value("table"),  parser.Value("field"),
-                parser.Value("key"), parser.Value("output"), timeout};
+  command.Db = {parser.Value("db"), parser.Value("table"), parser.Value("field"), parser.Value("key"), folder, timeout};
 }
 
 // --batch: one symbol per line of a file.
 void ParseBatch(const TOptionParser& parser, TCommandLine& command) {
-  if (!parser.IsSet("output")) throw TExit{ExitUsage, "--batch needs an output folder (-o folder/)"};
+  command.Folder = OutputFolder(parser, "--batch");
   const TFileFormat format = FormatOption(parser);
   command.Action = TCommandLine::TAction::Batch;
   command.Input = parser.Value("batch");
-  command.Folder = parser.Value("output");
   command.OutputOptions.Format = format;
   command.Jobs = JobsOption(parser);
   command.Sync = parser.IsSet("sync");
 }
 
-// --encode and -o FILE: one symbol.
+// --encode and -o FILE: one symbol; -o - writes it to standard output in
+// the --format.
 void ParseSymbol(const TOptionParser& parser, TCommandLine& command) {
   if (!parser.IsSet("encode") && !parser.IsSet("output"))
     throw TExit{ExitUsage, "nothing to do: give --encode, -o FILE or --batch FILE"};
   command.Action = TCommandLine::TAction::Symbol;
   command.Encode = parser.IsSet("encode");
   command.Output = parser.Value("output");
-  if (!command.Output.empty()) {
+  if (command.Output == StandardOutputName) {
+    if (command.Encode) throw TExit{ExitUsage, "--encode and -o - both write to standard output: give one"};
+    command.OutputOptions.Format = FormatOption(parser);
+  } else if (!command.Output.empty()) {
     const auto format = FormatFromName(command.Output);
     // A device, pipe or folder (/dev/full) is no file to write, whatever its
     // name: refused as with a known extension, not as a usage error.
     if (const std::string refusal = format ? std::string() : ExistingEntryRefusal(command.Output); !refusal.empty())
       throw TExit{ExitFile, "cannot write " + command.Output + ": " + refusal};
     if (!format)
-      throw TExit{ExitUsage, "unknown file format of '" + command.Output + "' (use .png, .bmp, .svg, .pdf or .eps)"};
+      throw TExit{ExitUsage,
+                  "unknown file format of '" + command.Output + "' (use .png, .bmp, .tiff, .svg, .pdf or .eps)"};
     command.OutputOptions.Format = *format;
   }
 }
@@ -460,6 +497,7 @@ void Parse(const std::vector<std::string>& arguments, TCommandLine& command) {
   if (!parser.Positional().empty()) throw TExit{ExitUsage, "unexpected argument '" + parser.Positional().front() + "'"};
   if (ParseListing(parser, command)) return;
   ParseSizes(parser, command.OutputOptions);
+  command.OutputOptions.TransparentBackground = TransparentOption(parser);
   command.Verbose = parser.IsSet("verbose");
   if (parser.IsSet("samples")) {
     command.Action = TCommandLine::TAction::Samples;

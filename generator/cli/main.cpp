@@ -13,5 +13,9 @@ int main(int argc, char** argv) {
   std::signal(SIGXFSZ, SIG_IGN);
   const std::vector<std::string> arguments(argv, argv + argc);
   if (tessel::generator::NeedsQtProgram(arguments)) return tessel::generator::ExecQtProgram(argv);
+  // A closed pipe on standard output (-o - | head) then fails the write with
+  // EPIPE, reported as a write error. Set after the hand-over, which would
+  // pass it on to the Qt program.
+  std::signal(SIGPIPE, SIG_IGN);
   return tessel::generator::RunCommandLine(arguments);
 }

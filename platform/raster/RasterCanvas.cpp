@@ -45,6 +45,20 @@ const TRasterImage& TRasterCanvas::Image() {
   return image_;
 }
 
+void TRasterCanvas::ClearColour(TColor color) {
+  Flush();
+  const TArgb opaque = ToArgb(color);
+  const TArgb clear = opaque & RgbMask;
+  if (Indexed()) {
+    std::replace(image_.Palette.begin(), image_.Palette.end(), opaque, clear);
+    return;
+  }
+  for (int y = 0; y < image_.Height(); ++y) {
+    auto* row = reinterpret_cast<TArgb*>(image_.Row(y));
+    std::replace(row, row + image_.Width(), opaque, clear);
+  }
+}
+
 void TRasterCanvas::Release() {
   fills_.clear();
   image_.Reset();

@@ -40,6 +40,9 @@ class TRasterCanvas : public TCanvas {
   // The drawing so far, every pending fill written; valid until the next
   // Start or Release.
   const TRasterImage& Image();
+  // Makes the drawing's pixels of this colour fully transparent, their
+  // colour kept for readers that ignore alpha: a background left out.
+  void ClearColour(TColor color);
   // The memory held for the image; Release lets go of it (the next Start
   // allocates anew).
   std::size_t ImageBytes() const { return image_.Capacity(); }
