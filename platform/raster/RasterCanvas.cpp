@@ -370,15 +370,38 @@ void TRasterCanvas::TextOut(TPoint at, std::string_view text, std::span<const in
       Paint(spans_, Brush.Color, TPenMode::pmCopy);
     }
   }
-  spans_.clear();
   const TTextLine line{*glyphs,
                        text,
                        CharExtra,
                        advances,
                        Font.Style.Contains(TFontStyle::fsUnderline),
                        Font.Style.Contains(TFontStyle::fsStrikeOut)};
+  if (UprightText(Font.Escapement)) {
+    PaintUprightText(line, at);
+    return;
+  }
+  spans_.clear();
   TextInk(line, at, Font.Escapement, Clip(), spans_);
   Paint(spans_, TextColor, TPenMode::pmCopy);
+}
+
+// Upright text's runs are written as they come, as Paint would write them
+// (the pending drawing first, the colour looked up at the first pixel).
+void TRasterCanvas::PaintUprightText(const TTextLine& line, TPoint at) {
+  const TArgb argb = ToArgb(TextColor);
+  std::uint8_t index = 0;
+  bool started = false;
+  ForEachUprightInk(line, at, Clip(), [&](int y, int left, int right) {
+    if (!started) {
+      started = true;
+      Flush();
+      if (Indexed()) index = IndexOf(argb);
+    }
+    if (Indexed())
+      FillPixels(image_.Row(y) + left, right - left, index);
+    else
+      FillPixels(reinterpret_cast<TArgb*>(image_.Row(y)) + left, right - left, argb);
+  });
 }
 
 void TRasterCanvas::StretchDraw(const TRect& dest, const TBitmap& source) {

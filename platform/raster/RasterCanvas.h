@@ -24,6 +24,7 @@
 namespace tessel {
 
 class TGlyphFont;
+struct TTextLine;
 
 class TRasterCanvas : public TCanvas {
  public:
@@ -112,6 +113,8 @@ class TRasterCanvas : public TCanvas {
   void Paint(std::vector<TSpan>& spans, TColor color, TPenMode mode);
   template <typename Pixel>
   void PaintSpans(const std::vector<TSpan>& spans, Pixel value);
+  // Writes the ink of upright text in the text colour.
+  void PaintUprightText(const TTextLine& line, TPoint at);
   // Fills the polygon with the brush and outlines it with the pen.
   void DrawShape(std::span<const TPoint> outline, bool fill);
   // The glyphs of the current font, or null when there is no font at all.
