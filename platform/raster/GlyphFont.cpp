@@ -194,11 +194,6 @@ std::shared_ptr<const TGlyphFont> TGlyphFont::For(const TLogFont& font) {
   return built;
 }
 
-std::span<const TGlyphFont::TRun> TGlyphFont::Runs(unsigned char c) const {
-  const TGlyph& glyph = glyphs_[c];
-  return std::span<const TRun>(runs_).subspan(glyph.FirstRun, glyph.RunCount);
-}
-
 int TGlyphFont::Width(std::string_view latin1, int charExtra) const {
   long fixed = static_cast<long>(charExtra) * FixedOne * static_cast<long>(latin1.size());
   for (char c : latin1) fixed += glyphs_[static_cast<unsigned char>(c)].Advance;

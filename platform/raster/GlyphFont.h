@@ -46,7 +46,9 @@ class TGlyphFont {
   // below 0x20 or without a glyph in the face).
   int CharWidth(unsigned char c) const { return glyphs_[c].Width; }
   // The ink of one character, in runs (empty for blanks).
-  std::span<const TRun> Runs(unsigned char c) const;
+  std::span<const TRun> Runs(unsigned char c) const {
+    return std::span<const TRun>(runs_).subspan(glyphs_[c].FirstRun, glyphs_[c].RunCount);
+  }
   // Calls place(c, x) for every character of the text, x (a long, which
   // any text's advances fit) being the column of its pen position from the
   // text's start: natural advances summed in

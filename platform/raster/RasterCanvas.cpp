@@ -34,6 +34,7 @@ int SourceIndex(long long i, long long n, long long size) { return static_cast<i
 
 bool TRasterCanvas::Start(int width, int height) {
   fills_.clear();
+  rowCopy_ = {};
   lastIndex_ = otherIndex_ = 0;
   // Each drawing starts from the state of a new canvas.
   ResetDrawingState(*this);
@@ -61,6 +62,7 @@ void TRasterCanvas::ClearColour(TColor color) {
 
 void TRasterCanvas::Release() {
   fills_.clear();
+  rowCopy_ = {};
   image_.Reset();
 }
 
@@ -78,6 +80,8 @@ std::uint8_t TRasterCanvas::FindIndex(TArgb color) {
 
 void TRasterCanvas::ToArgb32() {
   if (!Indexed() || image_.Null()) return;
+  // The pending copy is written in the pixels it was composed in.
+  FinishRowCopy();
   // Without the memory for 32-bit pixels the drawing stays indexed, its
   // further colours drawn as the palette's first.
   if (!image_.ToArgb32()) return;
@@ -93,9 +97,51 @@ void TRasterCanvas::AddFill(int left, int top, long long farRight, long long far
   const TArgb argb = ToArgb(color);
   const std::uint8_t index = Indexed() ? IndexOf(argb) : 0;
   fills_.push_back({left, top, right, bottom, argb, index});
+  // Rows of the pending copy this fill covers whole (the text's box below
+  // the bars) would be copied only to be overwritten: the copy leaves out
+  // those at either end of its rows.
+  TRowCopy& copy = rowCopy_;
+  if (copy.From < copy.To && left <= copy.Left && right >= copy.Right) {
+    if (top <= copy.From && bottom > copy.From)
+      copy.From = std::min(bottom, copy.To);
+    else if (top < copy.To && bottom >= copy.To)
+      copy.To = std::max(top, copy.From);
+  }
+}
+
+void TRasterCanvas::FinishRowCopy() {
+  if (rowCopy_.From >= rowCopy_.To) return;
+  const TRowCopy copy = rowCopy_;
+  rowCopy_ = {};
+  CopyRowDown(copy.Top, copy.From, copy.To, copy.Left, copy.Right);
+}
+
+// Rows as wide as the image lie one after another in memory (their padding
+// included): the rows already copied are copied again in one call, so that
+// the block doubles with each call, up to a block that stays in the cache.
+void TRasterCanvas::CopyRowDown(int source, int from, int to, int left, int right) {
+  constexpr std::size_t BlockBytes = std::size_t{16} << 10;
+  if (from >= to || left >= right) return;
+  if (left == 0 && right == image_.Width()) {
+    const std::size_t stride = image_.Stride();
+    const int blockRows = static_cast<int>(std::max<std::size_t>(BlockBytes / stride, 1));
+    std::memcpy(image_.Row(from), image_.Row(source), stride);
+    for (int done = 1; done < to - from;) {
+      const int rows = std::min({done, blockRows, to - from - done});
+      std::memcpy(image_.Row(from + done), image_.Row(from), static_cast<std::size_t>(rows) * stride);
+      done += rows;
+    }
+    return;
+  }
+  const std::size_t pixelBytes = Indexed() ? sizeof(std::uint8_t) : sizeof(TArgb);
+  const std::size_t offset = static_cast<std::size_t>(left) * pixelBytes,
+                    bytes = static_cast<std::size_t>(right - left) * pixelBytes;
+  const std::uint8_t* first = image_.Row(source) + offset;
+  for (int y = from; y < to; ++y) std::memcpy(image_.Row(y) + offset, first, bytes);
 }
 
 void TRasterCanvas::Flush() {
+  FinishRowCopy();
   if (fills_.empty()) return;
   // Fills mostly come in runs of one height: their edges are taken once.
   edges_.clear();
@@ -160,11 +206,7 @@ void TRasterCanvas::FlushBand(int top, int bottom) {
   }
   if (bandSpans_.empty() || bottom - top < 2) return;
   if (!ordered) MergeSpans(bandSpans_);
-  for (int y = top + 1; y < bottom; ++y) {
-    auto* row = reinterpret_cast<Pixel*>(image_.Row(y));
-    for (const TSpan& span : bandSpans_)
-      std::memcpy(row + span.Left, first + span.Left, static_cast<std::size_t>(span.Right - span.Left) * sizeof(Pixel));
-  }
+  for (const TSpan& span : bandSpans_) CopyRowDown(top, top + 1, bottom, span.Left, span.Right);
 }
 
 template <typename Pixel>
@@ -242,7 +284,8 @@ void TRasterCanvas::UprightBox(int left, int top, int right, int bottom) {
   TCanvas::UprightBox(left, top, right, bottom);
 }
 
-// The boxes share their rows: their first row is written and copied down.
+// The boxes share their rows: their first row is written now and copied
+// down later (see TRowCopy).
 void TRasterCanvas::SolidColumns(int top, int bottom, std::span<const TColumnBox> columns) {
   if (columns.empty()) return;
   UseSolidColor(*this, columns.back().Color);
@@ -253,13 +296,21 @@ void TRasterCanvas::SolidColumns(int top, int bottom, std::span<const TColumnBox
   if (top >= bottom || left >= right) return;
   // The background under the bars would be written only to be overwritten.
   DropFillsUnder(left, top, right, bottom);
-  Flush();
+  // A row on the same rows that touches the pending copy, with nothing
+  // drawn since, joins it; anything else is drawn after the copy.
+  TRowCopy& copy = rowCopy_;
+  const bool joins = fills_.empty() && copy.From == top + 1 && copy.To == bottom && copy.Top == top &&
+                     left <= copy.Right && right >= copy.Left;
+  if (!joins) Flush();
   const std::size_t written = Indexed() ? FillColumns<std::uint8_t>(top, columns) : 0;
   if (written < columns.size() && !Indexed()) FillColumns<TArgb>(top, columns.subspan(written));
-  const std::size_t pixelBytes = Indexed() ? sizeof(std::uint8_t) : sizeof(TArgb);
-  const std::uint8_t* first = image_.Row(top) + left * pixelBytes;
-  for (int y = top + 1; y < bottom; ++y)
-    std::memcpy(image_.Row(y) + left * pixelBytes, first, static_cast<std::size_t>(right - left) * pixelBytes);
+  // Turning the image into 32-bit pixels on the way wrote the copy.
+  if (copy.From < copy.To) {
+    copy.Left = std::min(copy.Left, left);
+    copy.Right = std::max(copy.Right, right);
+  } else {
+    copy = {top, top + 1, bottom, left, right};
+  }
 }
 
 template <typename Pixel>
@@ -333,15 +384,38 @@ void TRasterCanvas::TextOut(TPoint at, std::string_view text, std::span<const in
       Paint(spans_, Brush.Color, TPenMode::pmCopy);
     }
   }
-  spans_.clear();
   const TTextLine line{*glyphs,
                        text,
                        CharExtra,
                        advances,
                        Font.Style.Contains(TFontStyle::fsUnderline),
                        Font.Style.Contains(TFontStyle::fsStrikeOut)};
+  if (UprightText(Font.Escapement)) {
+    PaintUprightText(line, at);
+    return;
+  }
+  spans_.clear();
   TextInk(line, at, Font.Escapement, Clip(), spans_);
   Paint(spans_, TextColor, TPenMode::pmCopy);
+}
+
+// Upright text's runs are written as they come, as Paint would write them
+// (the pending drawing first, the colour looked up at the first pixel).
+void TRasterCanvas::PaintUprightText(const TTextLine& line, TPoint at) {
+  const TArgb argb = ToArgb(TextColor);
+  std::uint8_t index = 0;
+  bool started = false;
+  ForEachUprightInk(line, at, Clip(), [&](int y, int left, int right) {
+    if (!started) {
+      started = true;
+      Flush();
+      if (Indexed()) index = IndexOf(argb);
+    }
+    if (Indexed())
+      FillPixels(image_.Row(y) + left, right - left, index);
+    else
+      FillPixels(reinterpret_cast<TArgb*>(image_.Row(y)) + left, right - left, argb);
+  });
 }
 
 void TRasterCanvas::StretchDraw(const TRect& dest, const TBitmap& source) {

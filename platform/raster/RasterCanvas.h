@@ -24,6 +24,7 @@
 namespace tessel {
 
 class TGlyphFont;
+struct TTextLine;
 
 class TRasterCanvas : public TCanvas {
  public:
@@ -69,6 +70,13 @@ class TRasterCanvas : public TCanvas {
     TArgb Color;
     std::uint8_t Index;  // Color's palette entry while the image is indexed
   };
+  // A row of boxes whose first row is written and whose rows below are not
+  // yet: rows [From, To) of columns [Left, Right) take row Top's pixels.
+  // Left pending so that the next row of boxes on the same rows joins the
+  // copy, and rows a later fill covers whole are not copied at all.
+  struct TRowCopy {
+    int Top = 0, From = 0, To = 0, Left = 0, Right = 0;
+  };
 
   bool Indexed() const { return image_.Format() == TPixelFormat::Indexed8; }
   // The colour's palette entry; a colour beyond a full palette turns the
@@ -88,7 +96,11 @@ class TRasterCanvas : public TCanvas {
   // Adds a fill of [left, right) x [top, bottom), clipped; the far edges
   // are wide so that a box's last column or row plus one cannot overflow.
   void AddFill(int left, int top, long long right, long long bottom, TColor color);
+  // Writes the pending row copy, then the pending fills.
   void Flush();
+  void FinishRowCopy();
+  // Copies columns [left, right) of row source into rows [from, to).
+  void CopyRowDown(int source, int from, int to, int left, int right);
   // Leaves out of the pending fills what lies inside [left, right) x
   // [top, bottom), a box about to be drawn over whole.
   void DropFillsUnder(int left, int top, int right, int bottom);
@@ -104,6 +116,8 @@ class TRasterCanvas : public TCanvas {
   void Paint(std::vector<TSpan>& spans, TColor color, TPenMode mode);
   template <typename Pixel>
   void PaintSpans(const std::vector<TSpan>& spans, Pixel value);
+  // Writes the ink of upright text in the text colour.
+  void PaintUprightText(const TTextLine& line, TPoint at);
   // Fills the polygon with the brush and outlines it with the pen.
   void DrawShape(std::span<const TPoint> outline, bool fill);
   // The glyphs of the current font, or null when there is no font at all.
@@ -115,6 +129,7 @@ class TRasterCanvas : public TCanvas {
   std::size_t lastIndex_ = 0;   // the entry IndexOf found last
   std::size_t otherIndex_ = 0;  // and the one before
   std::vector<TFill> fills_;
+  TRowCopy rowCopy_;              // none while From >= To
   std::vector<TFill> keptFills_;  // DropFillsUnder's scratch
   std::vector<int> edges_;
   std::vector<TSpan> bandSpans_;  // the spans a band's fills cover

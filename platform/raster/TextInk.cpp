@@ -7,36 +7,12 @@
 #include <numbers>
 #include <utility>
 
-#include "platform/raster/GlyphFont.h"
-
 namespace tessel {
 namespace {
 
 constexpr int FullTurn = 3600, QuarterTurn = 900;  // in tenths of a degree
 constexpr double TenthsPerRadian = 1800.0 / std::numbers::pi;
 constexpr double PixelCentre = 0.5;
-
-// A run of ink in text space: columns U0..U1-1 of row V, from the cell's
-// top-left corner (V grows downwards).
-struct TInkRun {
-  long long U0, U1;
-  int V;
-};
-
-// Visits the glyph runs of the text, then the underline and strike-out bars.
-template <typename Visit>
-void ForEachInkRun(const TTextLine& line, Visit visit) {
-  long long end = 0;  // where the last character's advance ends
-  line.Glyphs.Layout(line.Text, line.CharExtra, line.Advances, [&](unsigned char c, long long x) {
-    for (const TGlyphFont::TRun& r : line.Glyphs.Runs(c)) visit(TInkRun{x + r.X, x + r.X + r.Length, r.Y});
-    end = x + line.Glyphs.CharWidth(c) + (line.Advances.empty() ? line.CharExtra : 0);
-  });
-  const auto bar = [&](int top) {
-    for (int v = top; v < top + line.Glyphs.LineThickness(); ++v) visit(TInkRun{0, end, v});
-  };
-  if (line.Underline) bar(line.Glyphs.UnderlineTop());
-  if (line.StrikeOut) bar(line.Glyphs.StrikeOutTop());
-}
 
 // A column of pixels x, rows top..bottom-1, clipped.
 void AddColumn(int x, long long top, long long bottom, TClip clip, std::vector<TSpan>& spans) {

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <limits>
 #include <memory>
+#include <span>
 #include <string>
 #include <thread>
 #include <vector>
@@ -118,6 +119,51 @@ TEST(RasterCanvas, ARowOfBoxesMatchesTheQtCanvas) {
   EXPECT_TRUE(ToQImage(headless.Image()) == expected);
   EXPECT_EQ(headless.Brush, qt.Brush);
   EXPECT_EQ(headless.Pen, qt.Pen);
+}
+
+// Boxes drawn over rows of bars replace the bars' pixels wherever they lie:
+// over the first or last rows, the middle rows, part of the width. The
+// canvas's memory first holds a drawing in a colour none of these have.
+TEST(RasterCanvas, BoxesOverRowsOfBarsMatchTheQtCanvas) {
+  constexpr int Width = 40, Height = 24, StaleColours = 6;
+  constexpr TColor Green = 0x00FF00;
+  std::vector<TColumnBox> bars;
+  bars.reserve(Width / 2);
+  for (int x = 0; x < Width; x += 4) {
+    bars.push_back({x, x + 1, clBlue});
+    bars.push_back({x + 2, x + 3, Green});
+  }
+  const std::span<const TColumnBox> all(bars), leftHalf = all.first(all.size() / 2),
+                                               rightHalf = all.subspan(all.size() / 2);
+  const auto box = [](TCanvas& canvas, int left, int top, int right, int bottom) {
+    UseSolidColor(canvas, clRed);
+    canvas.UprightBox(left, top, right, bottom);
+  };
+  const auto draw = [&](TCanvas& canvas) {
+    UseSolidColor(canvas, clWhite);
+    canvas.Rectangle({0, 0, Width, Height});
+    canvas.SolidColumns(0, 9, leftHalf);
+    canvas.SolidColumns(0, 9, rightHalf);
+    box(canvas, 0, 7, Width - 1, 9);
+    canvas.SolidColumns(12, 23, all);
+    box(canvas, 0, 13, Width - 1, 14);
+    box(canvas, 0, 17, Width - 1, 18);
+    box(canvas, 5, 20, Width - 1, 23);
+    box(canvas, 0, 22, Width - 1, 23);
+  };
+  TRasterCanvas headless;
+  ASSERT_TRUE(headless.Start(Width, Height));
+  for (int i = 0; i + 1 < StaleColours; ++i) headless.SetPixel(i, 0, ManyColours(i));
+  UseSolidColor(headless, ManyColours(StaleColours - 1));
+  headless.Rectangle({0, 0, Width, Height});
+  headless.Image();
+  ASSERT_TRUE(headless.Start(Width, Height));
+  draw(headless);
+  QImage expected(Width, Height, QImage::Format_RGB32);
+  TQtCanvas qt(&expected);
+  draw(qt);
+  qt.End();
+  EXPECT_TRUE(ToQImage(headless.Image()) == expected);
 }
 
 // The box of the dark pixels: left, top, right and bottom (inclusive).
