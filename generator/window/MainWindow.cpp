@@ -65,13 +65,14 @@ struct TStatusPanelLayout {
   int Width;
   bool OwnerDraw;
 };
-constexpr int XDimensionPanelWidth = 90;
+constexpr int XDimensionPanelWidth = 80;
 constexpr TStatusPanelLayout StatusPanelLayouts[] = {
     {"Type:", 40, false},  {"", 100, true}, {"Barcode: ", 65, false},          {"", 200, true},
     {"State:", 45, false}, {"", 180, true}, {"", XDimensionPanelWidth, false},
 };
-// The encoded-text panel grows with the window beyond this width.
-constexpr int EncodedPanelMinimum = 200;
+// The encoded-text panel grows with the window beyond this width; narrow
+// enough that the X dimension's panel shows whole at the minimum width.
+constexpr int EncodedPanelMinimum = 150;
 constexpr int OtherPanelsWidth = 440 + XDimensionPanelWidth;
 
 // The preview's magnifications; 0 fits the symbol to the panel.

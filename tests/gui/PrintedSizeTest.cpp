@@ -67,6 +67,14 @@ TEST_F(WindowTest, StatusBarShowsTheXDimensionInWholeDotsOfTheResolution) {
     window->prpPrint->EditValue(prDpi, c.Dpi);
     EXPECT_EQ(window->StatusText(TfrmDemo::spXDimension), c.Shown) << c.Module << " at " << c.Dpi;
   }
+  // The panel shows its text whole in the narrowest window.
+  window->prpPrint->EditValue(prModule, "0.2");
+  window->prpPrint->EditValue(prDpi, "300");
+  window->resize(window->minimumWidth(), window->height());
+  const TStatusPanels& bar = *window->staBarcode;
+  const QRect panel = bar.PanelRect(TfrmDemo::spXDimension);
+  EXPECT_LE(panel.right(), bar.width());
+  EXPECT_LT(bar.fontMetrics().horizontalAdvance(bar.Panel(TfrmDemo::spXDimension).Text), panel.width());
 }
 
 TEST_F(WindowTest, PrintAppliesTheReductionRowForThePrintOnly) {
