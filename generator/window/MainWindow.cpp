@@ -65,12 +65,40 @@ struct TStatusPanelLayout {
   int Width;
   bool OwnerDraw;
 };
-constexpr TStatusPanelLayout StatusPanelLayouts[] = {{"Type:", 40, false},     {"", 100, true},
-                                                     {"Barcode: ", 65, false}, {"", 200, true},
-                                                     {"State:", 45, false},    {"", 180, true}};
-// The encoded-text panel grows with the window beyond this width.
-constexpr int EncodedPanelMinimum = 200;
-constexpr int OtherPanelsWidth = 440;
+constexpr int XDimensionPanelWidth = 80;
+constexpr TStatusPanelLayout StatusPanelLayouts[] = {
+    {"Type:", 40, false},  {"", 100, true}, {"Barcode: ", 65, false},          {"", 200, true},
+    {"State:", 45, false}, {"", 180, true}, {"", XDimensionPanelWidth, false},
+};
+// The encoded-text panel grows with the window beyond this width; narrow
+// enough that the X dimension's panel shows whole at the minimum width.
+constexpr int EncodedPanelMinimum = 150;
+constexpr int OtherPanelsWidth = 440 + XDimensionPanelWidth;
+
+// The preview's magnifications; 0 fits the symbol to the panel.
+struct TZoomLevel {
+  const char* Text;
+  int Scale;
+};
+constexpr TZoomLevel ZoomLevels[] = {{"Fit", 0}, {"100 %", 1}, {"200 %", 2}, {"400 %", 4}};
+constexpr int ZoomBoxWidth = 70;
+constexpr int TopPanelInset = 8;
+
+// The formats Save writes, as the save dialog lists them: a name typed
+// without an extension takes the chosen filter's. Bitmap first, the format
+// of a name without a known extension.
+struct TSaveFilter {
+  const char* Text;
+  const char* Suffix;
+};
+constexpr TSaveFilter SaveFilters[] = {{"Bitmap file (*.bmp)", "bmp"},       {"PNG image (*.png)", "png"},
+                                       {"TIFF image (*.tif *.tiff)", "tif"}, {"SVG drawing (*.svg)", "svg"},
+                                       {"PDF document (*.pdf)", "pdf"},      {"EPS file (*.eps)", "eps"}};
+constexpr TFileFormat FallbackSaveFormat = TFileFormat::Bmp;
+
+bool Horizontal(const TBarcode& barcode) {
+  return barcode.Orientation() == boLeftRight || barcode.Orientation() == boRightLeft;
+}
 
 // The attribution line: a notice, the maker (link), a connecting text, the
 // family (link) and a full stop.
@@ -123,10 +151,16 @@ void FillWhite(TBitmap& bitmap) {
 }
 
 QString SaveDialog(QWidget* parent) {
-  QFileDialog dialog(parent, "Save as bitmap");
+  QFileDialog dialog(parent, "Save symbol");
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix("bmp");
-  dialog.setNameFilter("Bitmap file (*.bmp)");
+  QStringList filters;
+  for (const TSaveFilter& filter : SaveFilters) filters << filter.Text;
+  dialog.setNameFilters(filters);
+  dialog.setDefaultSuffix(SaveFilters[0].Suffix);
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& chosen) {
+    for (const TSaveFilter& filter : SaveFilters)
+      if (chosen == filter.Text) dialog.setDefaultSuffix(filter.Suffix);
+  });
   dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().first();
@@ -196,7 +230,15 @@ void TfrmDemo::BuildLayout() {
   cmbBarcode = new QComboBox(panTop);
   cmbBarcode->setEditable(false);
   cmbBarcode->setMaxVisibleItems(static_cast<int>(Catalogue().size()));
-  panTop->OnResize = [this] { cmbBarcode->setGeometry(8, 8, panTop->width() - 16, cmbBarcode->sizeHint().height()); };
+  cmbZoom = new QComboBox(panTop);
+  cmbZoom->setToolTip("Preview zoom");
+  for (const TZoomLevel& level : ZoomLevels) cmbZoom->addItem(level.Text, level.Scale);
+  panTop->OnResize = [this] {
+    const int height = cmbBarcode->sizeHint().height();
+    const int zoomLeft = panTop->width() - TopPanelInset - ZoomBoxWidth;
+    cmbBarcode->setGeometry(TopPanelInset, TopPanelInset, zoomLeft - 2 * TopPanelInset, height);
+    cmbZoom->setGeometry(zoomLeft, TopPanelInset, ZoomBoxWidth, height);
+  };
 
   splProperties = new QSplitter(Qt::Horizontal, this);
   splProperties->setHandleWidth(SplitterWidth);
@@ -240,6 +282,7 @@ void TfrmDemo::BuildLayout() {
   for (QSplitter* splitter : {splProperties, splParameters})
     connect(splitter, &QSplitter::splitterMoved, this, [this](int, int) { SplittersMoved(); });
   connect(cmbBarcode, &QComboBox::currentIndexChanged, this, [this](int) { cmbBarcodeChange(); });
+  connect(cmbZoom, &QComboBox::currentIndexChanged, this, [this](int) { cmbZoomChange(); });
 
   timOpenColors = new QTimer(this);
   timOpenColors->setSingleShot(true);
@@ -300,6 +343,10 @@ void TfrmDemo::BuildPreview() {
   panBarcode = new TPanel(panRight, QFrame::StyledPanel);
   panBarcode->setFrameShadow(QFrame::Sunken);
   imgView = new TQtImageView(&imgBarcode, panBarcode);
+  zoomView = new TZoomView([this] { return PreviewImage(); }, panBarcode);
+  zoomView->hide();
+  // Every drawing on the preview repaints both views.
+  imgBarcode.OnChange = [this] { UpdatePreview(); };
   panBarcode->OnResize = [this] { panBarcodeResize(); };
   labWidth = new QLabel(panRight);
   bvlLine = new QFrame(panRight);
@@ -337,6 +384,7 @@ void TfrmDemo::FormCreate() {
     cmbBarcode->setCurrentIndex(0);
   }
   cmbBarcodeChange();
+  ShowXDimension();
 
   for (int link : {MakerLabel, FamilyLabel}) {
     QLabel* label = labCopyright[static_cast<std::size_t>(link)];
@@ -438,7 +486,7 @@ void TfrmDemo::ApplyProperties() {
   ApplyRows();
   staBarcode->SetText(spType, QString::fromLatin1(entry_->Name));
   staBarcode->SetText(spBarcode, QString::fromLatin1(EscapeText(FBarcode->GetFullEncoded())));
-  imgView->update();
+  UpdatePreview();
 }
 
 void TfrmDemo::ApplyRows() {
@@ -505,7 +553,7 @@ void TfrmDemo::staBarcodeDrawPanel(QPainter& Painter, int Index, const QRect& Re
 void TfrmDemo::btnClearClick() {
   if (FBarcode) FBarcode->Clear(false);
   if (TBitmap* bitmap = imgBarcode.Picture().Bitmap(); bitmap && !bitmap->Empty()) FillWhite(*bitmap);
-  imgView->update();
+  UpdatePreview();
 }
 
 void TfrmDemo::btnDrawClick() {
@@ -515,12 +563,26 @@ void TfrmDemo::btnDrawClick() {
     btnClearClick();
     FBarcode->Draw();
   }
-  imgView->update();
+  UpdatePreview();
 }
 
 void TfrmDemo::panBarcodeResize() {
   imgView->setGeometry(panBarcode->contentsRect());
+  zoomView->setGeometry(panBarcode->contentsRect());
   btnDrawClick();
+}
+
+void TfrmDemo::UpdatePreview() {
+  imgView->update();
+  if (zoomView->isVisible()) zoomView->Refresh();
+}
+
+void TfrmDemo::cmbZoomChange() {
+  // The fitted view keeps its size, so the preview is drawn as before.
+  const int scale = cmbZoom->currentData().toInt();
+  if (scale > 0) zoomView->SetScale(scale);
+  zoomView->setVisible(scale > 0);
+  imgView->setVisible(scale == 0);
 }
 
 void TfrmDemo::panRightResize() {
@@ -546,7 +608,7 @@ void TfrmDemo::GetCopyArea(int& Width, int& Height) {
   if (!FBarcode) return;
   FBarcode->DrawToSize(Width, Height, FBarcode->Module(), FBarcode->BarcodeHeight(), -1);
   const int w = imgView->width(), h = imgView->height();
-  const bool horizontal = FBarcode->Orientation() == boLeftRight || FBarcode->Orientation() == boRightLeft;
+  const bool horizontal = Horizontal(*FBarcode);
   int& along = horizontal ? Width : Height;
   int& across = horizontal ? Height : Width;
   const int alongRoom = horizontal ? w - FBarcode->LeftMargin() : h - FBarcode->TopMargin();
@@ -556,49 +618,51 @@ void TfrmDemo::GetCopyArea(int& Width, int& Height) {
   if (FBarcode->BarcodeHeight() <= 0) across = acrossRoom + FBarcode->BarcodeHeight();
 }
 
-// The symbol's settings while Copy and Save write it: the copy area's size
-// (a stretched symbol as wide as the view shows it, bars that fill the view
-// as high), put back afterwards.
-class TCopyAreaSettings {
+// The symbol's settings while Copy and Save write it: the area's size (a
+// stretched symbol as wide as the area, bars that fill it as high when the
+// component leaves their height to the view), put back afterwards.
+class TAreaSettings {
  public:
-  TCopyAreaSettings(TBarcode& barcode, int width, int height)
+  TAreaSettings(TBarcode& barcode, int width, int height)
       : barcode_(barcode), barcodeWidth_(barcode.BarcodeWidth()), barcodeHeight_(barcode.BarcodeHeight()) {
-    const bool horizontal = barcode.Orientation() == boLeftRight || barcode.Orientation() == boRightLeft;
+    const bool horizontal = Horizontal(barcode);
     if (barcode.StretchWidth()) barcode.SetBarcodeWidth(horizontal ? width : height);
     if (barcodeHeight_ <= 0) barcode.SetBarcodeHeight(horizontal ? height : width);
   }
-  ~TCopyAreaSettings() {
+  ~TAreaSettings() {
     barcode_.SetBarcodeWidth(barcodeWidth_);
     barcode_.SetBarcodeHeight(barcodeHeight_);
   }
-  TCopyAreaSettings(const TCopyAreaSettings&) = delete;
-  TCopyAreaSettings& operator=(const TCopyAreaSettings&) = delete;
+  TAreaSettings(const TAreaSettings&) = delete;
+  TAreaSettings& operator=(const TAreaSettings&) = delete;
 
  private:
   TBarcode& barcode_;
   int barcodeWidth_, barcodeHeight_;
 };
 
-// Writes the copy area without margins, to Path or (empty Path) into
-// Contents. False when there is no valid symbol to write; else Error holds
-// the reason it was not written, or is empty.
-bool TfrmDemo::WriteCopyArea(const QString& Path, TFileFormat Format, std::string& Contents, QString& Error) {
-  int width = 0, height = 0;
-  GetCopyArea(width, height);
-  if (width <= 0 || height <= 0) return false;
-  const TCopyAreaSettings area(*FBarcode, width, height);
-  const TOutputOptions options{.Format = Format, .LeftMargin = 0, .TopMargin = 0};
+// Writes the symbol in an area of Width x Height (see TAreaSettings) with
+// Options, to Path or (empty Path) into Contents. False when there is no
+// valid symbol to write; else Error holds the reason it was not written, or
+// is empty.
+bool TfrmDemo::WriteArea(int Width, int Height, const TOutputOptions& Options, const QString& Path,
+                         std::string& Contents, QString& Error) {
+  const TAreaSettings area(*FBarcode, Width, Height);
   const TWriteResult result =
-      Path.isEmpty() ? EncodeSymbol(*FBarcode, Contents, options) : WriteSymbol(*FBarcode, PathString(Path), options);
+      Path.isEmpty() ? EncodeSymbol(*FBarcode, Contents, Options) : WriteSymbol(*FBarcode, PathString(Path), Options);
   if (result.Failure == TWriteFailure::InvalidText) return false;
   Error = Message(result.Message);
   return true;
 }
 
 void TfrmDemo::btnCopyClick() {
+  // The copy area as the preview shows it, in screen pixels.
+  int width = 0, height = 0;
+  GetCopyArea(width, height);
   std::string png;
   QString error;
-  if (!WriteCopyArea({}, TFileFormat::Png, png, error)) {
+  if (width <= 0 || height <= 0 ||
+      !WriteArea(width, height, {.Format = TFileFormat::Png, .LeftMargin = 0, .TopMargin = 0}, {}, png, error)) {
     services_.ShowError(this, "There is no symbol to copy: the barcode text is not valid for this symbology.");
     return;
   }
@@ -620,13 +684,17 @@ void TfrmDemo::btnSaveClick() {
   const QString path = services_.ChooseSaveFile(this);
   if (path.isEmpty()) return;
   // The format the name asks for; a bitmap without a known extension.
-  const TFileFormat format = FormatFromName(PathString(path)).value_or(TFileFormat::Bmp);
+  const TOutputOptions options = SaveOptions(FormatFromName(PathString(path)).value_or(FallbackSaveFormat));
+  // The bars take the Height row through the options.
+  const int along = SaveWidthDots(options.Dpi);
+  const bool horizontal = Horizontal(*FBarcode);
   std::string unused;
   QString error;
-  if (!WriteCopyArea(path, format, unused, error)) error = "the barcode text is not valid for this symbology";
+  if (!WriteArea(horizontal ? along : 0, horizontal ? 0 : along, options, path, unused, error))
+    error = "the barcode text is not valid for this symbology";
   if (!error.isEmpty())
     services_.ShowError(this,
-                        QString("The bitmap could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), error));
+                        QString("The symbol could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), error));
 }
 
 void TfrmDemo::btnExitClick() { close(); }

@@ -18,6 +18,7 @@
 #include "components/pBarcode.h"
 #include "generator/Catalogue.h"
 #include "generator/window/Widgets.h"
+#include "generator/window/ZoomView.h"
 #include "output/SymbolOutput.h"
 #include "platform/Image.h"
 #include "platform/qt/QtImageView.h"
@@ -50,8 +51,8 @@ class TfrmDemo : public QWidget {
  public:
   static constexpr const char* ApplicationTitle = "Stripemaker";
   static constexpr const char* Caption = "Stripemaker 2.3.5.1141";
-  // Status bar panels.
-  enum TStatusPanel { spTypeLabel, spType, spBarcodeLabel, spBarcode, spStateLabel, spState };
+  // Status bar panels; the last shows the X dimension Save writes.
+  enum TStatusPanel { spTypeLabel, spType, spBarcodeLabel, spBarcode, spStateLabel, spState, spXDimension };
 
   explicit TfrmDemo(TWindowServices Services = DesktopServices());
   ~TfrmDemo() override;
@@ -73,6 +74,7 @@ class TfrmDemo : public QWidget {
   void btnCopyClick();
   void btnSaveClick();
   void btnExitClick();
+  void cmbZoomChange();
   void labCopyright2Click(const QLabel* Sender);
   void FormResize();
   void SplittersMoved();
@@ -91,6 +93,13 @@ class TfrmDemo : public QWidget {
 
   // ---- print parameters ----
   void prpPrintStringsChange();
+  // What Save writes in a format: the print parameters' sizes at their
+  // resolution, without margins.
+  TOutputOptions SaveOptions(TFileFormat Format) const;
+  // The width Save gives a stretched symbol: the Width row in dots at Dpi,
+  // or 0 for its natural width.
+  int SaveWidthDots(int Dpi) const;
+  void ShowXDimension();
   void prpPrintSelectCell(int Col, int Row);
   void DisplayPrintUpDown(int Row);
   void UpdatePrintUpDown(int Row);
@@ -100,6 +109,7 @@ class TfrmDemo : public QWidget {
   // The window's parts, named by kind as in the window's description.
   TPanel* panTop;
   QComboBox* cmbBarcode;
+  QComboBox* cmbZoom;
   QSplitter* splProperties;
   QSplitter* splParameters;
   QWidget* panLeft;
@@ -113,7 +123,8 @@ class TfrmDemo : public QWidget {
   TUpDown* updPrint;
   TPanel* panRight;
   TPanel* panBarcode;
-  TQtImageView* imgView;
+  TQtImageView* imgView;  // the preview fitted to the panel
+  TZoomView* zoomView;    // the preview at 100 % and more
   QLabel* labWidth;
   QFrame* bvlLine;
   QPushButton* btnClear;
@@ -144,6 +155,7 @@ class TfrmDemo : public QWidget {
   void FormActivate();
   void panRightResize();
   void panBarcodeResize();
+  void UpdatePreview();
   void ApplyRows();
   const TProperty* RowProperty(int Row) const;
   void BarcodeChange();
@@ -154,7 +166,8 @@ class TfrmDemo : public QWidget {
   void EditFontRow(int Row, const QString& Value);
   void EditBarColorsRow(int Row, const QString& Value);
   void PlaceUpDown(TUpDown& UpDown, TValueGrid& Grid, QWidget& Panel);
-  bool WriteCopyArea(const QString& Path, TFileFormat Format, std::string& Contents, QString& Error);
+  bool WriteArea(int Width, int Height, const TOutputOptions& Options, const QString& Path, std::string& Contents,
+                 QString& Error);
 
   TWindowServices services_;
   std::unique_ptr<TBarcode> FBarcode;

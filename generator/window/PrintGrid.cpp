@@ -1,4 +1,5 @@
-// The "Print parameters:" grid of the window, its spinner, and printing.
+// The "Print parameters:" grid of the window, its spinner, printing, and
+// the sizes Save takes from it.
 #include <cmath>
 
 #include "generator/window/MainWindow.h"
@@ -16,11 +17,51 @@ QString PrintErrorMessage(int error) {
   }
 }
 
+// The component's bar width reduction for one print, put back afterwards.
+class TPrintReduction {
+ public:
+  TPrintReduction(TBarcode& barcode, double millimetres) : barcode_(barcode), previous_(barcode.BarWidthReduction()) {
+    barcode_.SetBarWidthReduction(millimetres);
+  }
+  ~TPrintReduction() { barcode_.SetBarWidthReduction(previous_); }
+  TPrintReduction(const TPrintReduction&) = delete;
+  TPrintReduction& operator=(const TPrintReduction&) = delete;
+
+ private:
+  TBarcode& barcode_;
+  double previous_;
+};
+
 }  // namespace
 
 void TfrmDemo::prpPrintStringsChange() {
   if (!FUpdating) UpdatePrintUpDown(prpPrint->CurrentRow());
   labWidth->clear();
+  ShowXDimension();
+}
+
+TOutputOptions TfrmDemo::SaveOptions(TFileFormat Format) const {
+  const auto cell = [this](int row) { return PrintValue(row, prpPrint->Value(row)); };
+  return {.Format = Format,
+          .Dpi = PrintDpi(prpPrint->Value(prDpi)),
+          .XDimension = Millimetres(cell(prModule)),
+          .BarHeight = Millimetres(cell(prHeight)),
+          .BarWidthReduction = Millimetres(cell(prReduction)),
+          .LeftMargin = 0,
+          .TopMargin = 0};
+}
+
+int TfrmDemo::SaveWidthDots(int Dpi) const {
+  return DotsWithin(PrintValue(prWidth, prpPrint->Value(prWidth)), Dpi, MaxExtent).value_or(0);
+}
+
+// The module Save writes: whole dots at the resolution, in millimetres.
+// Nothing when the writers would refuse the module or the resolution.
+void TfrmDemo::ShowXDimension() {
+  const int dpi = PrintDpi(prpPrint->Value(prDpi));
+  const std::optional<int> dots = DotsWithin(PrintValue(prModule, prpPrint->Value(prModule)), dpi, MaxModule);
+  const TSymbolGeometry geometry{.Dpi = dpi, .ModuleDots = dots.value_or(0)};
+  staBarcode->SetText(spXDimension, dots ? QString::asprintf("X %.3f mm", geometry.XDimensionMm()) : QString());
 }
 
 void TfrmDemo::prpPrintSelectCell(int Col, int Row) {
@@ -30,7 +71,7 @@ void TfrmDemo::prpPrintSelectCell(int Col, int Row) {
 }
 
 void TfrmDemo::DisplayPrintUpDown(int Row) {
-  if (Row < prModule || Row > prAngle) return;
+  if (Row < prModule || Row > prLast) return;
   const TPrintParameterLimit& limit = PrintLimit(Row);
   updPrint->SetRange(limit.SpinMin, limit.SpinMax);
   updPrint->Tag = Row;
@@ -40,14 +81,14 @@ void TfrmDemo::DisplayPrintUpDown(int Row) {
 }
 
 void TfrmDemo::UpdatePrintUpDown(int Row) {
-  if (Row != updPrint->Tag || Row < prModule || Row > prAngle) return;
+  if (Row != updPrint->Tag || Row < prModule || Row > prLast) return;
   const double position = TenPower(PrintLimit(Row).Digits) * PrintValue(Row, prpPrint->Value(Row));
   updPrint->SetPosition(std::abs(position) < 1e9 ? static_cast<int>(std::lround(position)) : 0);
 }
 
 void TfrmDemo::updPrintClick() {
   const int row = updPrint->Tag;
-  if (row < prModule || row > prAngle) return;
+  if (row < prModule || row > prLast) return;
   prpPrint->SetValue(row, SpinnerText(updPrint->Position(), PrintLimit(row).Digits));
 }
 
@@ -66,6 +107,7 @@ void TfrmDemo::btnPrintClick() {
     return;
   }
   const auto cell = [this](int row) { return PrintValue(row, prpPrint->Value(row)); };
+  const TPrintReduction reduction(*FBarcode, cell(prReduction));
   const int error = FBarcode->Print(cell(prModule), cell(prLeft), cell(prTop), cell(prHeight),
                                     PrintAngle(prpPrint->Value(prAngle)), cell(prWidth));
   const double width =

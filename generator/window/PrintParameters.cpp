@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "generator/PropertyApply.h"
+#include "output/OutputSettings.h"
 
 namespace tessel::generator {
 
@@ -16,10 +17,28 @@ double PrintValue(int Row, const QString& Cell) {
   return FloatOrDefault(Trim(Cell.toStdString()), PrintLimit(Row).Fallback);
 }
 
-int PrintAngle(const QString& Cell) {
-  const double degrees = FloatOrDefault(Trim(Cell.toStdString()), PrintLimit(prAngle).Fallback);
-  // Any real angle works; the bound only keeps the conversion defined.
-  return std::abs(degrees) < 1e9 ? static_cast<int>(std::lround(degrees)) : 0;
+namespace {
+
+// The cell of a row rounded to a whole number; the row's fallback when the
+// number is too large for the conversion to be defined.
+int WholePrintValue(int Row, const QString& Cell) {
+  constexpr double Bound = 1e9;
+  const double value = PrintValue(Row, Cell);
+  return std::abs(value) < Bound ? static_cast<int>(std::lround(value))
+                                 : static_cast<int>(std::lround(PrintLimit(Row).Fallback));
+}
+
+}  // namespace
+
+int PrintAngle(const QString& Cell) { return WholePrintValue(prAngle, Cell); }
+
+int PrintDpi(const QString& Cell) { return WholePrintValue(prDpi, Cell); }
+
+std::optional<int> DotsWithin(double Millimetres, int Dpi, int Limit) {
+  if (!(Millimetres > 0) || Dpi < MinDpi || Dpi > MaxDpi) return std::nullopt;
+  const TLength length = tessel::Millimetres(Millimetres);
+  if (!(length.Dots(Dpi) <= Limit)) return std::nullopt;
+  return WholeDots(length, Dpi);
 }
 
 QString SpinnerText(int Position, int Digits) {

@@ -181,7 +181,7 @@ class TValueGrid::TDelegate : public QStyledItemDelegate {
 
 TValueGrid::TValueGrid(const QString& KeyTitle, const QString& ValueTitle, int KeyWidth, int ValueWidth,
                        QWidget* parent)
-    : QTableWidget(0, 2, parent) {
+    : QTableWidget(0, 2, parent), keyWidth_(KeyWidth) {
   setHorizontalHeaderLabels({KeyTitle, ValueTitle});
   horizontalHeader()->setMinimumSectionSize(16);
   horizontalHeader()->setDefaultSectionSize(ValueWidth);
@@ -225,6 +225,10 @@ void TValueGrid::AppendRow(const QString& Name, const QString& Value) {
   name->setFlags(Qt::ItemIsEnabled);
   setItem(row, 0, name);
   setItem(row, 1, new QTableWidgetItem(Value));
+  // The names column shows the longest name whole, and is never narrower
+  // than its design width.
+  resizeColumnToContents(0);
+  horizontalHeader()->resizeSection(0, std::max(keyWidth_, columnWidth(0)));
 }
 
 QString TValueGrid::Name(int Row) const {

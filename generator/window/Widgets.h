@@ -131,6 +131,7 @@ class TValueGrid : public QTableWidget {
   void FillPickList(QComboBox& Combo, int Row, const QString& Text);
   void FocusMoved(QWidget* Now);
 
+  int keyWidth_;
   QPointer<QWidget> editor_;
   int editorRow_ = 0;
   bool inside_ = false;
