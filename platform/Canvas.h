@@ -33,10 +33,6 @@ struct TBrush {
   friend bool operator==(const TBrush&, const TBrush&) = default;
 };
 
-// A font as selected into a device: face and style from a TFont, a height in
-// device pixels (negative: the character height, as -MulDiv(size, dpi, 72)
-// gives it) and the rotation of the text line in tenths of a degree,
-// counter-clockwise.
 // One of a row of boxes filled side by side: columns Left..Right (inclusive)
 // in one solid colour.
 struct TColumnBox {
@@ -44,6 +40,10 @@ struct TColumnBox {
   TColor Color;
 };
 
+// A font as selected into a device: face and style from a TFont, a height in
+// device pixels (negative: the character height, as -MulDiv(size, dpi, 72)
+// gives it) and the rotation of the text line in tenths of a degree,
+// counter-clockwise.
 struct TLogFont {
   std::string Name = TFont::DefaultName;
   int Height = -11;
