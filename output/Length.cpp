@@ -31,9 +31,12 @@ bool SameLetters(std::string_view a, std::string_view b) {
   return true;
 }
 
+// Six significant digits: what a length needs, and no binary noise.
 std::string Number(double value) {
+  constexpr int Digits = 6;
   std::array<char, 32> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  const auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, Digits);
   return {buffer.data(), result.ptr};
 }
 

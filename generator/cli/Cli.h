@@ -52,7 +52,7 @@ struct TCommandLine {
   std::string Input;   // a batch's input file
   std::string Output;  // a symbol's file; empty for none
   bool Encode = false;
-  bool Verbose = false;  // -v: report the sizes each symbol was drawn with
+  bool Verbose = false;          // -v: report the sizes each symbol was drawn with
   int Jobs = 1;                  // a batch's worker threads
   bool Sync = false;             // a batch syncs every file, not once at its end
   TOutputOptions OutputOptions;  // of -o FILE, --batch and --db
