@@ -87,7 +87,8 @@ class TEdgeMoves {
     if (Canvas.Fractional()) {
       lead_ = trail_ = reduction / 2;
     } else {
-      lead_ = static_cast<int>(reduction) / 2;
+      // Whole dots: the leading edge takes the lower half, the trailing edge the rest.
+      lead_ = std::floor(reduction / 2);
       trail_ = reduction - lead_;
     }
   }
