@@ -10,10 +10,10 @@ constexpr std::size_t HelpIndent = 2;
 constexpr std::size_t HelpGap = 2;
 
 // "-x, --name <value>" or "--name <value>".
-std::string Names(const TOptionSpec& spec) {
-  std::string names = spec.Short.empty() ? std::string() : "-" + std::string(spec.Short) + ", ";
-  names += "--" + std::string(spec.Long);
-  if (!spec.ValueName.empty()) names += " <" + std::string(spec.ValueName) + ">";
+std::string Names(const TOptionSpec& option) {
+  std::string names = option.Short.empty() ? std::string() : "-" + std::string(option.Short) + ", ";
+  names += "--" + std::string(option.Long);
+  if (!option.ValueName.empty()) names += " <" + std::string(option.ValueName) + ">";
   return names;
 }
 
@@ -37,16 +37,16 @@ std::vector<std::string> Wrap(std::string_view text, std::size_t width) {
 }  // namespace
 
 const TOptionSpec* TOptionParser::Find(std::string_view name) const {
-  const auto row = std::ranges::find_if(table_, [&](const TOptionSpec& spec) {
-    return spec.Long == name || (!spec.Short.empty() && spec.Short == name);
+  const auto row = std::ranges::find_if(table_, [&](const TOptionSpec& option) {
+    return option.Long == name || (!option.Short.empty() && option.Short == name);
   });
   return row == table_.end() ? nullptr : &*row;
 }
 
-bool TOptionParser::Take(const TOptionSpec& spec, std::string_view written, std::optional<std::string> inlineValue,
+bool TOptionParser::Take(const TOptionSpec& option, std::string_view written, std::optional<std::string> inlineValue,
                          std::span<const std::string> arguments, std::size_t& index) {
-  std::vector<std::string>& values = values_[std::string(spec.Long)];
-  if (spec.ValueName.empty()) {
+  std::vector<std::string>& values = values_[std::string(option.Long)];
+  if (option.ValueName.empty()) {
     if (inlineValue) {
       error_ = "Unexpected value after '" + std::string(written) + "'.";
       return false;
@@ -90,17 +90,18 @@ bool TOptionParser::Parse(std::span<const std::string> Arguments) {
       }
     } else if (name.size() > 1) {
       // "-xvalue": a one-letter option with its value attached.
-      if (const TOptionSpec* spec = Find(name.substr(0, 1)); spec && !spec->ValueName.empty()) {
+      if (const TOptionSpec* option = Find(name.substr(0, 1)); option && !option->ValueName.empty()) {
         inlineValue = std::string(name.substr(1));
         name = name.substr(0, 1);
       }
     }
-    const TOptionSpec* spec = Find(name);
-    if (!spec || (isLong != (spec->Long == name))) {
+    const TOptionSpec* option = Find(name);
+    if (!option || (isLong != (option->Long == name))) {
       error_ = "Unknown option '" + std::string(name) + "'.";
       return false;
     }
-    if (!Take(*spec, isLong ? "--" + std::string(name) : "-" + std::string(name), std::move(inlineValue), Arguments, i))
+    if (!Take(*option, isLong ? "--" + std::string(name) : "-" + std::string(name), std::move(inlineValue), Arguments,
+              i))
       return false;
   }
   return true;
@@ -110,8 +111,8 @@ bool TOptionParser::IsSet(std::string_view Long) const { return values_.contains
 
 std::string TOptionParser::Value(std::string_view Long) const {
   if (const auto given = values_.find(Long); given != values_.end()) return given->second.back();
-  const TOptionSpec* spec = Find(Long);
-  return spec ? std::string(spec->Default) : std::string();
+  const TOptionSpec* option = Find(Long);
+  return option ? std::string(option->Default) : std::string();
 }
 
 std::vector<std::string> TOptionParser::Values(std::string_view Long) const {
@@ -121,13 +122,13 @@ std::vector<std::string> TOptionParser::Values(std::string_view Long) const {
 
 std::string TOptionParser::HelpText(std::string_view Program, std::string_view Description) const {
   std::size_t namesWidth = 0;
-  for (const TOptionSpec& spec : table_) namesWidth = std::max(namesWidth, Names(spec).size());
+  for (const TOptionSpec& option : table_) namesWidth = std::max(namesWidth, Names(option).size());
   const std::size_t column = HelpIndent + namesWidth + HelpGap;
   std::string text = "Usage: " + std::string(Program) + " [options]\n" + std::string(Description) + "\n\nOptions:\n";
-  for (const TOptionSpec& spec : table_) {
-    const std::string names = Names(spec);
+  for (const TOptionSpec& option : table_) {
+    const std::string names = Names(option);
     std::string line = std::string(HelpIndent, ' ') + names + std::string(column - HelpIndent - names.size(), ' ');
-    for (const std::string& piece : Wrap(spec.Description, HelpWidth - column)) {
+    for (const std::string& piece : Wrap(option.Description, HelpWidth - column)) {
       text += line + piece + "\n";
       line.assign(column, ' ');
     }

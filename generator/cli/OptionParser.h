@@ -45,7 +45,7 @@ class TOptionParser {
  private:
   const TOptionSpec* Find(std::string_view name) const;
   // Takes the option's value from Inline or the next argument; false on error.
-  bool Take(const TOptionSpec& spec, std::string_view written, std::optional<std::string> inlineValue,
+  bool Take(const TOptionSpec& option, std::string_view written, std::optional<std::string> inlineValue,
             std::span<const std::string> arguments, std::size_t& index);
 
   std::span<const TOptionSpec> table_;
