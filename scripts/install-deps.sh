@@ -10,7 +10,7 @@ packages=(
   libgtest-dev googletest libgmock-dev libbenchmark-dev libzxing-dev poppler-utils
   zint libzint-dev clang libclang-rt-14-dev zlib1g-dev libtiff-dev libtiff-tools
   libfreetype-dev libfontconfig-dev libcairo2-dev ghostscript
-  cups printer-driver-cups-pdf
+  cups printer-driver-cups-pdf libcups2-dev parallel
 )
 
 missing=()

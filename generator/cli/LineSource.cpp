@@ -30,6 +30,9 @@ class TLineSource : public TRecordSource {
     if (std::filesystem::is_directory(path, error)) throw ReadError(std::string(FolderInputReason));
   }
 
+  // A line is one field, its text unescaped.
+  std::vector<std::string> FieldNames() const override { return {"line"}; }
+
   bool Next(TRecord& Record) override {
     errno = 0;
     const TBatchReader::TStatus read = reader_.Next(line_);
@@ -43,6 +46,7 @@ class TLineSource : public TRecordSource {
       Record.Problem = "longer than " + std::to_string(MaxBatchLineLength) + " bytes; skipped";
     else
       Record.Text = UnescapeText(line_);
+    Record.Fields = {Record.Text};
     return true;
   }
 

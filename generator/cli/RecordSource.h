@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tessel::generator {
 
@@ -14,9 +15,11 @@ struct TBatchError {
   std::string Message;
 };
 
-// One record: its number, the text to draw and its file's base name.
+// One record: its number, its fields, the text to draw and its file's base
+// name.
 struct TRecord {
-  std::int64_t Number = 0;
+  std::int64_t Number = 0;  // 1 for the source's first record, whichever process reads it
+  std::vector<std::string> Fields;  // as the source gives them, named by its FieldNames()
   std::string Label;     // how messages name it: "line 3", "record 3 (key 'A')"
   std::string Text;      // the barcode text, one byte a character
   std::string BaseName;  // the file's name without its extension; empty when none can be made
@@ -26,6 +29,9 @@ struct TRecord {
 class TRecordSource {
  public:
   virtual ~TRecordSource() = default;
+  // The names of the fields of every record, in order (a CSV file's header,
+  // a table's columns); templates name fields by them or by position.
+  virtual std::vector<std::string> FieldNames() const = 0;
   // Reads the next record into Record; false at the end. A source that can
   // no longer be read throws TBatchError.
   virtual bool Next(TRecord& Record) = 0;

@@ -43,7 +43,11 @@ class TDbSource : public TRecordSource {
       throw TBatchError{ExitUsage, e.what()};
     }
     text_ = &cursor_->Column(0);
-    if (!options.Key.empty()) key_ = &cursor_->Column(1);
+    names_ = {options.Field};
+    if (!options.Key.empty()) {
+      key_ = &cursor_->Column(1);
+      names_.push_back(options.Key);
+    }
   }
   ~TDbSource() override {
     cursor_.reset();
@@ -52,6 +56,8 @@ class TDbSource : public TRecordSource {
   }
   TDbSource(const TDbSource&) = delete;
   TDbSource& operator=(const TDbSource&) = delete;
+
+  std::vector<std::string> FieldNames() const override { return names_; }
 
   bool Next(TRecord& Record) override {
     try {
@@ -64,6 +70,8 @@ class TDbSource : public TRecordSource {
       Record.BaseName = BaseName(Record);
       if (Record.Problem.empty() && !text_->IsLatin1()) Record.Problem = "the text has a character outside Latin-1";
       Record.Text = text_->Text();
+      Record.Fields = {Record.Text};
+      if (key_) Record.Fields.push_back(key_->Text());
       return true;
     } catch (const EDatabaseError& e) {
       throw TBatchError{ExitFile, e.what()};
@@ -110,6 +118,7 @@ class TDbSource : public TRecordSource {
   std::unique_ptr<TQtSqlCursor> cursor_;
   const TQtField* text_ = nullptr;
   const TQtField* key_ = nullptr;
+  std::vector<std::string> names_;  // of the columns read
   bool started_ = false;
   std::unordered_map<std::string, std::int64_t> written_;  // each base name written and its record
 };
