@@ -24,6 +24,7 @@ struct TRecord {
   std::string Text;      // the barcode text, one byte a character
   std::string BaseName;  // the file's name without its extension; empty when none can be made
   std::string Problem;   // not empty: the record cannot be drawn and is skipped for this reason
+  std::vector<std::string> Caption;  // lines of text shown beside the symbol on label sheets
 };
 
 class TRecordSource {
