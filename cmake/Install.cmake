@@ -12,7 +12,7 @@ install(TARGETS stripemaker_qt RUNTIME DESTINATION ${STRIPEMAKER_QT_DIR})
 # The window's attribution links open these pages.
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/README.md ${CMAKE_CURRENT_SOURCE_DIR}/docs/stripemaker.md
   DESTINATION ${CMAKE_INSTALL_DOCDIR})
-foreach(dir platform core check components symbologies gs1 output)
+foreach(dir platform core check components symbologies gs1 output reader)
   install(DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tessel/${dir}
     FILES_MATCHING PATTERN "*.h")
 endforeach()
