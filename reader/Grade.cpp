@@ -79,11 +79,11 @@ double SymbolGrade(std::span<const TScanGrade> Scans) {
 
 char GradeLetter(double Grade) { return Letters[static_cast<std::size_t>(GradeA - GradeAtLeast(Grade, LetterBands))]; }
 
-double TwoWidthDecodability(std::span<const double> Widths, std::span<const bool> Wide) {
+double TwoWidthDecodability(std::span<const double> Widths, std::string_view Pattern) {
   double narrowSum = 0, wideSum = 0, widestNarrow = 0, narrowestWide = HUGE_VAL;
   int narrows = 0, wides = 0;
-  for (std::size_t k = 0; k < Widths.size() && k < Wide.size(); ++k) {
-    if (Wide[k]) {
+  for (std::size_t k = 0; k < Widths.size() && k < Pattern.size(); ++k) {
+    if (Pattern[k] == 'w') {
       wideSum += Widths[k];
       narrowestWide = std::min(narrowestWide, Widths[k]);
       ++wides;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "reader/ScanProfile.h"
@@ -45,8 +46,8 @@ char GradeLetter(double Grade);
 // far its widest narrow and narrowest wide element stay from the threshold
 // halfway between the mean narrow and mean wide, relative to half their
 // difference. 1 for a perfect character, 0 or less when an element reaches
-// the threshold. Wide names each element's decoded width.
-double TwoWidthDecodability(std::span<const double> Widths, std::span<const bool> Wide);
+// the threshold. Pattern names each element's decoded width, 'n' or 'w'.
+double TwoWidthDecodability(std::span<const double> Widths, std::string_view Pattern);
 
 // The margin of a character of Modules modules decoded from its
 // edge-to-similar-edge distances (a bar and the following space, a space

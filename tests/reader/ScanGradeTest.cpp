@@ -86,8 +86,7 @@ TEST(Decodability, MarginsOfKnownElementWidths) {
   // Narrow 1, 1.2, 1 and wide 3, 2.6: threshold 1.9333, half span 0.8667;
   // the narrowest wide is the closer, 0.6667 from it.
   const std::vector<double> twoWidths{1, 3, 1.2, 2.6, 1};
-  const bool wide[] = {false, true, false, true, false};
-  EXPECT_NEAR(TwoWidthDecodability(twoWidths, wide), (2.6 - 5.8 / 3) / (0.8 + 0.2 / 3), 1e-9);
+  EXPECT_NEAR(TwoWidthDecodability(twoWidths, "nwnwn"), (2.6 - 5.8 / 3) / (0.8 + 0.2 / 3), 1e-9);
   // An 11-module character 2 1 2 2 2 2 with its first bar 0.2 module wider
   // and its last space 0.2 narrower: the first and last distances are 0.2
   // module off, 0.6 of the half-module margin left.

@@ -1,0 +1,192 @@
+#include "reader/Reader.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <map>
+#include <optional>
+#include <tuple>
+
+#include "reader/LinearDecoder.h"
+#include "reader/ScanProfile.h"
+
+namespace tessel {
+namespace {
+
+// How scan lines cross the image: along rows or columns, forwards or
+// backwards, for a symbol turned by Angle degrees counter-clockwise (its
+// left end at the bottom at 90).
+struct TDirection {
+  int Angle;
+  bool Columns;
+  bool Reversed;
+};
+constexpr std::array Directions{TDirection{0, false, false}, TDirection{180, false, true}, TDirection{90, true, true},
+                                TDirection{270, true, false}};
+
+// The scan lines tried across the image in each direction when looking
+// for the symbol, and the scans graded across its bars.
+constexpr int SearchLines = 24;
+constexpr int GradingScans = 10;
+
+// One scan: its profile, in reading order, and its elements.
+struct TScan {
+  TScanProfile Profile;
+  TProfileAnalysis Analysis;
+  std::vector<double> Widths;  // first bar to last
+  double Start = 0, End = 0;   // of the first and last bar, along the line
+};
+
+int Extent(const TGreyImage& image, const TDirection& direction) {
+  return direction.Columns ? image.Width : image.Height;  // how many lines
+}
+int Length(const TGreyImage& image, const TDirection& direction) {
+  return direction.Columns ? image.Height : image.Width;  // samples a line
+}
+
+TScan Scan(const TGreyImage& image, const TDirection& direction, int line) {
+  TScan scan;
+  scan.Profile = direction.Columns ? ColumnProfile(image, line) : RowProfile(image, line);
+  if (direction.Reversed) std::reverse(scan.Profile.Reflectance.begin(), scan.Profile.Reflectance.end());
+  scan.Analysis = AnalyseProfile(scan.Profile);
+  scan.Widths = ElementWidths(scan.Analysis);
+  const auto& elements = scan.Analysis.Elements;
+  const auto first = std::find_if(elements.begin(), elements.end(), [](const auto& e) { return e.Dark; });
+  const auto last = std::find_if(elements.rbegin(), elements.rend(), [](const auto& e) { return e.Dark; });
+  if (first != elements.end()) {
+    scan.Start = first->Start;
+    scan.End = last->End;
+  }
+  return scan;
+}
+
+// What a decoder read on one line.
+struct TReading {
+  std::size_t Decoder;  // its index in LinearDecoders()
+  std::string Text;
+  int Line;
+  double Start, End;
+};
+
+struct TCandidate {
+  TDirection Direction;
+  std::vector<TReading> Readings;  // of one decoder and one text
+};
+
+// Every reading of every decoder on the search lines of one direction.
+std::vector<TReading> SearchDirection(const TGreyImage& image, const TDirection& direction) {
+  std::vector<TReading> readings;
+  const int lines = Extent(image, direction);
+  const auto decoders = LinearDecoders();
+  for (int k = 0; k < std::min(SearchLines, lines); ++k) {
+    const int line = static_cast<int>((k + 0.5) * lines / std::min(SearchLines, lines));
+    const TScan scan = Scan(image, direction, line);
+    if (scan.Widths.empty()) continue;
+    for (std::size_t d = 0; d < decoders.size(); ++d)
+      if (const auto decoded = decoders[d].Decode(scan.Widths))
+        readings.push_back({d, decoded->Text, line, scan.Start, scan.End});
+  }
+  return readings;
+}
+
+// Groups readings by decoder and text; the groups of most lines first, the
+// preferred class's before others, then in the decoders' order.
+std::vector<TCandidate> Candidates(const TGreyImage& image, const std::string& preferred) {
+  std::map<std::tuple<std::size_t, int, std::string>, TCandidate> groups;
+  for (std::size_t dir = 0; dir < Directions.size(); ++dir)
+    for (TReading& reading : SearchDirection(image, Directions[dir])) {
+      TCandidate& group = groups[{reading.Decoder, static_cast<int>(dir), reading.Text}];
+      group.Direction = Directions[dir];
+      group.Readings.push_back(std::move(reading));
+    }
+  std::vector<TCandidate> candidates;
+  candidates.reserve(groups.size());
+  for (auto& [key, group] : groups) candidates.push_back(std::move(group));
+  const auto decoders = LinearDecoders();
+  const auto rank = [&](const TCandidate& c) {
+    const std::size_t decoder = c.Readings.front().Decoder;
+    return std::make_tuple(decoders[decoder].ClassName != preferred, -static_cast<int>(c.Readings.size()), decoder);
+  };
+  std::stable_sort(candidates.begin(), candidates.end(),
+                   [&](const TCandidate& a, const TCandidate& b) { return rank(a) < rank(b); });
+  return candidates;
+}
+
+// Whether the candidate's decoder reads its text on this line.
+std::optional<TDecoded> ReadsOn(const TGreyImage& image, const TCandidate& candidate, int line, TScan& scan) {
+  scan = Scan(image, candidate.Direction, line);
+  if (scan.Widths.empty()) return std::nullopt;
+  auto decoded = LinearDecoders()[candidate.Readings.front().Decoder].Decode(scan.Widths);
+  if (!decoded || decoded->Text != candidate.Readings.front().Text) return std::nullopt;
+  return decoded;
+}
+
+// The lines across the symbol where it reads: from the readings outwards,
+// line by line.
+std::pair<int, int> ReadingLines(const TGreyImage& image, const TCandidate& candidate) {
+  const auto [low, high] = std::minmax_element(candidate.Readings.begin(), candidate.Readings.end(),
+                                               [](const TReading& a, const TReading& b) { return a.Line < b.Line; });
+  int first = low->Line, last = high->Line;
+  TScan scan;
+  while (first > 0 && ReadsOn(image, candidate, first - 1, scan)) --first;
+  while (last + 1 < Extent(image, candidate.Direction) && ReadsOn(image, candidate, last + 1, scan)) ++last;
+  return {first, last};
+}
+
+// The bars' box in image pixels from the lines across and the positions
+// along them, in reading order.
+TRect BoxOf(const TGreyImage& image, const TDirection& direction, int firstLine, int lastLine, double start,
+            double end) {
+  const int length = Length(image, direction);
+  int from = static_cast<int>(std::floor(start)), to = static_cast<int>(std::ceil(end));
+  if (direction.Reversed) std::tie(from, to) = std::make_pair(length - to, length - from);
+  if (direction.Columns) return {firstLine, from, lastLine + 1, to};
+  return {from, firstLine, to, lastLine + 1};
+}
+
+// Ten scans evenly spread over the middle 80 % of the symbol's height,
+// each graded with its decodability where it reads.
+std::vector<TScanGrade> GradeScans(const TGreyImage& image, const TCandidate& candidate, int first, int last) {
+  std::vector<TScanGrade> scans;
+  scans.reserve(GradingScans);
+  const double height = last - first + 1;
+  for (int k = 0; k < GradingScans; ++k) {
+    const int line = first + static_cast<int>(height * (0.1 + 0.8 * (k + 0.5) / GradingScans));
+    TScan scan;
+    const auto decoded = ReadsOn(image, candidate, line, scan);
+    scans.push_back(GradeScan(scan.Analysis, decoded ? std::optional(decoded->Decodability) : std::nullopt));
+  }
+  return scans;
+}
+
+}  // namespace
+
+TReadResult ReadSymbol(const TGreyImage& Image, const TReadOptions& Options) {
+  TReadResult result;
+  if (Image.Width <= 0 || Image.Height <= 0) return result;
+  const std::vector<TCandidate> candidates = Candidates(Image, Options.PreferredClass);
+  if (candidates.empty()) return result;
+  const auto decoders = LinearDecoders();
+  for (const TCandidate& c : candidates) {
+    std::pair<std::string, std::string> fit{decoders[c.Readings.front().Decoder].ClassName, c.Readings.front().Text};
+    if (std::find(result.Fits.begin(), result.Fits.end(), fit) == result.Fits.end())
+      result.Fits.push_back(std::move(fit));
+  }
+  const TCandidate& best = candidates.front();
+  const auto [first, last] = ReadingLines(Image, best);
+  double start = best.Readings.front().Start, end = best.Readings.front().End;
+  for (const TReading& r : best.Readings) {
+    start = std::min(start, r.Start);
+    end = std::max(end, r.End);
+  }
+  result.Found = true;
+  result.ClassName = decoders[best.Readings.front().Decoder].ClassName;
+  result.Text = best.Readings.front().Text;
+  result.Angle = best.Direction.Angle;
+  result.Box = BoxOf(Image, best.Direction, first, last, start, end);
+  result.Scans = GradeScans(Image, best, first, last);
+  result.Grade = SymbolGrade(result.Scans);
+  return result;
+}
+
+}  // namespace tessel
