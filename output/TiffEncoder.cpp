@@ -1,18 +1,13 @@
-// TImageEncoder's TIFF files, written by libtiff into memory through client
-// procedures over the output string.
+// TImageEncoder's TIFF files, written by libtiff into the output string.
 #include <tiffio.h>
 
 #include <algorithm>
-#include <cstdarg>
 #include <cstdint>
-#include <cstdio>
-#include <cstring>
-#include <memory>
-#include <new>
 #include <string>
 #include <vector>
 
 #include "output/ImageEncoder.h"
+#include "output/TiffMemory.h"
 
 namespace tessel {
 namespace {
@@ -23,65 +18,6 @@ constexpr int ChannelBits = 8;
 // A TIFF colour map holds 16-bit channels: 0xff becomes 0xffff.
 constexpr std::uint16_t ChannelToColourMap = 257;
 
-// The file being written: libtiff writes, seeks back to patch offsets and
-// may read what it wrote.
-struct TMemoryFile {
-  std::string* Out;
-  std::size_t At = 0;
-};
-
-TMemoryFile& FileOf(thandle_t handle) { return *static_cast<TMemoryFile*>(handle); }
-
-tmsize_t ReadProc(thandle_t handle, void* data, tmsize_t size) {
-  TMemoryFile& file = FileOf(handle);
-  const std::size_t available = file.Out->size() - std::min(file.At, file.Out->size());
-  const std::size_t count = std::min(static_cast<std::size_t>(std::max<tmsize_t>(size, 0)), available);
-  std::memcpy(data, file.Out->data() + file.At, count);
-  file.At += count;
-  return static_cast<tmsize_t>(count);
-}
-
-tmsize_t WriteProc(thandle_t handle, void* data, tmsize_t size) {
-  if (size < 0) return -1;
-  TMemoryFile& file = FileOf(handle);
-  const std::size_t end = file.At + static_cast<std::size_t>(size);
-  try {
-    if (end > file.Out->size()) file.Out->resize(end);
-  } catch (const std::bad_alloc&) {
-    return -1;  // libtiff reports the short write
-  }
-  std::memcpy(file.Out->data() + file.At, data, static_cast<std::size_t>(size));
-  file.At = end;
-  return size;
-}
-
-toff_t SeekProc(thandle_t handle, toff_t offset, int whence) {
-  TMemoryFile& file = FileOf(handle);
-  // Offsets are unsigned: a move back wraps around, as libtiff computes it.
-  if (whence == SEEK_SET)
-    file.At = offset;
-  else if (whence == SEEK_CUR)
-    file.At += offset;
-  else
-    file.At = file.Out->size() + offset;
-  return file.At;
-}
-
-int CloseProc(thandle_t) { return 0; }
-toff_t SizeProc(thandle_t handle) { return FileOf(handle).Out->size(); }
-int MapProc(thandle_t, void**, toff_t*) { return 0; }
-void UnmapProc(thandle_t, void*, toff_t) {}
-
-// libtiff's messages are not printed: a failure shows in the result.
-int Quiet(TIFF*, void*, const char*, const char*, va_list) { return 1; }
-
-struct TOptionsDeleter {
-  void operator()(TIFFOpenOptions* options) const { TIFFOpenOptionsFree(options); }
-};
-struct TTiffDeleter {
-  void operator()(TIFF* file) const { TIFFClose(file); }
-};
-
 bool BlackOrWhite(TArgb colour) { return colour == OpaqueWhite || colour == OpaqueBlack; }
 
 }  // namespace
@@ -90,16 +26,10 @@ bool TImageEncoder::Tiff(const TRasterImage& Image, int Dpi, std::string& Out) {
   if (Image.Null()) return false;
   Analyse(Image);
   Out.clear();  // keeps the buffer for the next image
-  TMemoryFile memory{&Out};
-  const std::unique_ptr<TIFFOpenOptions, TOptionsDeleter> options(TIFFOpenOptionsAlloc());
-  if (!options) return false;
-  TIFFOpenOptionsSetErrorHandlerExtR(options.get(), Quiet, nullptr);
-  TIFFOpenOptionsSetWarningHandlerExtR(options.get(), Quiet, nullptr);
   bool written = false;
   {
-    const std::unique_ptr<TIFF, TTiffDeleter> file(TIFFClientOpenExt(
-        "symbol", "w", &memory, ReadProc, WriteProc, SeekProc, CloseProc, SizeProc, MapProc, UnmapProc, options.get()));
-    written = file && WriteTiff(file.get(), Dpi) && TIFFWriteDirectory(file.get()) != 0;
+    const TTiffInMemory tiff(Out, "w");
+    written = tiff.File() && WriteTiff(tiff.File(), Dpi) && TIFFWriteDirectory(tiff.File()) != 0;
   }
   argb_ = nullptr;
   return written;
