@@ -159,6 +159,17 @@ std::vector<TScanGrade> GradeScans(const TGreyImage& image, const TCandidate& ca
   return scans;
 }
 
+// The mean of the narrowest bar and the narrowest space between the first
+// bar and the last: the X dimension, whatever spread made bars wider.
+double ModuleWidth(const std::vector<double>& widths) {
+  double bar = 0, space = 0;
+  for (std::size_t k = 0; k < widths.size(); ++k) {
+    double& narrowest = k % 2 == 0 ? bar : space;
+    if (narrowest == 0 || widths[k] < narrowest) narrowest = widths[k];
+  }
+  return space > 0 ? (bar + space) / 2 : bar;
+}
+
 }  // namespace
 
 TReadResult ReadSymbol(const TGreyImage& Image, const TReadOptions& Options) {
@@ -184,6 +195,8 @@ TReadResult ReadSymbol(const TGreyImage& Image, const TReadOptions& Options) {
   result.Text = best.Readings.front().Text;
   result.Angle = best.Direction.Angle;
   result.Box = BoxOf(Image, best.Direction, first, last, start, end);
+  TScan middle;
+  if (ReadsOn(Image, best, (first + last) / 2, middle)) result.ModuleWidth = ModuleWidth(middle.Widths);
   result.Scans = GradeScans(Image, best, first, last);
   result.Grade = SymbolGrade(result.Scans);
   return result;

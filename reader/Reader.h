@@ -27,6 +27,7 @@ struct TReadResult {
   std::string Text;       // as the class shows it, check characters included
   int Angle = 0;          // the symbol's rotation, counter-clockwise: 0, 90, 180 or 270
   TRect Box{};            // the bars' box in the image's pixels
+  double ModuleWidth = 0; // the X dimension measured, in pixels: the mean of the narrowest bar and space
   // Every class whose decoder read the symbol, in the reader's order of
   // preference, with the text each read.
   std::vector<std::pair<std::string, std::string>> Fits;
