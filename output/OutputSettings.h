@@ -44,5 +44,8 @@ int WholeDots(const TLength& Length, int Dpi);
 // Whether the options size the symbol in dots of the output (an X
 // dimension, bar height or bar width reduction given).
 bool LaidOutInDots(const TOutputOptions& Options);
+// The resolution the symbol is laid out at: Dpi when it is sized in dots of
+// the output, else that of a 96 dpi screen (the generator's preview bitmaps).
+int LayoutDpi(const TOutputOptions& Options);
 
 }  // namespace tessel
