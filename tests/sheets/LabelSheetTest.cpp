@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <vector>
@@ -24,6 +25,7 @@ using namespace tessel::testing;
 namespace {
 
 constexpr int RasterDpi = 600;
+constexpr int ModuleDots = 8;  // 0.33 mm at RasterDpi
 constexpr double CentreToleranceMm = 0.2;
 constexpr int DarkBelow = 128;
 // A row of the symbol's bars crosses at least this many edges.
@@ -147,7 +149,12 @@ TEST(LabelSheet, SymbolsAreCentredOnTheirLabelsAndReadAfterTheSkippedOnes) {
     const QPointF centre = QRectF(ink.Bars).center(), expected = QRectF(label).center();
     EXPECT_NEAR(centre.x() / perMm, expected.x() / perMm, CentreToleranceMm) << "label " << index;
     EXPECT_NEAR(centre.y() / perMm, expected.y() / perMm, CentreToleranceMm) << "label " << index;
-    const std::optional<TDecoded> decoded = Decode(page.copy(label), "Code128");
+    // 0.33 mm at 600 dpi is 8 dots, the corner on a whole dot: the narrowest bar is 8 pixels.
+    const QImage crop = page.copy(label);
+    const std::vector<int> runs = Runs(crop, static_cast<int>(centre.y()) - label.top());
+    ASSERT_FALSE(runs.empty()) << "label " << index;
+    EXPECT_EQ(*std::min_element(runs.begin(), runs.end()), ModuleDots) << "label " << index;
+    const std::optional<TDecoded> decoded = Decode(crop, "Code128");
     ASSERT_TRUE(decoded) << "label " << index;
     EXPECT_EQ(decoded->Text, texts[static_cast<std::size_t>(record)]) << "label " << index;
   }
