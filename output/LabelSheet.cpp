@@ -50,6 +50,7 @@ std::string OptionsRefusal(const TLabelSheetOptions& options) {
   if (options.ShardCount < 1 || options.ShardIndex < 0 || options.ShardIndex >= options.ShardCount)
     return "shard " + std::to_string(options.ShardIndex + 1) + " of " + std::to_string(options.ShardCount) +
            " does not exist: shards are numbered from 1 to their count";
+  if (std::string refusal = TOutputSettings::Check(options.Output); !refusal.empty()) return refusal;
   if (!(options.CaptionPoints >= MinCaptionPoints && options.CaptionPoints <= MaxCaptionPoints))
     return "the caption's size must be from " + std::to_string(static_cast<int>(MinCaptionPoints)) + " to " +
            std::to_string(static_cast<int>(MaxCaptionPoints)) + " points";

@@ -26,11 +26,11 @@ class TOutputSettings {
 
   // Why the options are refused, or empty when they were applied.
   const std::string& Refusal() const { return refusal_; }
-
- private:
-  // The reason an option is out of range, or empty.
+  // The reason an option is out of range, or empty: checked before a run
+  // that draws many symbols with the same options.
   static std::string Check(const TOutputOptions& Options);
 
+ private:
   TBarcode& barcode_;
   std::string refusal_;
   bool wasLocked_;
