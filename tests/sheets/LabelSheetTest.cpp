@@ -196,9 +196,15 @@ TEST(LabelSheet, ASymbolTooLargeForItsLabelIsRefusedAndItsLabelLeftEmpty) {
   const QString pdf = dir.filePath("roll.pdf");
   TSheetRun run = Code128Sheet(pdf);
   run.Stock = *FindLabelStock("roll-2x1in");
+  std::string delivered;  // the PDF handed on for printing
+  run.Deliver = [&](const std::string& document, const TLabelStock& stock) {
+    delivered = stock.Name + ": " + document.substr(0, 5);
+    return std::string();
+  };
   TListSource source({"A1", "TESSEL-THIS-TEXT-IS-FAR-TOO-LONG-FOR-ITS-LABEL", "A3"}, true);
   ::testing::internal::CaptureStderr();
   EXPECT_EQ(RunSheet(source, run), ExitUsage);
+  EXPECT_EQ(delivered, "roll-2x1in: %PDF-");
   const std::string messages = ::testing::internal::GetCapturedStderr();
   EXPECT_NE(messages.find("stripemaker: line 2: the symbol is "), std::string::npos) << messages;
   EXPECT_NE(messages.find(" mm with its caption; the label is 50.8 x 25.4 mm"), std::string::npos) << messages;
