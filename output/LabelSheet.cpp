@@ -59,6 +59,11 @@ std::string OptionsRefusal(const TLabelSheetOptions& options) {
   return {};
 }
 
+// Whether the page (from 0) is one of those the shard writes.
+bool OnShard(const TLabelSheetOptions& options, std::int64_t page) {
+  return page % options.ShardCount == options.ShardIndex;
+}
+
 // The caption lines under a symbol: their font, in dots at the output's
 // resolution, and their sizes.
 struct TCaptionLayout {
@@ -76,65 +81,6 @@ void UseCaptionFont(TCanvas& canvas, double points, int dpi) {
   canvas.Transparent = true;
   canvas.TextColor = clBlack;
 }
-
-}  // namespace
-
-// The document: one cairo PDF surface of the stock's page size, its pages
-// opened in order as labels reach them, and the canvases that draw on it
-// (one for symbols, one for captions, so that each keeps its font).
-struct TLabelSheet::TPages {
-  explicit TPages(const TLabelSheetOptions& options)
-      : Surface(cairo_pdf_surface_create_for_stream(Append, &Pdf, MmToPoints(options.Stock.PageWidth),
-                                                    MmToPoints(options.Stock.PageHeight))),
-        Context(cairo_create(Surface)),
-        Dpi(options.Output.Dpi),
-        Symbols(Context, LayoutDpi(options.Output)),
-        Captions(Context, LayoutDpi(options.Output)) {
-    UseCaptionFont(Captions, options.CaptionPoints, Dpi);
-    Caption.LineHeight = Captions.TextHeight("Ag");
-    Caption.Gap = static_cast<int>(std::lround(CaptionGapPoints * Dpi / PointsPerInch));
-  }
-  ~TPages() {
-    cairo_destroy(Context);
-    cairo_surface_destroy(Surface);
-  }
-  TPages(const TPages&) = delete;
-  TPages& operator=(const TPages&) = delete;
-
-  // Opens this shard's pages up to Page, each in turn.
-  void OpenUpTo(std::int64_t page, const TLabelSheetOptions& options) {
-    for (; NextPage <= page; ++NextPage) {
-      if (NextPage % options.ShardCount != options.ShardIndex) continue;
-      if (Written > 0) cairo_show_page(Context);
-      ++Written;
-    }
-  }
-
-  // Draws Draw's shapes with the canvas's pixels dots at the output's
-  // resolution, its origin at (Left, Top) dots from the page's corner.
-  template <typename TDraw>
-  void InDots(double left, double top, TCairoCanvas& canvas, const TDraw& draw) {
-    cairo_save(Context);
-    cairo_scale(Context, PointsPerInch / Dpi, PointsPerInch / Dpi);
-    cairo_translate(Context, left, top);
-    draw();
-    canvas.End();
-    cairo_restore(Context);
-  }
-
-  std::string Pdf;  // before the surface, which writes into it
-  cairo_surface_t* Surface;
-  cairo_t* Context;
-  int Dpi;
-  TCairoCanvas Symbols;
-  TCairoCanvas Captions;
-  TSymbolRenderer Renderer;
-  TCaptionLayout Caption;
-  std::int64_t NextPage = 0;  // the first page not opened yet
-  int Written = 0;            // pages opened
-};
-
-namespace {
 
 // Where a label's symbol and caption go, in dots from the page's corner.
 struct TPlacement {
@@ -171,6 +117,85 @@ int WidestLine(TCanvas& canvas, std::span<const std::string> lines) {
 
 }  // namespace
 
+// The document: one cairo PDF surface of the stock's page size, its pages
+// opened in order as labels reach them, and the canvases that draw on it
+// (one for symbols, one for captions, so that each keeps its font).
+struct TLabelSheet::TPages {
+  explicit TPages(const TLabelSheetOptions& options)
+      : Surface(cairo_pdf_surface_create_for_stream(Append, &Pdf, MmToPoints(options.Stock.PageWidth),
+                                                    MmToPoints(options.Stock.PageHeight))),
+        Context(cairo_create(Surface)),
+        Dpi(options.Output.Dpi),
+        Symbols(Context, LayoutDpi(options.Output)),
+        Captions(Context, LayoutDpi(options.Output)) {
+    UseCaptionFont(Captions, options.CaptionPoints, Dpi);
+    Caption.LineHeight = Captions.TextHeight("Ag");
+    Caption.Gap = static_cast<int>(std::lround(CaptionGapPoints * Dpi / PointsPerInch));
+  }
+  ~TPages() {
+    cairo_destroy(Context);
+    cairo_surface_destroy(Surface);
+  }
+  TPages(const TPages&) = delete;
+  TPages& operator=(const TPages&) = delete;
+
+  // Opens this shard's pages up to Page, each in turn.
+  void OpenUpTo(std::int64_t page, const TLabelSheetOptions& options) {
+    for (; NextPage <= page; ++NextPage) {
+      if (!OnShard(options, NextPage)) continue;
+      if (Written > 0) cairo_show_page(Context);
+      ++Written;
+    }
+  }
+
+  // Draws Draw's shapes with the canvas's pixels dots at the output's
+  // resolution, its origin at (Left, Top) dots from the page's corner.
+  template <typename TDraw>
+  void InDots(double left, double top, TCairoCanvas& canvas, const TDraw& draw) {
+    cairo_save(Context);
+    cairo_scale(Context, PointsPerInch / Dpi, PointsPerInch / Dpi);
+    cairo_translate(Context, left, top);
+    draw();
+    canvas.End();
+    cairo_restore(Context);
+  }
+
+  // Draws the symbol and its caption lines centred on the label, or
+  // refuses them when they do not fit.
+  TWriteResult Draw(const TVectorSymbol& symbol, const TCaptionLayout& caption, std::span<const std::string> lines,
+                    const TLabelRect& label) {
+    TPlacement place;
+    if (std::string refusal = PlaceOnLabel(symbol, caption, lines, label, Dpi, place); !refusal.empty())
+      return Refused(std::move(refusal));
+    bool drawn = true;
+    InDots(place.SymbolLeft, place.SymbolTop, Symbols, [&] { drawn = symbol.Draw(Symbols); });
+    if (!drawn) {
+      TWriteResult failed;
+      failed.Failure = TWriteFailure::TooLarge;
+      failed.Message = "could not allocate the symbol's bitmap";
+      return failed;
+    }
+    InDots(place.ContentLeft, place.SymbolTop + symbol.Height + caption.Gap, Captions, [&] {
+      for (std::size_t line = 0; line < lines.size(); ++line) {
+        const int left = static_cast<int>(std::lround((place.ContentWidth - Captions.TextWidth(lines[line])) / 2));
+        Captions.TextOut({left, static_cast<int>(line) * caption.LineHeight}, lines[line]);
+      }
+    });
+    return {};
+  }
+
+  std::string Pdf;  // before the surface, which writes into it
+  cairo_surface_t* Surface;
+  cairo_t* Context;
+  int Dpi;
+  TCairoCanvas Symbols;
+  TCairoCanvas Captions;
+  TSymbolRenderer Renderer;
+  TCaptionLayout Caption;
+  std::int64_t NextPage = 0;  // the first page not opened yet
+  int Written = 0;            // pages opened
+};
+
 TLabelSheet::TLabelSheet(const TLabelSheetOptions& Options) : options_(Options), refusal_(OptionsRefusal(Options)) {
   options_.Output.Format = TFileFormat::Pdf;
   if (refusal_.empty()) pages_ = std::make_unique<TPages>(options_);
@@ -180,42 +205,20 @@ TLabelSheet::~TLabelSheet() = default;
 
 void TLabelSheet::Skip(std::int64_t Count) { next_ += std::max<std::int64_t>(Count, 0); }
 
-bool TLabelSheet::NextIsDrawn() const {
-  return pages_ && (next_ / options_.Stock.LabelsPerPage()) % options_.ShardCount == options_.ShardIndex;
-}
+bool TLabelSheet::NextIsDrawn() const { return pages_ && OnShard(options_, next_ / options_.Stock.LabelsPerPage()); }
 
 TWriteResult TLabelSheet::Place(TBarcode& Barcode, std::span<const std::string> Caption) {
   if (!pages_) return Refused(refusal_);
   const std::int64_t index = next_++;
   const int perPage = options_.Stock.LabelsPerPage();
-  if ((index / perPage) % options_.ShardCount != options_.ShardIndex) return {};
+  if (!OnShard(options_, index / perPage)) return {};
   TPages& pages = *pages_;
   pages.OpenUpTo(index / perPage, options_);
   const TLabelRect label = LabelRectOnPage(options_.Stock, static_cast<int>(index % perPage));
   TCaptionLayout caption = pages.Caption;
   caption.Width = WidestLine(pages.Captions, Caption);
-  return PlaceVectorSymbol(Barcode, options_.Output, pages.Renderer, [&](const TVectorSymbol& symbol) {
-    TPlacement place;
-    if (std::string refusal = PlaceOnLabel(symbol, caption, Caption, label, pages.Dpi, place); !refusal.empty())
-      return Refused(std::move(refusal));
-    bool drawn = true;
-    pages.InDots(place.SymbolLeft, place.SymbolTop, pages.Symbols, [&] { drawn = symbol.Draw(pages.Symbols); });
-    if (!drawn) {
-      TWriteResult failed;
-      failed.Failure = TWriteFailure::TooLarge;
-      failed.Message = "could not allocate the symbol's bitmap";
-      return failed;
-    }
-    const double captionTop = place.SymbolTop + symbol.Height + caption.Gap;
-    pages.InDots(place.ContentLeft, captionTop, pages.Captions, [&] {
-      for (std::size_t line = 0; line < Caption.size(); ++line) {
-        const int left =
-            static_cast<int>(std::lround((place.ContentWidth - pages.Captions.TextWidth(Caption[line])) / 2));
-        pages.Captions.TextOut({left, static_cast<int>(line) * caption.LineHeight}, Caption[line]);
-      }
-    });
-    return TWriteResult{};
-  });
+  return PlaceVectorSymbol(Barcode, options_.Output, pages.Renderer,
+                           [&](const TVectorSymbol& symbol) { return pages.Draw(symbol, caption, Caption, label); });
 }
 
 TLabelSheetResult TLabelSheet::Finish() {
