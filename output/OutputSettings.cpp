@@ -40,6 +40,11 @@ bool LaidOutInDots(const TOutputOptions& Options) {
   return Options.XDimension.Given() || Options.BarHeight.Given() || Options.BarWidthReduction.Given();
 }
 
+int LayoutDpi(const TOutputOptions& Options) {
+  constexpr int ScreenDpi = 96;
+  return LaidOutInDots(Options) ? Options.Dpi : ScreenDpi;
+}
+
 std::string TOutputSettings::Check(const TOutputOptions& Options) {
   if (Options.Dpi < MinDpi || Options.Dpi > MaxDpi)
     return "the resolution must be " + std::to_string(MinDpi) + " to " + std::to_string(MaxDpi) + " dpi";

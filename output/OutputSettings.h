@@ -26,11 +26,11 @@ class TOutputSettings {
 
   // Why the options are refused, or empty when they were applied.
   const std::string& Refusal() const { return refusal_; }
-
- private:
-  // The reason an option is out of range, or empty.
+  // The reason an option is out of range, or empty: checked before a run
+  // that draws many symbols with the same options.
   static std::string Check(const TOutputOptions& Options);
 
+ private:
   TBarcode& barcode_;
   std::string refusal_;
   bool wasLocked_;
@@ -44,5 +44,8 @@ int WholeDots(const TLength& Length, int Dpi);
 // Whether the options size the symbol in dots of the output (an X
 // dimension, bar height or bar width reduction given).
 bool LaidOutInDots(const TOutputOptions& Options);
+// The resolution the symbol is laid out at: Dpi when it is sized in dots of
+// the output, else that of a 96 dpi screen (the generator's preview bitmaps).
+int LayoutDpi(const TOutputOptions& Options);
 
 }  // namespace tessel

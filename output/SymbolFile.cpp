@@ -17,12 +17,6 @@
 namespace tessel {
 namespace {
 
-// The resolution symbols are laid out at unless they are sized in dots of
-// the output: that of the generator's preview bitmaps.
-constexpr int ScreenDpi = 96;
-
-int LayoutDpi(const TOutputOptions& Output) { return LaidOutInDots(Output) ? Output.Dpi : ScreenDpi; }
-
 // Sizes and settings of one written symbol; restores the component's bar
 // height and width afterwards.
 class TSymbolBox {
@@ -314,6 +308,38 @@ TWriteResult Failed(TWriteFailure failure, int error, std::string message = {}) 
   return result;
 }
 
+// What a writer does with a symbol laid out and checked: draws it from its
+// box and says how that went.
+using TLaidOutStep = std::function<TWriteResult(const TSymbolBox& Box)>;
+
+// Applies Output to the component, lays the symbol out on the renderer's
+// canvas and checks it against the options and the size limits; then,
+// within the symbol's share of the run's image budget, hands it to Step.
+// The result of a symbol Step drew carries its geometry.
+TWriteResult WithLaidOutSymbol(TBarcode& Barcode, const TOutputOptions& Output, TSymbolRenderer& Renderer,
+                               const TLaidOutStep& Step) {
+  const TOutputSettings settings(Barcode, Output);
+  if (!settings.Refusal().empty()) return Failed(TWriteFailure::InvalidOption, ecValid, settings.Refusal());
+  Renderer.SetPixelsPerInch(LayoutDpi(Output));
+  const TSymbolBox box(Barcode, Renderer, Output.QuietZone);
+  if (box.Error != ecValid) return Failed(TWriteFailure::InvalidText, box.Error);
+  const double reduction = ReductionDots(Output);
+  if (std::string refusal = ReductionRefusal(Renderer.Layout(), Output, reduction); !refusal.empty())
+    return Failed(TWriteFailure::InvalidOption, ecValid, refusal);
+  if (std::string refusal = box.SizeRefusal(); !refusal.empty())
+    return Failed(TWriteFailure::TooLarge, ecValid, refusal);
+  const TImageReservation memory(TImageBudget::Run(), box.MemoryCost());
+  TWriteResult result = Step(box);
+  if (result)
+    result.Geometry = {.Dpi = Output.Dpi,
+                       .ModuleDots = Barcode.Module(),
+                       .BarHeightDots = box.BarHeight(),
+                       .ReductionDots = reduction,
+                       .Width = static_cast<int>(box.Width),
+                       .Height = static_cast<int>(box.Height)};
+  return result;
+}
+
 }  // namespace
 
 int TSymbolRenderer::Render(TBarcode& Barcode) {
@@ -346,38 +372,36 @@ TWriteResult TSymbolWriter::Encode(TBarcode& Barcode, const TOutputOptions& Outp
 }
 
 TWriteResult TSymbolWriter::EncodeAndStore(TBarcode& Barcode, const TOutputOptions& Output, const TStore& Store) {
-  const TOutputSettings settings(Barcode, Output);
-  if (!settings.Refusal().empty()) return Failed(TWriteFailure::InvalidOption, ecValid, settings.Refusal());
-  renderer_.SetPixelsPerInch(LayoutDpi(Output));
-  const TSymbolBox box(Barcode, renderer_, Output.QuietZone);
-  if (box.Error != ecValid) return Failed(TWriteFailure::InvalidText, box.Error);
-  const double reduction = ReductionDots(Output);
-  if (std::string refusal = ReductionRefusal(renderer_.Layout(), Output, reduction); !refusal.empty())
-    return Failed(TWriteFailure::InvalidOption, ecValid, refusal);
-  if (std::string refusal = box.SizeRefusal(); !refusal.empty())
-    return Failed(TWriteFailure::TooLarge, ecValid, refusal);
-  const TImageReservation memory(TImageBudget::Run(), box.MemoryCost());
-  std::string reason;
-  const int error = EncodeInBox(Barcode, box, Output, renderer_, *encoder_, *svg_, contents_, reason);
-  renderer_.Trim();
-  if (error != ecValid) return Failed(TWriteFailure::InvalidText, error);
-  if (reason.empty() && Store) reason = Store(contents_);
-  if (Store && contents_.capacity() > KeptBufferBytes) std::string().swap(contents_);
-  if (!reason.empty()) return Failed(TWriteFailure::File, ecValid, reason);
-  TWriteResult written;
-  written.Geometry = {.Dpi = Output.Dpi,
-                      .ModuleDots = Barcode.Module(),
-                      .BarHeightDots = box.BarHeight(),
-                      .ReductionDots = reduction,
-                      .Width = static_cast<int>(box.Width),
-                      .Height = static_cast<int>(box.Height)};
-  return written;
+  return WithLaidOutSymbol(Barcode, Output, renderer_, [&](const TSymbolBox& box) {
+    std::string reason;
+    const int error = EncodeInBox(Barcode, box, Output, renderer_, *encoder_, *svg_, contents_, reason);
+    renderer_.Trim();
+    if (error != ecValid) return Failed(TWriteFailure::InvalidText, error);
+    if (reason.empty() && Store) reason = Store(contents_);
+    if (Store && contents_.capacity() > KeptBufferBytes) std::string().swap(contents_);
+    if (!reason.empty()) return Failed(TWriteFailure::File, ecValid, reason);
+    return TWriteResult{};
+  });
 }
 
 TWriteResult TSymbolWriter::Write(TBarcode& Barcode, const std::string& Path, const TOutputOptions& Output,
                                   const TReplaceOptions& Replace) {
   return EncodeAndStore(Barcode, Output,
                         [&](const std::string& contents) { return ReplaceFile(Path, contents, Replace); });
+}
+
+TWriteResult PlaceVectorSymbol(TBarcode& Barcode, const TOutputOptions& Output, TSymbolRenderer& Renderer,
+                               const TPlaceVectorSymbol& Place) {
+  TOutputOptions vector = Output;
+  vector.Format = TFileFormat::Pdf;
+  return WithLaidOutSymbol(Barcode, vector, Renderer, [&](const TSymbolBox& box) {
+    TWriteResult placed =
+        Place({.Width = static_cast<int>(box.Width),
+               .Height = static_cast<int>(box.Height),
+               .Draw = [&](TCairoCanvas& canvas) { return DrawVector(Barcode, box, Renderer, vector, canvas); }});
+    Renderer.Trim();
+    return placed;
+  });
 }
 
 TWriteResult WriteSymbol(TBarcode& Barcode, const std::string& Path, const TOutputOptions& Output,

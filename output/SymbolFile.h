@@ -98,6 +98,27 @@ class TSymbolWriter {
   std::unique_ptr<TSvgCanvas> svg_;  // writes into contents_
 };
 
+class TCairoCanvas;
+
+// A laid-out symbol for a vector page that someone else lays out (a label
+// sheet): its box in dots at the output's Dpi, margins included, and the
+// step that draws it on a canvas laid out at LayoutDpi(Output), the box's
+// top-left corner at the canvas's origin; Draw returns false when a bitmap
+// it needed could not be made.
+struct TVectorSymbol {
+  int Width = 0, Height = 0;
+  std::function<bool(TCairoCanvas&)> Draw;
+};
+using TPlaceVectorSymbol = std::function<TWriteResult(const TVectorSymbol& Symbol)>;
+
+// Lays the symbol out as the PDF writer does (Output's sizes fitted to its
+// Dpi, checked against the options and limits) and hands it to Place, which
+// places and draws it, or refuses it. Returns the first refusal, else
+// Place's result with the symbol's geometry. The component's settings are as
+// before afterwards.
+TWriteResult PlaceVectorSymbol(TBarcode& Barcode, const TOutputOptions& Output, TSymbolRenderer& Renderer,
+                               const TPlaceVectorSymbol& Place);
+
 // Writes the symbol to Path as Replace says (see ReplaceFile for what Path
 // may name). Names made from data pass {.Links = TLinkPolicy::ReplaceLink}.
 TWriteResult WriteSymbol(TBarcode& Barcode, const std::string& Path, const TOutputOptions& Output,
