@@ -89,10 +89,10 @@ bool InkNear(const QImage& image, int x, int y) {
 
 // Ink pixels of Page with no ink within a pixel of the same place on Other.
 // The queue draws the page anew: its filters turn cairo's page into a
-// 300 dpi image, so an edge may move by part of a pixel at 100 dpi, and
-// Ghostscript writes the page size in whole points, leaving the drawing at
-// the bottom of a page that may be up to a point shorter, so rows count from
-// the bottom. Ink that is missing, added or moved further shows.
+// 300 dpi image, so an edge may move by a fraction of a pixel at 100 dpi;
+// and Ghostscript writes the page size in whole points, leaving the drawing
+// at the bottom of a page up to a point shorter, so rows count from the
+// bottom. Ink that is missing, added or moved further shows.
 int InkOutOfPlace(const QImage& page, const QImage& other) {
   const int rowOffset = other.height() - page.height();
   int outOfPlace = 0;
