@@ -1,5 +1,6 @@
 #include "support/CupsServer.h"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <QDir>

@@ -4,8 +4,6 @@
 // job's PDF into the job owner's ~/PDF, named after the job's title.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <QProcess>
 #include <QSet>
 #include <QString>
