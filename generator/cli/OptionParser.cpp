@@ -9,11 +9,15 @@ constexpr std::size_t HelpWidth = 79;
 constexpr std::size_t HelpIndent = 2;
 constexpr std::size_t HelpGap = 2;
 
-// "-x, --name <value>" or "--name <value>".
+// "-x, --name <value>", "--name <value>", or "--name [value]" when the
+// value is optional.
 std::string Names(const TOptionSpec& option) {
   std::string names = option.Short.empty() ? std::string() : "-" + std::string(option.Short) + ", ";
   names += "--" + std::string(option.Long);
-  if (!option.ValueName.empty()) names += " <" + std::string(option.ValueName) + ">";
+  if (!option.ValueName.empty()) {
+    const std::string value(option.ValueName);
+    names += option.ValueOptional ? " [" + value + "]" : " <" + value + ">";
+  }
   return names;
 }
 
@@ -53,6 +57,10 @@ bool TOptionParser::Take(const TOptionSpec& option, std::string_view written, st
     }
     values.emplace_back();
     return true;
+  }
+  if (!inlineValue && option.ValueOptional) {
+    const bool nextIsValue = index + 1 < arguments.size() && !arguments[index + 1].starts_with('-');
+    inlineValue = nextIsValue ? arguments[++index] : std::string();
   }
   if (!inlineValue) {
     if (index + 1 >= arguments.size()) {

@@ -1,6 +1,7 @@
 // A small command-line option parser driven by a table of options:
 // "--name value", "--name=value", "-x value", "-xvalue"; "--" ends the
-// options. Its messages and help layout are those users already know.
+// options. An option whose value is optional takes the next argument only
+// when that does not start with '-'. Its messages and help layout are those users already know.
 #pragma once
 
 #include <map>
@@ -19,6 +20,7 @@ struct TOptionSpec {
   std::string_view Description;
   std::string_view ValueName = {};  // empty: a flag
   std::string_view Default = {};    // the value when not given
+  bool ValueOptional = false;       // may be given without its value: Value() is then ""
 };
 
 class TOptionParser {
