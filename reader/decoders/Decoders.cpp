@@ -2,6 +2,7 @@
 #include <array>
 
 #include "reader/LinearDecoder.h"
+#include "reader/decoders/Code128.h"
 #include "reader/decoders/Code39.h"
 #include "reader/decoders/EanUpc.h"
 
