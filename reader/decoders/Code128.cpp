@@ -98,7 +98,8 @@ std::string DigitPair(std::size_t value) {
   return {static_cast<char>('0' + value / Decimal), static_cast<char>('0' + value % Decimal)};
 }
 
-// The function a value stands for in a code set; none for data.
+// The function a value below 103 (ReadValues allows no other after the
+// start character) stands for in a code set; none for data.
 std::optional<TFunction> FunctionOf(std::size_t value, TCodeSet set) {
   if (set == CodeSetC) {
     if (value < FirstFunctionC) return std::nullopt;
