@@ -3,6 +3,7 @@
 
 #include "reader/LinearDecoder.h"
 #include "reader/decoders/Code39.h"
+#include "reader/decoders/TwoOfFive.h"
 
 namespace tessel {
 namespace {
@@ -12,6 +13,13 @@ constexpr std::array Decoders{
     TLinearDecoder{"TBarcode_Code32", DecodeCode32},
     TLinearDecoder{"TBarcode_Code39", DecodeCode39},
     TLinearDecoder{"TBarcode_Code39Ext", DecodeCode39Ext},
+    TLinearDecoder{"TBarcode_Code25Interleaved", DecodeCode25Interleaved},
+    TLinearDecoder{"TBarcode_IATA", DecodeIata},
+    TLinearDecoder{"TBarcode_Code25Industrial", DecodeCode25Industrial},
+    TLinearDecoder{"TBarcode_Code25Invert", DecodeCode25Invert},
+    TLinearDecoder{"TBarcode_Code25Matrix", DecodeCode25Matrix},
+    TLinearDecoder{"TBarcode_Code25Datalogic", DecodeCode25Datalogic},
+    TLinearDecoder{"TBarcode_Coop25", DecodeCoop25},
 };
 
 }  // namespace
