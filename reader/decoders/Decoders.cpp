@@ -3,6 +3,7 @@
 
 #include "reader/LinearDecoder.h"
 #include "reader/decoders/Code39.h"
+#include "reader/decoders/ItfDerivatives.h"
 #include "reader/decoders/TwoOfFive.h"
 
 namespace tessel {
@@ -13,6 +14,10 @@ constexpr std::array Decoders{
     TLinearDecoder{"TBarcode_Code32", DecodeCode32},
     TLinearDecoder{"TBarcode_Code39", DecodeCode39},
     TLinearDecoder{"TBarcode_Code39Ext", DecodeCode39Ext},
+    TLinearDecoder{"TBarcode_ITF14", DecodeItf14},
+    TLinearDecoder{"TBarcode_Leitcode", DecodeLeitcode},
+    TLinearDecoder{"TBarcode_Identcode", DecodeIdentcode},
+    TLinearDecoder{"TBarcode_ITF6", DecodeItf6},
     TLinearDecoder{"TBarcode_Code25Interleaved", DecodeCode25Interleaved},
     TLinearDecoder{"TBarcode_IATA", DecodeIata},
     TLinearDecoder{"TBarcode_Code25Industrial", DecodeCode25Industrial},
