@@ -3,6 +3,7 @@
 
 #include "reader/LinearDecoder.h"
 #include "reader/decoders/Code39.h"
+#include "reader/decoders/Code93.h"
 #include "reader/decoders/ItfDerivatives.h"
 #include "reader/decoders/TwoOfFive.h"
 
@@ -25,6 +26,8 @@ constexpr std::array Decoders{
     TLinearDecoder{"TBarcode_Code25Matrix", DecodeCode25Matrix},
     TLinearDecoder{"TBarcode_Code25Datalogic", DecodeCode25Datalogic},
     TLinearDecoder{"TBarcode_Coop25", DecodeCoop25},
+    TLinearDecoder{"TBarcode_Code93", DecodeCode93},
+    TLinearDecoder{"TBarcode_Code93Ext", DecodeCode93Ext},
 };
 
 }  // namespace
