@@ -2,6 +2,7 @@
 #include <array>
 
 #include "reader/LinearDecoder.h"
+#include "reader/decoders/CodabarCode11.h"
 #include "reader/decoders/Code39.h"
 #include "reader/decoders/Code93.h"
 #include "reader/decoders/ItfDerivatives.h"
@@ -28,6 +29,8 @@ constexpr std::array Decoders{
     TLinearDecoder{"TBarcode_Coop25", DecodeCoop25},
     TLinearDecoder{"TBarcode_Code93", DecodeCode93},
     TLinearDecoder{"TBarcode_Code93Ext", DecodeCode93Ext},
+    TLinearDecoder{"TBarcode_Codabar", DecodeCodabar},
+    TLinearDecoder{"TBarcode_Code11", DecodeCode11},
 };
 
 }  // namespace
