@@ -1,6 +1,7 @@
 #include "reader/decoders/ItfDerivatives.h"
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "reader/decoders/TwoOfFive.h"
@@ -26,6 +27,7 @@ constexpr TCheckRule Itf6WithCheck{8, 3, 1, TWeightsFrom::Right};
 constexpr TCheckRule Leitcode{14, 4, 9, TWeightsFrom::Left};
 constexpr TCheckRule Identcode{12, 4, 9, TWeightsFrom::Left};
 constexpr std::size_t Itf6Digits = 6;
+constexpr std::string_view DecimalDigits = "0123456789";
 
 bool Holds(std::string_view digits, const TCheckRule& rule) {
   if (digits.size() != rule.Length) return false;
@@ -38,8 +40,15 @@ bool Holds(std::string_view digits, const TCheckRule& rule) {
   return (CheckModulus - sum % CheckModulus) % CheckModulus == digits.back() - '0';
 }
 
-std::optional<TDecoded> ReadChecked(std::span<const double> widths, const TCheckRule& rule) {
+// The Interleaved digits: these classes pad on the left, never with ':'.
+std::optional<TDecoded> ReadDigits(std::span<const double> widths) {
   auto symbol = DecodeCode25Interleaved(widths);
+  if (!symbol || symbol->Text.find_first_not_of(DecimalDigits) != std::string::npos) return std::nullopt;
+  return symbol;
+}
+
+std::optional<TDecoded> ReadChecked(std::span<const double> widths, const TCheckRule& rule) {
+  auto symbol = ReadDigits(widths);
   if (!symbol || !Holds(symbol->Text, rule)) return std::nullopt;
   return symbol;
 }
@@ -49,7 +58,7 @@ std::optional<TDecoded> ReadChecked(std::span<const double> widths, const TCheck
 std::optional<TDecoded> DecodeItf14(std::span<const double> widths) { return ReadChecked(widths, Itf14); }
 
 std::optional<TDecoded> DecodeItf6(std::span<const double> widths) {
-  auto symbol = DecodeCode25Interleaved(widths);
+  auto symbol = ReadDigits(widths);
   if (!symbol) return std::nullopt;
   const std::string_view text = symbol->Text;
   const bool plain = text.size() == Itf6Digits;

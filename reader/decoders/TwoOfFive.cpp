@@ -52,17 +52,24 @@ TCharacterSet DigitSet(std::span<const std::string_view> digits, TNarrow narrow)
   return set;
 }
 
-// Pairs of digits: the first digit's elements as the bars, the second's as
-// the spaces between them.
+// Interleaved 2 of 5 padded on the right ends in ':', five narrow spaces
+// between the last digit's bars.
+constexpr char Padding = ':';
+constexpr std::string_view PaddingElements = "nnnnn";
+
+// Pairs of digits: the first digit's elements as the bars, the second's
+// (or the padding's) as the spaces between them.
 TCharacterSet InterleavedPairs() {
   TCharacterSet set;
-  set.Texts.reserve(Digits.size() * Digits.size());
-  set.Patterns.reserve(Digits.size() * Digits.size());
+  set.Texts.reserve(Digits.size() * (Digits.size() + 1));
+  set.Patterns.reserve(Digits.size() * (Digits.size() + 1));
   for (std::size_t first = 0; first < Digits.size(); ++first)
-    for (std::size_t second = 0; second < Digits.size(); ++second) {
+    for (std::size_t second = 0; second <= Digits.size(); ++second) {
+      const bool padding = second == Digits.size();
+      const std::string_view spaces = padding ? PaddingElements : Digits[second];
       std::string pattern;
-      for (std::size_t k = 0; k < Digits[first].size(); ++k) pattern += {Digits[first][k], Digits[second][k]};
-      set.Texts.push_back({static_cast<char>('0' + first), static_cast<char>('0' + second)});
+      for (std::size_t k = 0; k < spaces.size(); ++k) pattern += {Digits[first][k], spaces[k]};
+      set.Texts.push_back({static_cast<char>('0' + first), padding ? Padding : static_cast<char>('0' + second)});
       set.Patterns.push_back(std::move(pattern));
     }
   return set;
@@ -122,6 +129,16 @@ constexpr std::string_view NarrowStart = "nnnn", WideBarStop = "wnn";  // IATA, 
 constexpr std::string_view MatrixStart = "wnnnnn", MatrixStop = "wnnnn";
 constexpr std::string_view CoopStart = "wnwn", CoopStop = "nww";
 
+// Interleaved pairs, the padding only at the end.
+std::optional<TDecoded> ReadPairs(std::span<const double> widths) {
+  static const TCharacterSet pairs = InterleavedPairs();
+  auto symbol = ReadLayout(widths, {NarrowStart, WideBarStop, pairs});
+  if (!symbol) return std::nullopt;
+  const std::size_t padding = symbol->Text.find(Padding);
+  if (padding != std::string::npos && padding + 1 != symbol->Text.size()) return std::nullopt;
+  return symbol;
+}
+
 // A bearer bar and the quiet zone before the symbol, on each side.
 constexpr std::size_t BearerElements = 2;
 
@@ -153,11 +170,9 @@ std::optional<TDecoded> DecodeCoop25(std::span<const double> widths) {
 }
 
 std::optional<TDecoded> DecodeCode25Interleaved(std::span<const double> widths) {
-  static const TCharacterSet pairs = InterleavedPairs();
-  const TLayout layout{NarrowStart, WideBarStop, pairs};
-  if (auto symbol = ReadLayout(widths, layout)) return symbol;
+  if (auto symbol = ReadPairs(widths)) return symbol;
   if (widths.size() <= 2 * BearerElements) return std::nullopt;
-  return ReadLayout(widths.subspan(BearerElements, widths.size() - 2 * BearerElements), layout);
+  return ReadPairs(widths.subspan(BearerElements, widths.size() - 2 * BearerElements));
 }
 
 }  // namespace tessel

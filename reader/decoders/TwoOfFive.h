@@ -13,7 +13,8 @@ std::optional<TDecoded> DecodeIata(std::span<const double> Widths);
 std::optional<TDecoded> DecodeCode25Matrix(std::span<const double> Widths);
 std::optional<TDecoded> DecodeCode25Datalogic(std::span<const double> Widths);
 std::optional<TDecoded> DecodeCoop25(std::span<const double> Widths);
-// Interleaved pairs of digits, with or without a bearer bar at each end.
+// Interleaved pairs of digits, the last digit's pair padded with ':' when
+// the class pads on the right; with or without a bearer bar at each end.
 std::optional<TDecoded> DecodeCode25Interleaved(std::span<const double> Widths);
 
 }  // namespace tessel

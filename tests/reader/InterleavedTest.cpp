@@ -1,7 +1,7 @@
-// The symbologies drawn as Interleaved 2 of 5 symbols whose last digit
-// checks the others: each reads its symbol with the right check digit and
-// refuses the same symbol with a wrong one, which Interleaved 2 of 5 itself
-// still reads.
+// Interleaved 2 of 5 symbols built from written-out widths: the padding on
+// the right, and the classes whose last digit checks the others, each
+// reading its symbol with the right check digit and refusing the same
+// symbol with a wrong one, which Interleaved 2 of 5 itself still reads.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -16,9 +16,9 @@ using namespace tessel;
 namespace {
 
 // ISO/IEC 16390, the two-of-five digits as element widths: narrow 1,
-// wide 3.
-constexpr std::array<std::string_view, 10> DigitWidths{
-    "11331", "31113", "13113", "33111", "11313", "31311", "13311", "11133", "31131", "13131",
+// wide 3; then the right padding ':', all narrow.
+constexpr std::array<std::string_view, 11> DigitWidths{
+    "11331", "31113", "13113", "33111", "11313", "31311", "13311", "11133", "31131", "13131", "11111",
 };
 constexpr std::array<double, 4> Start{1, 1, 1, 1};
 constexpr std::array<double, 3> Stop{3, 1, 1};
@@ -50,7 +50,7 @@ struct TCase {
 
 }  // namespace
 
-TEST(InterleavedCheck, AWrongCheckDigitIsRefused) {
+TEST(Interleaved, AWrongCheckDigitIsRefused) {
   const TCase cases[] = {
       {"TBarcode_ITF14", "1234567890123", '1', '2'},
       {"TBarcode_Leitcode", "1234567890123", '6', '7'},
@@ -71,4 +71,16 @@ TEST(InterleavedCheck, AWrongCheckDigitIsRefused) {
     ASSERT_TRUE(plain);
     EXPECT_EQ(plain->Text, c.Data + c.Wrong);
   }
+}
+
+TEST(Interleaved, PaddingOnTheRightReadsOnlyAtTheEnd) {
+  const TDecodeWidths interleaved = DecoderOf("TBarcode_Code25Interleaved");
+  const TDecodeWidths itf6 = DecoderOf("TBarcode_ITF6");
+  ASSERT_NE(interleaved, nullptr);
+  ASSERT_NE(itf6, nullptr);
+  const auto padded = interleaved(Symbol("123:"));
+  ASSERT_TRUE(padded);
+  EXPECT_EQ(padded->Text, "123:");
+  EXPECT_FALSE(interleaved(Symbol("1:23")));
+  EXPECT_FALSE(itf6(Symbol("12345:")));
 }
