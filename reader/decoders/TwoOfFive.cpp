@@ -17,6 +17,7 @@ namespace {
 constexpr std::array<std::string_view, 10> Digits{
     "nnwwn", "wnnnw", "nwnnw", "wwnnn", "nnwnw", "wnwnn", "nwwnn", "nnnww", "wnnwn", "nwnwn",
 };
+constexpr std::size_t DigitElements = 5;
 
 // COOP 2 of 5 draws its digits from a table of its own: bar, space, bar,
 // space, bar, two of them wide.
@@ -24,9 +25,16 @@ constexpr std::array<std::string_view, 10> CoopDigits{
     "wwnnn", "nnnww", "nnwnw", "nnwwn", "nwnnw", "nwnwn", "nwwnn", "wnnnw", "wnnwn", "wnwnn",
 };
 
-// A symbol's characters: the text each stands for and its elements.
-struct TCharacterSet {
-  std::vector<std::string> Texts, Patterns;
+// Interleaved 2 of 5 padded on the right ends in ':', five narrow spaces
+// between the last digit's bars.
+constexpr char Padding = ':';
+constexpr std::string_view PaddingElements = "nnnnn";
+
+// One character read: the text it stands for, its elements and margin.
+struct TCharacter {
+  std::string Text;
+  std::string Pattern;
+  double Decodability = 0;
 };
 
 // Where a digit's narrow elements of no meaning stand: after each of its
@@ -35,104 +43,166 @@ struct TCharacterSet {
 // digit in Matrix, Datalogic and COOP).
 enum class TNarrow { AfterEach, AfterAll };
 
-TCharacterSet DigitSet(std::span<const std::string_view> digits, TNarrow narrow) {
-  TCharacterSet set;
-  set.Texts.reserve(digits.size());
-  set.Patterns.reserve(digits.size());
-  for (std::size_t d = 0; d < digits.size(); ++d) {
+// Each digit's elements as drawn, a row's index its digit.
+std::vector<std::string> DigitSet(std::span<const std::string_view> digits, TNarrow narrow) {
+  std::vector<std::string> set;
+  set.reserve(digits.size());
+  for (const std::string_view digit : digits) {
     std::string pattern;
-    for (const char element : digits[d]) {
+    for (const char element : digit) {
       pattern += element;
       if (narrow == TNarrow::AfterEach) pattern += 'n';
     }
     if (narrow == TNarrow::AfterAll) pattern += 'n';
-    set.Texts.emplace_back(1, static_cast<char>('0' + d));
-    set.Patterns.push_back(std::move(pattern));
+    set.push_back(std::move(pattern));
   }
   return set;
 }
 
-// Interleaved 2 of 5 padded on the right ends in ':', five narrow spaces
-// between the last digit's bars.
-constexpr char Padding = ':';
-constexpr std::string_view PaddingElements = "nnnnn";
+char DigitOf(std::size_t row) { return static_cast<char>('0' + row); }
 
-// Pairs of digits: the first digit's elements as the bars, the second's
-// (or the padding's) as the spaces between them.
-TCharacterSet InterleavedPairs() {
-  TCharacterSet set;
-  set.Texts.reserve(Digits.size() * (Digits.size() + 1));
-  set.Patterns.reserve(Digits.size() * (Digits.size() + 1));
-  for (std::size_t first = 0; first < Digits.size(); ++first)
-    for (std::size_t second = 0; second <= Digits.size(); ++second) {
-      const bool padding = second == Digits.size();
-      const std::string_view spaces = padding ? PaddingElements : Digits[second];
-      std::string pattern;
-      for (std::size_t k = 0; k < spaces.size(); ++k) pattern += {Digits[first][k], spaces[k]};
-      set.Texts.push_back({static_cast<char>('0' + first), padding ? Padding : static_cast<char>('0' + second)});
-      set.Patterns.push_back(std::move(pattern));
-    }
-  return set;
+std::optional<TCharacter> ReadFromSet(std::span<const double> widths, std::span<const std::string> set) {
+  const auto character = ClassifyInSet(widths, set);
+  if (!character) return std::nullopt;
+  return TCharacter{{DigitOf(character->Row)}, set[character->Row], character->Decodability};
 }
 
-// A member's symbol: start, characters of one length, stop, first bar to
-// last.
+// A pair of interleaved digits: the bars one digit, the spaces the next,
+// each a character of its own; or the spaces the padding, all narrow, so
+// measured against the bars' wide elements.
+std::optional<TCharacter> ReadPair(std::span<const double> widths) {
+  std::array<double, DigitElements> bars{}, spaces{};
+  for (std::size_t k = 0; k < DigitElements; ++k) {
+    bars[k] = widths[2 * k];
+    spaces[k] = widths[2 * k + 1];
+  }
+  const auto first = ClassifyInSet(bars, Digits);
+  if (!first) return std::nullopt;
+  const auto second = ClassifyInSet(spaces, Digits);
+  const std::string_view spacePattern = second ? Digits[second->Row] : PaddingElements;
+  TCharacter pair{{DigitOf(first->Row), second ? DigitOf(second->Row) : Padding}, "", first->Decodability};
+  for (std::size_t k = 0; k < DigitElements; ++k) pair.Pattern += {Digits[first->Row][k], spacePattern[k]};
+  pair.Decodability =
+      std::min(pair.Decodability, second ? second->Decodability : TwoWidthDecodability(widths, pair.Pattern));
+  if (!(pair.Decodability > 0)) return std::nullopt;
+  return pair;
+}
+
+// A member's start and stop, first bar to last.
 struct TLayout {
   std::string_view Start, Stop;
-  const TCharacterSet& Characters;
 };
 
-// The margin of the start: an all-narrow start has no wide element of its
-// own, so it is measured with the elements that follow it.
-double StartDecodability(std::span<const double> widths, std::string_view start, std::string_view following) {
-  if (start.find('w') != std::string_view::npos) return TwoWidthDecodability(widths.first(start.size()), start);
-  const std::string pattern = std::string(start) + std::string(following);
-  return TwoWidthDecodability(widths.first(std::min(pattern.size(), widths.size())), pattern);
+// Some of a symbol's elements and their pattern.
+struct TElements {
+  std::vector<double> Widths;
+  std::string Pattern;
+
+  // Whether they hold a narrow and a wide element to measure by.
+  bool Measurable() const { return Pattern.find('w') != std::string::npos && Pattern.find('n') != std::string::npos; }
+  void Append(const TElements& more) {
+    Widths.insert(Widths.end(), more.Widths.begin(), more.Widths.end());
+    Pattern += more.Pattern;
+  }
+};
+
+// Bars, spaces or both.
+enum class TKind { Bars, Spaces, Both };
+
+// The elements of Kind among Pattern's, from From on; the symbol's first
+// element is a bar.
+TElements OfKind(std::span<const double> widths, std::size_t from, std::string_view pattern, TKind kind) {
+  TElements elements;
+  elements.Widths.reserve(pattern.size());
+  for (std::size_t k = 0; k < pattern.size(); ++k)
+    if (kind == TKind::Both || ((from + k) % 2 == 0) == (kind == TKind::Bars)) {
+      elements.Widths.push_back(widths[from + k]);
+      elements.Pattern += pattern[k];
+    }
+  return elements;
 }
 
-std::optional<TDecoded> ReadLayout(std::span<const double> widths, const TLayout& layout) {
+// A start or stop (End, at From) and the character beside it (Neighbour,
+// at NeighbourFrom).
+struct TEnd {
+  std::size_t From;
+  std::string_view End;
+  std::size_t NeighbourFrom;
+  std::string_view Neighbour;
+};
+
+// The margin of a start or stop. Its bars, and its spaces, are measured
+// on their own where they hold narrow and wide elements; else with those
+// of the character beside it (bars and spaces may print unlike); else with
+// all of that character's elements.
+double EndDecodability(std::span<const double> widths, const TEnd& end) {
+  double margin = 1;
+  for (const TKind kind : {TKind::Bars, TKind::Spaces}) {
+    const TElements own = OfKind(widths, end.From, end.End, kind);
+    TElements measured = own;
+    if (!measured.Measurable()) measured.Append(OfKind(widths, end.NeighbourFrom, end.Neighbour, kind));
+    if (!measured.Measurable()) {
+      measured = own;
+      measured.Append(OfKind(widths, end.NeighbourFrom, end.Neighbour, TKind::Both));
+    }
+    margin = std::min(margin, TwoWidthDecodability(measured.Widths, measured.Pattern));
+  }
+  return margin;
+}
+
+// Start, characters of Length elements each read by Read, stop.
+template <class TRead>
+std::optional<TDecoded> ReadLayout(std::span<const double> widths, const TLayout& layout, std::size_t length,
+                                   TRead read) {
   const std::size_t ends = layout.Start.size() + layout.Stop.size();
-  const std::size_t length = layout.Characters.Patterns.front().size();
   if (widths.size() < ends || (widths.size() - ends) % length != 0) return std::nullopt;
   const std::size_t count = (widths.size() - ends) / length;
   TDecoded symbol{"", 1};
-  std::string_view following = layout.Stop;
+  const std::size_t stopFrom = widths.size() - layout.Stop.size();
+  // With no characters, start and stop stand beside each other.
+  std::string afterStart(layout.Stop), beforeStop(layout.Start);
   for (std::size_t k = 0; k < count; ++k) {
-    const auto character =
-        ClassifyInSet(widths.subspan(layout.Start.size() + k * length, length), layout.Characters.Patterns);
+    const auto character = read(widths.subspan(layout.Start.size() + k * length, length));
     if (!character) return std::nullopt;
-    if (k == 0) following = layout.Characters.Patterns[character->Row];
-    symbol.Text += layout.Characters.Texts[character->Row];
+    if (k == 0) afterStart = character->Pattern;
+    if (k + 1 == count) beforeStop = character->Pattern;
+    symbol.Text += character->Text;
     symbol.Decodability = std::min(symbol.Decodability, character->Decodability);
   }
-  symbol.Decodability = std::min({symbol.Decodability, StartDecodability(widths, layout.Start, following),
-                                  TwoWidthDecodability(widths.last(layout.Stop.size()), layout.Stop)});
+  const double start = EndDecodability(widths, {0, layout.Start, layout.Start.size(), afterStart});
+  const double stop = EndDecodability(widths, {stopFrom, layout.Stop, stopFrom - beforeStop.size(), beforeStop});
+  symbol.Decodability = std::min({symbol.Decodability, start, stop});
   if (!(symbol.Decodability > 0)) return std::nullopt;
   return symbol;
 }
 
-const TCharacterSet& BarsSpacedNarrow() {
-  static const TCharacterSet set = DigitSet(Digits, TNarrow::AfterEach);
+std::optional<TDecoded> ReadDigits(std::span<const double> widths, const TLayout& layout,
+                                   std::span<const std::string> set) {
+  return ReadLayout(widths, layout, set.front().size(),
+                    [set](std::span<const double> character) { return ReadFromSet(character, set); });
+}
+
+const std::vector<std::string>& BarsSpacedNarrow() {
+  static const std::vector<std::string> set = DigitSet(Digits, TNarrow::AfterEach);
   return set;
 }
 
-const TCharacterSet& MatrixDigits() {
-  static const TCharacterSet set = DigitSet(Digits, TNarrow::AfterAll);
+const std::vector<std::string>& MatrixDigits() {
+  static const std::vector<std::string> set = DigitSet(Digits, TNarrow::AfterAll);
   return set;
 }
 
 // Each member's start and stop elements: Matrix's one-and-a-half-wide bar
 // counts as wide; the inverted form's hold the narrow bars that frame it.
-constexpr std::string_view IndustrialStart = "wnwnnn", IndustrialStop = "wnnnw";
-constexpr std::string_view InvertStart = "nwnwnnn", InvertStop = "wnnnwn";
-constexpr std::string_view NarrowStart = "nnnn", WideBarStop = "wnn";  // IATA, Interleaved, Datalogic
-constexpr std::string_view MatrixStart = "wnnnnn", MatrixStop = "wnnnn";
-constexpr std::string_view CoopStart = "wnwn", CoopStop = "nww";
+constexpr TLayout Industrial{"wnwnnn", "wnnnw"};
+constexpr TLayout Invert{"nwnwnnn", "wnnnwn"};
+constexpr TLayout NarrowStartWideBarStop{"nnnn", "wnn"};  // IATA, Interleaved, Datalogic
+constexpr TLayout Matrix{"wnnnnn", "wnnnn"};
+constexpr TLayout Coop{"wnwn", "nww"};
 
 // Interleaved pairs, the padding only at the end.
 std::optional<TDecoded> ReadPairs(std::span<const double> widths) {
-  static const TCharacterSet pairs = InterleavedPairs();
-  auto symbol = ReadLayout(widths, {NarrowStart, WideBarStop, pairs});
+  auto symbol = ReadLayout(widths, NarrowStartWideBarStop, 2 * DigitElements, ReadPair);
   if (!symbol) return std::nullopt;
   const std::size_t padding = symbol->Text.find(Padding);
   if (padding != std::string::npos && padding + 1 != symbol->Text.size()) return std::nullopt;
@@ -145,28 +215,28 @@ constexpr std::size_t BearerElements = 2;
 }  // namespace
 
 std::optional<TDecoded> DecodeCode25Industrial(std::span<const double> widths) {
-  return ReadLayout(widths, {IndustrialStart, IndustrialStop, BarsSpacedNarrow()});
+  return ReadDigits(widths, Industrial, BarsSpacedNarrow());
 }
 
 std::optional<TDecoded> DecodeCode25Invert(std::span<const double> widths) {
-  return ReadLayout(widths, {InvertStart, InvertStop, BarsSpacedNarrow()});
+  return ReadDigits(widths, Invert, BarsSpacedNarrow());
 }
 
 std::optional<TDecoded> DecodeIata(std::span<const double> widths) {
-  return ReadLayout(widths, {NarrowStart, WideBarStop, BarsSpacedNarrow()});
+  return ReadDigits(widths, NarrowStartWideBarStop, BarsSpacedNarrow());
 }
 
 std::optional<TDecoded> DecodeCode25Matrix(std::span<const double> widths) {
-  return ReadLayout(widths, {MatrixStart, MatrixStop, MatrixDigits()});
+  return ReadDigits(widths, Matrix, MatrixDigits());
 }
 
 std::optional<TDecoded> DecodeCode25Datalogic(std::span<const double> widths) {
-  return ReadLayout(widths, {NarrowStart, WideBarStop, MatrixDigits()});
+  return ReadDigits(widths, NarrowStartWideBarStop, MatrixDigits());
 }
 
 std::optional<TDecoded> DecodeCoop25(std::span<const double> widths) {
-  static const TCharacterSet coop = DigitSet(CoopDigits, TNarrow::AfterAll);
-  return ReadLayout(widths, {CoopStart, CoopStop, coop});
+  static const std::vector<std::string> coop = DigitSet(CoopDigits, TNarrow::AfterAll);
+  return ReadDigits(widths, Coop, coop);
 }
 
 std::optional<TDecoded> DecodeCode25Interleaved(std::span<const double> widths) {
