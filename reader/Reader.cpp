@@ -8,57 +8,15 @@
 #include <tuple>
 
 #include "reader/LinearDecoder.h"
-#include "reader/ScanProfile.h"
+#include "reader/ScanLine.h"
 
 namespace tessel {
 namespace {
-
-// How scan lines cross the image: along rows or columns, forwards or
-// backwards, for a symbol turned by Angle degrees counter-clockwise (its
-// left end at the bottom at 90).
-struct TDirection {
-  int Angle;
-  bool Columns;
-  bool Reversed;
-};
-constexpr std::array Directions{TDirection{0, false, false}, TDirection{180, false, true}, TDirection{90, true, true},
-                                TDirection{270, true, false}};
 
 // The scan lines tried across the image in each direction when looking
 // for the symbol, and the scans graded across its bars.
 constexpr int SearchLines = 24;
 constexpr int GradingScans = 10;
-
-// One scan: its profile, in reading order, and its elements.
-struct TScan {
-  TScanProfile Profile;
-  TProfileAnalysis Analysis;
-  std::vector<double> Widths;  // first bar to last
-  double Start = 0, End = 0;   // of the first and last bar, along the line
-};
-
-int Extent(const TGreyImage& image, const TDirection& direction) {
-  return direction.Columns ? image.Width : image.Height;  // how many lines
-}
-int Length(const TGreyImage& image, const TDirection& direction) {
-  return direction.Columns ? image.Height : image.Width;  // samples a line
-}
-
-TScan Scan(const TGreyImage& image, const TDirection& direction, int line) {
-  TScan scan;
-  scan.Profile = direction.Columns ? ColumnProfile(image, line) : RowProfile(image, line);
-  if (direction.Reversed) std::reverse(scan.Profile.Reflectance.begin(), scan.Profile.Reflectance.end());
-  scan.Analysis = AnalyseProfile(scan.Profile);
-  scan.Widths = ElementWidths(scan.Analysis);
-  const auto& elements = scan.Analysis.Elements;
-  const auto first = std::find_if(elements.begin(), elements.end(), [](const auto& e) { return e.Dark; });
-  const auto last = std::find_if(elements.rbegin(), elements.rend(), [](const auto& e) { return e.Dark; });
-  if (first != elements.end()) {
-    scan.Start = first->Start;
-    scan.End = last->End;
-  }
-  return scan;
-}
 
 // What a decoder read on one line.
 struct TReading {
