@@ -7,6 +7,8 @@
 #include <optional>
 #include <tuple>
 
+#include "reader/BarDecoder.h"
+#include "reader/HeightScan.h"
 #include "reader/LinearDecoder.h"
 #include "reader/ScanLine.h"
 
@@ -18,9 +20,36 @@ namespace {
 constexpr int SearchLines = 24;
 constexpr int GradingScans = 10;
 
+// The width decoders and then the bar decoders, counted as one list.
+std::size_t DecoderCount() { return LinearDecoders().size() + HeightDecoders().size(); }
+
+std::string_view ClassOf(std::size_t decoder) {
+  const std::size_t widths = LinearDecoders().size();
+  return decoder < widths ? LinearDecoders()[decoder].ClassName : HeightDecoders()[decoder - widths].ClassName;
+}
+
+// What the decoder reads on a line's scan, and where along the line.
+struct TLineReading {
+  TDecoded Decoded;
+  double Start, End;
+};
+
+std::optional<TLineReading> Decode(std::size_t decoder, const TScan& scan, const std::optional<TBarScan>& bars) {
+  const std::size_t widths = LinearDecoders().size();
+  if (decoder < widths) {
+    auto decoded = LinearDecoders()[decoder].Decode(scan.Widths);
+    if (!decoded) return std::nullopt;
+    return TLineReading{std::move(*decoded), scan.Start, scan.End};
+  }
+  if (!bars) return std::nullopt;
+  auto decoded = HeightDecoders()[decoder - widths].Decode(bars->Bars);
+  if (!decoded) return std::nullopt;
+  return TLineReading{std::move(*decoded), bars->Start, bars->End};
+}
+
 // What a decoder read on one line.
 struct TReading {
-  std::size_t Decoder;  // its index in LinearDecoders()
+  std::size_t Decoder;  // its index among all decoders (DecoderCount)
   std::string Text;
   int Line;
   double Start, End;
@@ -35,14 +64,14 @@ struct TCandidate {
 std::vector<TReading> SearchDirection(const TGreyImage& image, const TDirection& direction) {
   std::vector<TReading> readings;
   const int lines = Extent(image, direction);
-  const auto decoders = LinearDecoders();
   for (int k = 0; k < std::min(SearchLines, lines); ++k) {
     const int line = static_cast<int>((k + 0.5) * lines / std::min(SearchLines, lines));
     const TScan scan = Scan(image, direction, line);
     if (scan.Widths.empty()) continue;
-    for (std::size_t d = 0; d < decoders.size(); ++d)
-      if (const auto decoded = decoders[d].Decode(scan.Widths))
-        readings.push_back({d, decoded->Text, line, scan.Start, scan.End});
+    const auto bars = ScanBars(image, direction, line, scan);
+    for (std::size_t d = 0; d < DecoderCount(); ++d)
+      if (const auto read = Decode(d, scan, bars))
+        readings.push_back({d, read->Decoded.Text, line, read->Start, read->End});
   }
   return readings;
 }
@@ -60,10 +89,9 @@ std::vector<TCandidate> Candidates(const TGreyImage& image, const std::string& p
   std::vector<TCandidate> candidates;
   candidates.reserve(groups.size());
   for (auto& [key, group] : groups) candidates.push_back(std::move(group));
-  const auto decoders = LinearDecoders();
   const auto rank = [&](const TCandidate& c) {
     const std::size_t decoder = c.Readings.front().Decoder;
-    return std::make_tuple(decoders[decoder].ClassName != preferred, -static_cast<int>(c.Readings.size()), decoder);
+    return std::make_tuple(ClassOf(decoder) != preferred, -static_cast<int>(c.Readings.size()), decoder);
   };
   std::stable_sort(candidates.begin(), candidates.end(),
                    [&](const TCandidate& a, const TCandidate& b) { return rank(a) < rank(b); });
@@ -74,9 +102,11 @@ std::vector<TCandidate> Candidates(const TGreyImage& image, const std::string& p
 std::optional<TDecoded> ReadsOn(const TGreyImage& image, const TCandidate& candidate, int line, TScan& scan) {
   scan = Scan(image, candidate.Direction, line);
   if (scan.Widths.empty()) return std::nullopt;
-  auto decoded = LinearDecoders()[candidate.Readings.front().Decoder].Decode(scan.Widths);
-  if (!decoded || decoded->Text != candidate.Readings.front().Text) return std::nullopt;
-  return decoded;
+  const std::size_t decoder = candidate.Readings.front().Decoder;
+  const auto bars = decoder < LinearDecoders().size() ? std::nullopt : ScanBars(image, candidate.Direction, line, scan);
+  auto read = Decode(decoder, scan, bars);
+  if (!read || read->Decoded.Text != candidate.Readings.front().Text) return std::nullopt;
+  return std::move(read->Decoded);
 }
 
 // The lines across the symbol where it reads: from the readings outwards,
@@ -124,9 +154,8 @@ TReadResult ReadSymbol(const TGreyImage& Image, const TReadOptions& Options) {
   if (Image.Width <= 0 || Image.Height <= 0) return result;
   const std::vector<TCandidate> candidates = Candidates(Image, Options.PreferredClass);
   if (candidates.empty()) return result;
-  const auto decoders = LinearDecoders();
   for (const TCandidate& c : candidates) {
-    std::pair<std::string, std::string> fit{decoders[c.Readings.front().Decoder].ClassName, c.Readings.front().Text};
+    std::pair<std::string, std::string> fit{std::string(ClassOf(c.Readings.front().Decoder)), c.Readings.front().Text};
     if (std::find(result.Fits.begin(), result.Fits.end(), fit) == result.Fits.end())
       result.Fits.push_back(std::move(fit));
   }
@@ -138,7 +167,7 @@ TReadResult ReadSymbol(const TGreyImage& Image, const TReadOptions& Options) {
     end = std::max(end, r.End);
   }
   result.Found = true;
-  result.ClassName = decoders[best.Readings.front().Decoder].ClassName;
+  result.ClassName = std::string(ClassOf(best.Readings.front().Decoder));
   result.Text = best.Readings.front().Text;
   result.Angle = best.Direction.Angle;
   result.Box = BoxOf(Image, best.Direction, first, last, start, end);

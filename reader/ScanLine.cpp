@@ -12,6 +12,11 @@ int Length(const TGreyImage& Image, const TDirection& Direction) {
   return Direction.Columns ? Image.Height : Image.Width;
 }
 
+std::uint8_t PixelAt(const TGreyImage& Image, const TDirection& Direction, int Line, int Along) {
+  const int position = Direction.Reversed ? Length(Image, Direction) - 1 - Along : Along;
+  return Direction.Columns ? Image.At(Line, position) : Image.At(position, Line);
+}
+
 TScan Scan(const TGreyImage& Image, const TDirection& Direction, int Line) {
   TScan scan;
   scan.Profile = Direction.Columns ? ColumnProfile(Image, Line) : RowProfile(Image, Line);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 #include "reader/GreyImage.h"
@@ -17,6 +18,10 @@ struct TDirection {
   int Angle;
   bool Columns;
   bool Reversed;
+
+  // Whether the symbol's top lies towards the higher line numbers (at 180
+  // and 270), so that its bars read upside down in the lines' order.
+  bool Flipped() const { return Columns != Reversed; }
 };
 inline constexpr std::array Directions{TDirection{0, false, false}, TDirection{180, false, true},
                                        TDirection{90, true, true}, TDirection{270, true, false}};
@@ -32,6 +37,9 @@ struct TScan {
 // How many lines cross the image in a direction, and samples a line.
 int Extent(const TGreyImage& Image, const TDirection& Direction);
 int Length(const TGreyImage& Image, const TDirection& Direction);
+
+// The image's pixel at Along (in reading order) on line Line.
+std::uint8_t PixelAt(const TGreyImage& Image, const TDirection& Direction, int Line, int Along);
 
 TScan Scan(const TGreyImage& Image, const TDirection& Direction, int Line);
 

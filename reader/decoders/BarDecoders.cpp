@@ -1,0 +1,21 @@
+// The one list of the reader's decoders of bars of several heights, the
+// symbols with a frame or check before those any bars could spell.
+#include <array>
+
+#include "reader/BarDecoder.h"
+#include "reader/decoders/Postal.h"
+
+namespace tessel {
+namespace {
+
+constexpr std::array Decoders{
+    THeightDecoder{"TBarcode_PostNet", DecodePostNet},
+    THeightDecoder{"TBarcode_PLANET", DecodePlanet},
+    THeightDecoder{"TBarcode_FIM", DecodeFim},
+};
+
+}  // namespace
+
+std::span<const THeightDecoder> HeightDecoders() { return Decoders; }
+
+}  // namespace tessel
