@@ -3,15 +3,16 @@
 #include <array>
 
 #include "reader/BarDecoder.h"
+#include "reader/decoders/FourState.h"
 #include "reader/decoders/Postal.h"
 
 namespace tessel {
 namespace {
 
 constexpr std::array Decoders{
-    THeightDecoder{"TBarcode_PostNet", DecodePostNet},
-    THeightDecoder{"TBarcode_PLANET", DecodePlanet},
-    THeightDecoder{"TBarcode_FIM", DecodeFim},
+    THeightDecoder{"TBarcode_PostNet", DecodePostNet}, THeightDecoder{"TBarcode_PLANET", DecodePlanet},
+    THeightDecoder{"TBarcode_FIM", DecodeFim},         THeightDecoder{"TBarcode_RM4SCC", DecodeRm4scc},
+    THeightDecoder{"TBarcode_KIX4S", DecodeKix},
 };
 
 }  // namespace
