@@ -3,6 +3,7 @@
 #include <array>
 
 #include "reader/BarDecoder.h"
+#include "reader/decoders/AustraliaPost.h"
 #include "reader/decoders/FourState.h"
 #include "reader/decoders/Postal.h"
 
@@ -10,8 +11,12 @@ namespace tessel {
 namespace {
 
 constexpr std::array Decoders{
-    THeightDecoder{"TBarcode_PostNet", DecodePostNet}, THeightDecoder{"TBarcode_PLANET", DecodePlanet},
-    THeightDecoder{"TBarcode_FIM", DecodeFim},         THeightDecoder{"TBarcode_RM4SCC", DecodeRm4scc},
+    THeightDecoder{"TBarcode_PostNet", DecodePostNet},
+    THeightDecoder{"TBarcode_PLANET", DecodePlanet},
+    THeightDecoder{"TBarcode_FIM", DecodeFim},
+    THeightDecoder{"TBarcode_RM4SCC", DecodeRm4scc},
+    THeightDecoder{"TBarcode_AP4SC", DecodeAustraliaPost},
+    THeightDecoder{"TBarcode_AP4SC", DecodeAustraliaPostNumeric},
     THeightDecoder{"TBarcode_KIX4S", DecodeKix},
 };
 
