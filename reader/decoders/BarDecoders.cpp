@@ -5,6 +5,7 @@
 #include "reader/BarDecoder.h"
 #include "reader/decoders/AustraliaPost.h"
 #include "reader/decoders/FourState.h"
+#include "reader/decoders/PostBar.h"
 #include "reader/decoders/Postal.h"
 
 namespace tessel {
@@ -17,6 +18,7 @@ constexpr std::array Decoders{
     THeightDecoder{"TBarcode_RM4SCC", DecodeRm4scc},
     THeightDecoder{"TBarcode_AP4SC", DecodeAustraliaPost},
     THeightDecoder{"TBarcode_AP4SC", DecodeAustraliaPostNumeric},
+    THeightDecoder{"TBarcode_PostBar", DecodePostBar},
     THeightDecoder{"TBarcode_KIX4S", DecodeKix},
 };
 
