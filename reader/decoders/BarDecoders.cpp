@@ -5,6 +5,7 @@
 #include "reader/BarDecoder.h"
 #include "reader/decoders/AustraliaPost.h"
 #include "reader/decoders/FourState.h"
+#include "reader/decoders/IntelligentMail.h"
 #include "reader/decoders/PostBar.h"
 #include "reader/decoders/Postal.h"
 
@@ -19,6 +20,7 @@ constexpr std::array Decoders{
     THeightDecoder{"TBarcode_AP4SC", DecodeAustraliaPost},
     THeightDecoder{"TBarcode_AP4SC", DecodeAustraliaPostNumeric},
     THeightDecoder{"TBarcode_PostBar", DecodePostBar},
+    THeightDecoder{"TBarcode_OneCode", DecodeIntelligentMail},
     THeightDecoder{"TBarcode_KIX4S", DecodeKix},
 };
 
