@@ -8,6 +8,7 @@
 #include "reader/decoders/IntelligentMail.h"
 #include "reader/decoders/PostBar.h"
 #include "reader/decoders/Postal.h"
+#include "reader/decoders/TwoTrackPharmacode.h"
 
 namespace tessel {
 namespace {
@@ -22,6 +23,7 @@ constexpr std::array Decoders{
     THeightDecoder{"TBarcode_PostBar", DecodePostBar},
     THeightDecoder{"TBarcode_OneCode", DecodeIntelligentMail},
     THeightDecoder{"TBarcode_KIX4S", DecodeKix},
+    THeightDecoder{"TBarcode_PharmacodeTwoTrack", DecodeTwoTrackPharmacode},
 };
 
 }  // namespace

@@ -33,10 +33,10 @@ bool HasDecoder(std::string_view className) {
 }
 
 // Symbols that read as valid symbols of their class turned half round (the
-// Facing Identification Marks are symmetric; KIX has no start, stop or
-// check): the reader offers both readings and cannot tell the angle from a
-// half turn.
-constexpr std::string_view HalfTurnAmbiguous[] = {"TBarcode_FIM", "TBarcode_KIX4S"};
+// Facing Identification Marks are symmetric; KIX and two-track Pharmacode
+// have no start, stop or check): the reader offers both readings and
+// cannot tell the angle from a half turn.
+constexpr std::string_view HalfTurnAmbiguous[] = {"TBarcode_FIM", "TBarcode_KIX4S", "TBarcode_PharmacodeTwoTrack"};
 
 bool IsHalfTurnAmbiguous(std::string_view className) {
   return std::find(std::begin(HalfTurnAmbiguous), std::end(HalfTurnAmbiguous), className) !=
