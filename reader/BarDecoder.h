@@ -3,7 +3,9 @@
 // bars found along a line across the symbol, in reading order, with their
 // extent across the line normalised to the symbol's height, and reads them as
 // the symbol drawn upright, left to right. It gives the class's full-encoded
-// text, as the width decoders do.
+// text, as the width decoders do. The grade's ten scans are the width
+// path's: lines over the middle 80 % of the symbol's height, each graded on
+// its own profile and decoded with the bars found from it.
 #pragma once
 
 #include <span>

@@ -18,7 +18,8 @@ struct TBarStates {
   std::string States;  // one of F, A, D, T a bar
   // The lowest margin of a bar's top or bottom to the threshold halfway
   // between the two levels of tops (or bottoms), relative to half their
-  // distance: 1 when every bar ends on a level, 0 on a threshold.
+  // distance: 1 when every bar ends on a level (or the edges have a single
+  // level), 0 on a threshold.
   double Decodability = 1;
 };
 
