@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string_view>
+
+#include "reader/decoders/DecimalText.h"
 
 namespace tessel {
 namespace {
@@ -12,8 +15,8 @@ constexpr std::string_view StatesByValue = "FADT";
 // The frame: an ascender and a tracker at each end.
 constexpr std::array<int, 2> FrameValues{1, 3};
 constexpr std::size_t BarsPerSymbol = 3;
-constexpr int SymbolBase = 4;  // a bar value is one base-4 digit
-constexpr int Decimal = 10;
+constexpr int SymbolBase = 4;            // a bar value is one base-4 digit
+constexpr std::size_t SymbolDigits = 2;  // a symbol, 0 to 63, in decimal
 
 // Australia Post customer barcoding, the N table
 // (the Canada Post digit code is the same): each digit's two bar values.
@@ -98,11 +101,8 @@ std::optional<char> TBarCursor::Character() {
 
 std::string TwoDigits(std::span<const int> Symbols) {
   std::string text;
-  text.reserve(2 * Symbols.size());
-  for (const int symbol : Symbols) {
-    text.push_back(static_cast<char>('0' + symbol / Decimal));
-    text.push_back(static_cast<char>('0' + symbol % Decimal));
-  }
+  text.reserve(SymbolDigits * Symbols.size());
+  for (const int symbol : Symbols) text += ZeroPadded(static_cast<std::uint64_t>(symbol), SymbolDigits);
   return text;
 }
 

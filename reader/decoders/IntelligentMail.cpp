@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "reader/decoders/BarStates.h"
+#include "reader/decoders/DecimalText.h"
 
 namespace tessel {
 namespace {
@@ -132,7 +133,10 @@ unsigned FrameCheckSequence(const TDataValue& value) {
   return fcs;
 }
 
-int HexDigit(char c) { return c <= '9' ? c - '0' : c - 'A' + Decimal; }
+int HexDigit(char c) {
+  constexpr int HexA = 10;
+  return c <= '9' ? c - '0' : c - 'A' + HexA;
+}
 
 // The ten characters the bars carry.
 std::array<unsigned, Characters> CharactersOf(const std::string& states) {
@@ -165,12 +169,6 @@ std::optional<std::pair<std::array<int, Characters>, unsigned>> Codewords(
   return std::make_pair(codewords, fcs);
 }
 
-std::string Digits(std::uint64_t value, std::size_t count) {
-  std::string digits(count, '0');
-  for (std::size_t k = count; k-- > 0; value /= Decimal) digits[k] = static_cast<char>('0' + value % Decimal);
-  return digits;
-}
-
 // The routing code of a routing value: the form whose offsets it reaches.
 std::optional<std::string> RoutingCode(std::uint64_t value) {
   if (value == 0) return std::string();
@@ -178,7 +176,7 @@ std::optional<std::string> RoutingCode(std::uint64_t value) {
     std::uint64_t limit = 1;
     for (std::size_t d = 0; d < RoutingForms[k].Digits; ++d) limit *= Decimal;
     if (value >= RoutingForms[k].Offset && value - RoutingForms[k].Offset < limit)
-      return Digits(value - RoutingForms[k].Offset, RoutingForms[k].Digits);
+      return ZeroPadded(value - RoutingForms[k].Offset, RoutingForms[k].Digits);
   }
   return std::nullopt;
 }

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "reader/decoders/BarStates.h"
+#include "reader/decoders/DecimalText.h"
 #include "reader/decoders/FourStateCodes.h"
 #include "reader/decoders/ReedSolomon64.h"
 
@@ -43,7 +45,7 @@ constexpr char Space = ' ', Separator = '-';
 constexpr char NumberFormat = 'Z';
 constexpr int CheckSymbols = 4, NumberFormatCheckSymbols = 10;
 constexpr std::size_t NumberBars = 4, NumberDigits = 3;
-constexpr int BarBase = 4, Decimal = 10;
+constexpr int BarBase = 4;
 
 std::size_t PrefixBars(std::string_view prefix) {
   std::size_t bars = 0;
@@ -115,9 +117,7 @@ bool ReadFields(TBarCursor& cursor, const TLayout& layout, std::string& text) {
 std::string Number(std::span<const int> bars) {
   int value = 0;
   for (const int v : bars) value = value * BarBase + v;
-  std::string digits(NumberDigits, '0');
-  for (std::size_t k = NumberDigits; k-- > 0; value /= Decimal) digits[k] = static_cast<char>('0' + value % Decimal);
-  return digits;
+  return ZeroPadded(static_cast<std::uint64_t>(value), NumberDigits);
 }
 
 }  // namespace
