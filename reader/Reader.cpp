@@ -7,62 +7,49 @@
 #include <optional>
 #include <tuple>
 
+#include "reader/BarDecoder.h"
+#include "reader/HeightScan.h"
 #include "reader/LinearDecoder.h"
-#include "reader/ScanProfile.h"
+#include "reader/ScanLine.h"
 
 namespace tessel {
 namespace {
-
-// How scan lines cross the image: along rows or columns, forwards or
-// backwards, for a symbol turned by Angle degrees counter-clockwise (its
-// left end at the bottom at 90).
-struct TDirection {
-  int Angle;
-  bool Columns;
-  bool Reversed;
-};
-constexpr std::array Directions{TDirection{0, false, false}, TDirection{180, false, true}, TDirection{90, true, true},
-                                TDirection{270, true, false}};
 
 // The scan lines tried across the image in each direction when looking
 // for the symbol, and the scans graded across its bars.
 constexpr int SearchLines = 24;
 constexpr int GradingScans = 10;
 
-// One scan: its profile, in reading order, and its elements.
-struct TScan {
-  TScanProfile Profile;
-  TProfileAnalysis Analysis;
-  std::vector<double> Widths;  // first bar to last
-  double Start = 0, End = 0;   // of the first and last bar, along the line
+// The width decoders and then the bar decoders, counted as one list.
+std::size_t DecoderCount() { return LinearDecoders().size() + HeightDecoders().size(); }
+
+std::string_view ClassOf(std::size_t decoder) {
+  const std::size_t widths = LinearDecoders().size();
+  return decoder < widths ? LinearDecoders()[decoder].ClassName : HeightDecoders()[decoder - widths].ClassName;
+}
+
+// What the decoder reads on a line's scan, and where along the line.
+struct TLineReading {
+  TDecoded Decoded;
+  double Start, End;
 };
 
-int Extent(const TGreyImage& image, const TDirection& direction) {
-  return direction.Columns ? image.Width : image.Height;  // how many lines
-}
-int Length(const TGreyImage& image, const TDirection& direction) {
-  return direction.Columns ? image.Height : image.Width;  // samples a line
-}
-
-TScan Scan(const TGreyImage& image, const TDirection& direction, int line) {
-  TScan scan;
-  scan.Profile = direction.Columns ? ColumnProfile(image, line) : RowProfile(image, line);
-  if (direction.Reversed) std::reverse(scan.Profile.Reflectance.begin(), scan.Profile.Reflectance.end());
-  scan.Analysis = AnalyseProfile(scan.Profile);
-  scan.Widths = ElementWidths(scan.Analysis);
-  const auto& elements = scan.Analysis.Elements;
-  const auto first = std::find_if(elements.begin(), elements.end(), [](const auto& e) { return e.Dark; });
-  const auto last = std::find_if(elements.rbegin(), elements.rend(), [](const auto& e) { return e.Dark; });
-  if (first != elements.end()) {
-    scan.Start = first->Start;
-    scan.End = last->End;
+std::optional<TLineReading> Decode(std::size_t decoder, const TScan& scan, const std::optional<TBarScan>& bars) {
+  const std::size_t widths = LinearDecoders().size();
+  if (decoder < widths) {
+    auto decoded = LinearDecoders()[decoder].Decode(scan.Widths);
+    if (!decoded) return std::nullopt;
+    return TLineReading{std::move(*decoded), scan.Start, scan.End};
   }
-  return scan;
+  if (!bars) return std::nullopt;
+  auto decoded = HeightDecoders()[decoder - widths].Decode(bars->Bars);
+  if (!decoded) return std::nullopt;
+  return TLineReading{std::move(*decoded), bars->Start, bars->End};
 }
 
 // What a decoder read on one line.
 struct TReading {
-  std::size_t Decoder;  // its index in LinearDecoders()
+  std::size_t Decoder;  // its index among all decoders (DecoderCount)
   std::string Text;
   int Line;
   double Start, End;
@@ -77,14 +64,14 @@ struct TCandidate {
 std::vector<TReading> SearchDirection(const TGreyImage& image, const TDirection& direction) {
   std::vector<TReading> readings;
   const int lines = Extent(image, direction);
-  const auto decoders = LinearDecoders();
   for (int k = 0; k < std::min(SearchLines, lines); ++k) {
     const int line = static_cast<int>((k + 0.5) * lines / std::min(SearchLines, lines));
     const TScan scan = Scan(image, direction, line);
     if (scan.Widths.empty()) continue;
-    for (std::size_t d = 0; d < decoders.size(); ++d)
-      if (const auto decoded = decoders[d].Decode(scan.Widths))
-        readings.push_back({d, decoded->Text, line, scan.Start, scan.End});
+    const auto bars = ScanBars(image, direction, line, scan);
+    for (std::size_t d = 0; d < DecoderCount(); ++d)
+      if (const auto read = Decode(d, scan, bars))
+        readings.push_back({d, read->Decoded.Text, line, read->Start, read->End});
   }
   return readings;
 }
@@ -102,10 +89,9 @@ std::vector<TCandidate> Candidates(const TGreyImage& image, const std::string& p
   std::vector<TCandidate> candidates;
   candidates.reserve(groups.size());
   for (auto& [key, group] : groups) candidates.push_back(std::move(group));
-  const auto decoders = LinearDecoders();
   const auto rank = [&](const TCandidate& c) {
     const std::size_t decoder = c.Readings.front().Decoder;
-    return std::make_tuple(decoders[decoder].ClassName != preferred, -static_cast<int>(c.Readings.size()), decoder);
+    return std::make_tuple(ClassOf(decoder) != preferred, -static_cast<int>(c.Readings.size()), decoder);
   };
   std::stable_sort(candidates.begin(), candidates.end(),
                    [&](const TCandidate& a, const TCandidate& b) { return rank(a) < rank(b); });
@@ -116,9 +102,11 @@ std::vector<TCandidate> Candidates(const TGreyImage& image, const std::string& p
 std::optional<TDecoded> ReadsOn(const TGreyImage& image, const TCandidate& candidate, int line, TScan& scan) {
   scan = Scan(image, candidate.Direction, line);
   if (scan.Widths.empty()) return std::nullopt;
-  auto decoded = LinearDecoders()[candidate.Readings.front().Decoder].Decode(scan.Widths);
-  if (!decoded || decoded->Text != candidate.Readings.front().Text) return std::nullopt;
-  return decoded;
+  const std::size_t decoder = candidate.Readings.front().Decoder;
+  const auto bars = decoder < LinearDecoders().size() ? std::nullopt : ScanBars(image, candidate.Direction, line, scan);
+  auto read = Decode(decoder, scan, bars);
+  if (!read || read->Decoded.Text != candidate.Readings.front().Text) return std::nullopt;
+  return std::move(read->Decoded);
 }
 
 // The lines across the symbol where it reads: from the readings outwards,
@@ -177,9 +165,8 @@ TReadResult ReadSymbol(const TGreyImage& Image, const TReadOptions& Options) {
   if (Image.Width <= 0 || Image.Height <= 0) return result;
   const std::vector<TCandidate> candidates = Candidates(Image, Options.PreferredClass);
   if (candidates.empty()) return result;
-  const auto decoders = LinearDecoders();
   for (const TCandidate& c : candidates) {
-    std::pair<std::string, std::string> fit{decoders[c.Readings.front().Decoder].ClassName, c.Readings.front().Text};
+    std::pair<std::string, std::string> fit{std::string(ClassOf(c.Readings.front().Decoder)), c.Readings.front().Text};
     if (std::find(result.Fits.begin(), result.Fits.end(), fit) == result.Fits.end())
       result.Fits.push_back(std::move(fit));
   }
@@ -191,7 +178,7 @@ TReadResult ReadSymbol(const TGreyImage& Image, const TReadOptions& Options) {
     end = std::max(end, r.End);
   }
   result.Found = true;
-  result.ClassName = decoders[best.Readings.front().Decoder].ClassName;
+  result.ClassName = std::string(ClassOf(best.Readings.front().Decoder));
   result.Text = best.Readings.front().Text;
   result.Angle = best.Direction.Angle;
   result.Box = BoxOf(Image, best.Direction, first, last, start, end);
