@@ -3,7 +3,7 @@
 // every record it gives back written out as CSV reads back the same, and
 // a template that parses expands for any record.
 //
-// Input: a byte choosing the part, then the CSV bytes, or a template, a
+// Input: a byte choosing the reader, then the CSV bytes, or a template, a
 // TAB and the record's fields separated by commas (each named "f").
 #include <cstdio>
 #include <cstdlib>

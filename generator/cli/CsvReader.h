@@ -53,7 +53,7 @@ class TCsvReader {
   bool Take(char c, TRecordState& record, std::vector<std::string>& fields);
   bool EndLine(TRecordState& record, std::vector<std::string>& fields);
   void EndField(TRecordState& record, std::vector<std::string>& fields);
-  // An unquoted field's CR before the line's LF (or the input's end) is no part of it.
+  // An unquoted field's CR before the line's LF (or the input's end) ends the line, not the field's text.
   static void DropLineEnd(TRecordState& record);
   void Append(char c, TRecordState& record);
 
