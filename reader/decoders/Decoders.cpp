@@ -3,6 +3,10 @@
 
 #include "reader/LinearDecoder.h"
 #include "reader/decoders/Code39.h"
+#include "reader/decoders/Industrial.h"
+#include "reader/decoders/Pharmacode.h"
+#include "reader/decoders/PlesseyMsi.h"
+#include "reader/decoders/Telepen.h"
 
 namespace tessel {
 namespace {
@@ -12,6 +16,13 @@ constexpr std::array Decoders{
     TLinearDecoder{"TBarcode_Code32", DecodeCode32},
     TLinearDecoder{"TBarcode_Code39", DecodeCode39},
     TLinearDecoder{"TBarcode_Code39Ext", DecodeCode39Ext},
+    TLinearDecoder{"TBarcode_Telepen", DecodeTelepen},
+    TLinearDecoder{"TBarcode_Plessey", DecodePlessey},
+    TLinearDecoder{"TBarcode_MSI", DecodeMsi},
+    TLinearDecoder{"TBarcode_BC412", DecodeBc412},
+    TLinearDecoder{"TBarcode_BC309", DecodeBc309},
+    TLinearDecoder{"TBarcode_Clocked35", DecodeClocked35},
+    TLinearDecoder{"TBarcode_PharmacodeOneTrack", DecodePharmacodeOneTrack},
 };
 
 }  // namespace
