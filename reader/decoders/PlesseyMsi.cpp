@@ -41,6 +41,7 @@ constexpr int WidesPerDigit = 4;                      // one in every bit
 constexpr std::string_view MsiEndsPattern = "wnnwn";  // the start's bit, the stop's bit and bar
 constexpr int Mod10 = 10, Mod11 = 11;
 constexpr int IbmTopWeight = 7, NcrTopWeight = 9, FirstWeight = 2;
+constexpr std::string_view Mod11TenDrawn = "10";
 
 // One bit of a bar and a space: the share of the bar in the pair.
 double BarShare(double bar, double space) { return bar / (bar + space); }
@@ -120,6 +121,18 @@ int Mod11Check(std::string_view digits, int topWeight) {
   return (Mod11 - sum % Mod11) % Mod11;
 }
 
+// Whether the digits end in a check digit of those before: modulo 10, or
+// modulo 11 with either weighting, whose value 10 is drawn as the digits 10.
+bool MsiCheckHolds(std::string_view digits) {
+  const std::string_view data = digits.substr(0, digits.size() - 1);
+  const int check = digits.back() - '0';
+  if (check == Mod10Check(data) || check == Mod11Check(data, IbmTopWeight) || check == Mod11Check(data, NcrTopWeight))
+    return true;
+  if (digits.size() <= Mod11TenDrawn.size() || !digits.ends_with(Mod11TenDrawn)) return false;
+  const std::string_view before = digits.substr(0, digits.size() - Mod11TenDrawn.size());
+  return Mod11Check(before, IbmTopWeight) == Mod10 || Mod11Check(before, NcrTopWeight) == Mod10;
+}
+
 }  // namespace
 
 std::optional<TDecoded> DecodePlessey(std::span<const double> widths) {
@@ -159,10 +172,7 @@ std::optional<TDecoded> DecodeMsi(std::span<const double> widths) {
     decoded.Text += static_cast<char>('0' + value);
     decoded.Decodability = std::min(decoded.Decodability, digit->Decodability);
   }
-  const std::string_view data = std::string_view(decoded.Text).substr(0, decoded.Text.size() - 1);
-  const int check = decoded.Text.back() - '0';
-  if (check != Mod10Check(data) && check != Mod11Check(data, IbmTopWeight) && check != Mod11Check(data, NcrTopWeight))
-    return std::nullopt;
+  if (!MsiCheckHolds(decoded.Text)) return std::nullopt;
   return decoded;
 }
 
