@@ -12,7 +12,7 @@ namespace tessel {
 namespace {
 
 constexpr int Characters = 128;
-constexpr int DataBits = 7, ByteBits = 8;
+constexpr int DataBits = 7;
 
 // Telepen's drawing of a byte: the seven bits and an even-parity bit, least
 // significant first, walked in groups: 010 a wide bar and a wide space, 00 a
@@ -71,7 +71,7 @@ constexpr std::array<TGuards, 4> Guards{{
 
 constexpr int CheckModulus = 127;
 // Numeric values: a single digit is 17 to 26, a pair of digits 27 to 126;
-// DLE switches to ASCII once; the other control characters stand as they are.
+// a DLE switches to ASCII for good; other control characters stand as they are.
 constexpr int Dle = 16, SingleDigitBase = 17, PairBase = 27, PairLimit = 127;
 constexpr int Decimal = 10;
 
@@ -111,7 +111,6 @@ std::optional<std::vector<int>> ReadValues(std::string_view pattern, bool open) 
 // The text of the values before the check character as the class shows it.
 std::string TextOf(std::span<const int> values, bool numeric) {
   std::string text;
-  bool switched = false;
   for (const int value : values) {
     if (numeric && value >= PairBase && value < PairLimit) {
       text += static_cast<char>('0' + (value - PairBase) / Decimal);
@@ -120,10 +119,7 @@ std::string TextOf(std::span<const int> values, bool numeric) {
       text += static_cast<char>('0' + value - SingleDigitBase);
     } else {
       text += static_cast<char>(value);
-      if (value == Dle && numeric && !switched) {
-        numeric = false;
-        switched = true;
-      }
+      if (value == Dle) numeric = false;
     }
   }
   return text;
@@ -132,7 +128,7 @@ std::string TextOf(std::span<const int> values, bool numeric) {
 }  // namespace
 
 std::optional<TDecoded> DecodeTelepen(std::span<const double> widths) {
-  if (widths.size() < Guards[0].Start.size() + ByteBits) return std::nullopt;
+  if (widths.size() < Guards[0].Start.size()) return std::nullopt;
   const std::string pattern = NarrowOrWide(widths);
   const std::string_view all = pattern;
   for (const TGuards& guards : Guards) {
