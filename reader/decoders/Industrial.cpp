@@ -60,6 +60,9 @@ std::string ClockedRow(std::string_view slots) {
   return row + ClockMark;
 }
 
+// The module from the bars, the row from the characters that fit; the
+// margin, as for Clocked 3 of 5, is the edge-to-similar-edge margin of the
+// whole row.
 std::optional<TDecoded> DecodeGrid(std::span<const double> widths, const TGridCode& code) {
   const double module = MedianBarWidth(widths);
   if (!(module > 0)) return std::nullopt;

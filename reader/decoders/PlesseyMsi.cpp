@@ -46,8 +46,11 @@ constexpr std::string_view Mod11TenDrawn = "10";
 // One bit of a bar and a space: the share of the bar in the pair.
 double BarShare(double bar, double space) { return bar / (bar + space); }
 
-// Plessey's bits: each pair's bar share, taken as a 1 above the threshold
-// set halfway between the start's 0 and 1 bits.
+// Plessey's bits, start and termination included: each pair's bar share,
+// a 1 above the threshold halfway between the start's 0 and 1 bits. The
+// margin is the two-width margin of the shares (the 1 bits' the wide): how
+// far they stay from the threshold relative to half the distance between
+// the mean shares of the 0 and 1 bits.
 struct TPlesseyBits {
   std::vector<double> Shares;
   std::string Bits;
@@ -76,6 +79,7 @@ std::optional<TPlesseyBits> ReadPlesseyBits(std::span<const double> widths) {
   const double threshold = (one + zero) / 2;
   std::string pattern;
   pattern.reserve(read.Shares.size());
+  read.Bits.reserve(read.Shares.size());
   for (const double share : read.Shares) {
     read.Bits += share > threshold ? '1' : '0';
     pattern += share > threshold ? 'w' : 'n';

@@ -76,7 +76,9 @@ constexpr int Dle = 16, SingleDigitBase = 17, PairBase = 27, PairLimit = 127;
 constexpr int Decimal = 10;
 
 // The narrow and wide call of each element: split at the largest step
-// between the sorted widths.
+// between the sorted widths. One threshold serves the whole symbol, and the
+// margin is the two-width margin of all its elements, as a character may
+// be all narrow.
 std::string NarrowOrWide(std::span<const double> widths) {
   std::vector<double> sorted(widths.begin(), widths.end());
   std::sort(sorted.begin(), sorted.end());
