@@ -7,7 +7,7 @@ BENCH_BUILD ?= build-bench
 TSAN_BUILD  ?= build-tsan
 FUZZ_BUILD  ?= build-fuzz
 FUZZ_SECONDS ?= 25
-FUZZERS     := symbols text cli db gs1 image sheet
+FUZZERS     := symbols text cli db gs1 image sheet csv
 JOBS        ?= $(shell nproc)
 CMAKE_FLAGS ?=
 

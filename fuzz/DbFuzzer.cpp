@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "FuzzInput.h"
-#include "generator/cli/qt/DbBatch.h"
+#include "generator/cli/FileNames.h"
 #include "platform/qt/QtData.h"
 
 using namespace tessel;
@@ -35,7 +35,8 @@ void NameAndQuote(const fuzz::TFuzzInput& input) {
   const QByteArray bytes(input.Rest().data(), static_cast<qsizetype>(input.Rest().size()));
   // A file name: safe characters only, no leading dot, and the bytes back
   // when decoded, so two keys never share a name.
-  const QString name = generator::SafeFileName(bytes);
+  const QString name = QString::fromStdString(
+      generator::SafeFileName(std::string_view(bytes.data(), static_cast<std::size_t>(bytes.size()))));
   for (QChar c : name)
     if (!(c.isLetterOrNumber() && c.unicode() < 0x80) && !QStringView(u"-_.%").contains(c)) std::abort();
   if (name.startsWith(u'.') || QByteArray::fromPercentEncoding(name.toLatin1()) != bytes) std::abort();

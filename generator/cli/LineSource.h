@@ -1,5 +1,6 @@
-// The lines of a batch file as records: record N is line N, its file
-// NNNNNN.EXT; a line longer than the reader takes is a record that cannot
+// The lines of a batch file as records: record N is line N, its one field
+// ("line") the line's text unescaped, its bytes taken as Latin-1
+// characters; a line longer than the reader takes is a record that cannot
 // be drawn.
 #pragma once
 
@@ -12,8 +13,5 @@ namespace tessel::generator {
 
 // Opens the file; throws TBatchError when it cannot be read.
 std::unique_ptr<TRecordSource> OpenLineSource(const std::string& Path);
-
-// "000042": a record number as the base name of its file.
-std::string NumberedName(std::int64_t Number);
 
 }  // namespace tessel::generator

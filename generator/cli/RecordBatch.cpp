@@ -1,7 +1,5 @@
 #include "generator/cli/RecordBatch.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -9,36 +7,11 @@
 
 #include "generator/cli/BatchWorkers.h"
 #include "generator/cli/Cli.h"
+#include "generator/cli/Progress.h"
 #include "output/OutputFile.h"
 
 namespace tessel::generator {
 namespace {
-
-// Shows the progress of a batch on a terminal, and reports skipped records.
-class TBatchProgress {
- public:
-  TBatchProgress() : terminal_(isatty(fileno(stderr))) {}
-  ~TBatchProgress() {
-    if (terminal_ && shown_) std::fputs("\n", stderr);
-  }
-  TBatchProgress(const TBatchProgress&) = delete;
-  TBatchProgress& operator=(const TBatchProgress&) = delete;
-
-  void Skipped(const std::string& label, const std::string& reason) {
-    if (terminal_ && shown_) std::fputs("\n", stderr);
-    shown_ = false;
-    std::fprintf(stderr, "stripemaker: %s: %s\n", label.c_str(), reason.c_str());
-  }
-  void Done(std::int64_t number) {
-    if (!terminal_) return;
-    std::fprintf(stderr, "\r%lld symbols", static_cast<long long>(number));
-    shown_ = true;
-  }
-
- private:
-  bool terminal_;
-  bool shown_ = false;
-};
 
 // The records a batch reads before its workers write them: enough to keep
 // every worker busy, few enough that memory does not grow with the batch.
@@ -70,15 +43,10 @@ bool ReadChunk(TRecordSource& source, const TRecordBatch& batch, std::size_t cou
 
 // Why an item's record was not written, or empty when its file may take
 // its name; a file that could not be written ends the batch.
-std::string SkipReason(TBatchItem& item, TRecordSource& source, const TRecordBatch& batch, int& failure,
-                       bool& nameTaken) {
+std::string SkipReason(const TBatchItem& item, const TRecordBatch& batch, int& failure) {
   if (!item.Record.Problem.empty()) return item.Record.Problem;
   switch (item.Result.Failure) {
-    case TWriteFailure::None: {
-      std::string refusal = source.Claim(item.Record);
-      nameTaken = !refusal.empty();
-      return refusal;
-    }
+    case TWriteFailure::None: return {};
     case TWriteFailure::InvalidText: return batch.InvalidText(item.Record.Text, item.Result.Error);
     case TWriteFailure::InvalidOption:  // a size the record's symbol cannot take
       failure = ExitUsage;
@@ -93,24 +61,23 @@ std::string SkipReason(TBatchItem& item, TRecordSource& source, const TRecordBat
 // Namer in that order; returns the worst status. A file that could not be
 // written ends the batch at once: the files of later records, which other
 // threads may have written meanwhile, never take their names.
-int ReportChunk(std::vector<TBatchItem>& items, TRecordSource& source, const TRecordBatch& batch,
-                TBatchProgress& progress, TFileNamer& namer) {
+int ReportChunk(std::vector<TBatchItem>& items, const TRecordSource& source, const TRecordBatch& batch,
+                TProgressLine& progress, std::int64_t& done, TFileNamer& namer) {
   int status = ExitOk;
   for (TBatchItem& item : items) {
     if (!item.Done) break;
     int failure = ExitInvalidBarcode;
-    bool nameTaken = false;  // by an earlier record of this run
-    std::string reason = SkipReason(item, source, batch, failure, nameTaken);
+    std::string reason = SkipReason(item, batch, failure);
     if (reason.empty()) {
       if (const std::string error = namer.Add(std::move(item.Staged), item.Path); !error.empty())
         throw TBatchError{ExitFile, error};
     } else {
       reason += source.SkippedNote();
-      if (!nameTaken && !item.Path.empty()) reason += LeftAsItWasNote(item.Path);
-      progress.Skipped(item.Record.Label, reason);
+      if (!item.Path.empty()) reason += LeftAsItWasNote(item.Path);
+      progress.Message(item.Record.Label + ": " + reason);
       status = std::max(status, failure);
     }
-    progress.Done(item.Record.Number);
+    progress.Update(++done, batch.ShowProgress ? source.FractionRead() : std::nullopt);
   }
   return status;
 }
@@ -138,14 +105,15 @@ int RunRecordBatch(TRecordSource& Source, const TRecordBatch& Batch) {
   const TReplaceOptions options = BatchReplaceOptions(Batch, chunk);
   TBatchWorkers workers(Batch.Jobs, Batch.CreateBarcode, Batch.SetText, Batch.Output, options);
   TFileNamer namer(Batch.Folder, options.Durability, MaxWaitingFiles);
-  TBatchProgress progress;
+  TProgressLine progress(Batch.ShowProgress);
+  std::int64_t done = 0;  // records of this run reported
   std::vector<TBatchItem> items;
   int status = ExitOk;
   try {
     for (bool more = true; more;) {
       more = ReadChunk(Source, Batch, chunk, items);
       workers.Run(items);
-      status = std::max(status, ReportChunk(items, Source, Batch, progress, namer));
+      status = std::max(status, ReportChunk(items, Source, Batch, progress, done, namer));
     }
   } catch (const TBatchError&) {
     // The files of the records before the failure take their names, as on

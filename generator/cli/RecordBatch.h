@@ -20,7 +20,8 @@ struct TRecordBatch {
   std::string Folder;
   TOutputOptions Output;  // the format, resolution and sizes of every file
   int Jobs = 1;
-  bool Sync = false;  // sync every file, not the whole batch once at its end
+  bool Sync = false;          // sync every file, not the whole batch once at its end
+  bool ShowProgress = false;  // draw the progress line on standard error
   // A component set up as the batch's, one for each worker.
   std::function<std::unique_ptr<TBarcode>()> CreateBarcode;
   // Sets a record's text on a worker's component, giving why the record

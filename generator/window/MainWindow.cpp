@@ -66,14 +66,15 @@ struct TStatusPanelLayout {
   bool OwnerDraw;
 };
 constexpr int XDimensionPanelWidth = 80;
+constexpr int ReadingPanelWidth = 260;
 constexpr TStatusPanelLayout StatusPanelLayouts[] = {
     {"Type:", 40, false},  {"", 100, true}, {"Barcode: ", 65, false},          {"", 200, true},
-    {"State:", 45, false}, {"", 180, true}, {"", XDimensionPanelWidth, false},
+    {"State:", 45, false}, {"", 180, true}, {"", XDimensionPanelWidth, false}, {"", ReadingPanelWidth, true},
 };
 // The encoded-text panel grows with the window beyond this width; narrow
 // enough that the X dimension's panel shows whole at the minimum width.
 constexpr int EncodedPanelMinimum = 150;
-constexpr int OtherPanelsWidth = 440 + XDimensionPanelWidth;
+constexpr int OtherPanelsWidth = 440 + XDimensionPanelWidth + ReadingPanelWidth;
 
 // The preview's magnifications; 0 fits the symbol to the panel.
 struct TZoomLevel {
@@ -543,7 +544,8 @@ void TfrmDemo::BarcodeInvalidLength(const std::string& Text) {
 
 void TfrmDemo::staBarcodeDrawPanel(QPainter& Painter, int Index, const QRect& Rect) {
   const QRect textRect = Rect.adjusted(2, 0, Index == spState ? -12 : -4, 0);
-  Painter.setPen(Index == spState ? ErrorColor : LinkColor);
+  const bool error = Index == spState || (Index == spReading && !FReads);
+  Painter.setPen(error ? ErrorColor : LinkColor);
   Painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
                    Painter.fontMetrics().elidedText(staBarcode->Panel(Index).Text, Qt::ElideRight, textRect.width()));
 }
@@ -573,6 +575,7 @@ void TfrmDemo::panBarcodeResize() {
 }
 
 void TfrmDemo::UpdatePreview() {
+  ShowReading();
   imgView->update();
   if (zoomView->isVisible()) zoomView->Refresh();
 }

@@ -51,8 +51,9 @@ class TfrmDemo : public QWidget {
  public:
   static constexpr const char* ApplicationTitle = "Stripemaker";
   static constexpr const char* Caption = "Stripemaker 2.3.5.1141";
-  // Status bar panels; the last shows the X dimension Save writes.
-  enum TStatusPanel { spTypeLabel, spType, spBarcodeLabel, spBarcode, spStateLabel, spState, spXDimension };
+  // Status bar panels; the last two show the X dimension Save writes and how
+  // that symbol reads back.
+  enum TStatusPanel { spTypeLabel, spType, spBarcodeLabel, spBarcode, spStateLabel, spState, spXDimension, spReading };
 
   explicit TfrmDemo(TWindowServices Services = DesktopServices());
   ~TfrmDemo() override;
@@ -60,6 +61,8 @@ class TfrmDemo : public QWidget {
   TBarcode* Barcode() const { return FBarcode.get(); }
   const TBarcodeComponent* Entry() const { return entry_; }
   QString StatusText(int Panel) const { return staBarcode->Panel(Panel).Text; }
+  // The symbol Save writes reads back as drawn (the reading panel is not red).
+  bool SymbolReads() const { return FReads; }
   // The preview bitmap as drawn.
   QImage PreviewImage();
   // The symbol area of the preview that Copy and Save take.
@@ -100,6 +103,9 @@ class TfrmDemo : public QWidget {
   // or 0 for its natural width.
   int SaveWidthDots(int Dpi) const;
   void ShowXDimension();
+  // How the symbol Save writes at the print parameters reads back, in the
+  // last panel: red when it does not.
+  void ShowReading();
   void prpPrintSelectCell(int Col, int Row);
   void DisplayPrintUpDown(int Row);
   void UpdatePrintUpDown(int Row);
@@ -136,7 +142,7 @@ class TfrmDemo : public QWidget {
   TPanel* panBottom;
   QWidget* panCopyright;
   std::array<QLabel*, 5> labCopyright;
-  TStatusPanels* staBarcode;
+  TStatusPanels* staBarcode = nullptr;
   QTimer* timOpenColors;
   TImage imgBarcode{nullptr};
 
@@ -173,6 +179,8 @@ class TfrmDemo : public QWidget {
   std::unique_ptr<TBarcode> FBarcode;
   const TBarcodeComponent* entry_ = nullptr;
   bool FUpdating = false;
+  bool FReads = false;    // the reading panel's symbol reads back as drawn
+  bool FReading = false;  // the reading panel is being filled
   QString FFontText;
   QString FBarColorsText;
   bool FFontGuard = false;

@@ -1,10 +1,14 @@
 // The "Print parameters:" grid of the window, its spinner, printing, and
 // the sizes Save takes from it.
+#include <QScopedValueRollback>
 #include <cmath>
 
+#include "generator/cli/Verify.h"
 #include "generator/window/MainWindow.h"
 #include "generator/window/PrintParameters.h"
 #include "platform/qt/QtPrinter.h"
+#include "reader/ImageFile.h"
+#include "reader/Verify.h"
 
 namespace tessel::generator {
 namespace {
@@ -38,6 +42,7 @@ void TfrmDemo::prpPrintStringsChange() {
   if (!FUpdating) UpdatePrintUpDown(prpPrint->CurrentRow());
   labWidth->clear();
   ShowXDimension();
+  ShowReading();
 }
 
 TOutputOptions TfrmDemo::SaveOptions(TFileFormat Format) const {
@@ -62,6 +67,27 @@ void TfrmDemo::ShowXDimension() {
   const std::optional<int> dots = DotsWithin(PrintValue(prModule, prpPrint->Value(prModule)), dpi, MaxModule);
   const TSymbolGeometry geometry{.Dpi = dpi, .ModuleDots = dots.value_or(0)};
   staBarcode->SetText(spXDimension, dots ? QString::asprintf("X %.3f mm", geometry.XDimensionMm()) : QString());
+}
+
+// Writing the symbol at the print sizes redraws the preview when the
+// component's sizes are put back, which comes back here: that turn is
+// skipped.
+void TfrmDemo::ShowReading() {
+  if (!staBarcode || FReading) return;  // while the window is being built, or reading already
+  const QScopedValueRollback reading(FReading, true);
+  FReads = false;
+  std::string png;
+  TGreyImage image;
+  TOutputOptions options = SaveOptions(TFileFormat::Png);
+  options.QuietZone = {TQuietZone::TKind::Standard};  // a reader needs them, whatever Save leaves round the symbol
+  if (!FBarcode || !EncodeSymbol(*FBarcode, png, options) || !DecodeImageFile(png, image).empty()) {
+    staBarcode->SetText(spReading, QString());
+    return;
+  }
+  const std::string className(FBarcode->ClassName());
+  const TReadResult read = VerifySymbol(image, {.PreferredClass = className});
+  FReads = read.Found && read.ClassName == className;
+  staBarcode->SetText(spReading, QString::fromStdString(ReadSummary(read)));
 }
 
 void TfrmDemo::prpPrintSelectCell(int Col, int Row) {

@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setApplicationName("Stripemaker");
     // QGuiApplication took its own options out of argv.
     const std::vector<std::string> arguments(argv, argv + argc);
-    if (arguments.size() > 1) return tessel::generator::RunCommandLine(arguments, tessel::generator::RunDbBatch);
+    if (arguments.size() > 1) return tessel::generator::RunCommandLine(arguments, tessel::generator::OpenDbSource);
     // Only Qt's own options: the window, with them.
   }
   QApplication application(argc, argv);

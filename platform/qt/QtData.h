@@ -190,8 +190,10 @@ class TQtSqlCursor : public TDataSet {
   qint64 RecNo() const { return recNo_; }
 
   TField* FindField(const std::string& Name) const override;
-  // The Index-th column read (in the order given to the constructor).
+  // The Index-th column read (in the order given to the constructor, or the
+  // table's when it gave none).
   const TQtField& Column(int Index) const;
+  int ColumnCount() const { return static_cast<int>(fields_.size()); }
   bool CanModify() const override { return false; }
 
  protected:

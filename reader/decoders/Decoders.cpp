@@ -7,7 +7,11 @@
 #include "reader/decoders/Code39.h"
 #include "reader/decoders/Code93.h"
 #include "reader/decoders/EanUpc.h"
+#include "reader/decoders/Industrial.h"
 #include "reader/decoders/ItfDerivatives.h"
+#include "reader/decoders/Pharmacode.h"
+#include "reader/decoders/PlesseyMsi.h"
+#include "reader/decoders/Telepen.h"
 #include "reader/decoders/TwoOfFive.h"
 
 namespace tessel {
@@ -45,6 +49,13 @@ constexpr std::array Decoders{
     TLinearDecoder{"TBarcode_Code93Ext", DecodeCode93Ext},
     TLinearDecoder{"TBarcode_Codabar", DecodeCodabar},
     TLinearDecoder{"TBarcode_Code11", DecodeCode11},
+    TLinearDecoder{"TBarcode_Telepen", DecodeTelepen},
+    TLinearDecoder{"TBarcode_Plessey", DecodePlessey},
+    TLinearDecoder{"TBarcode_MSI", DecodeMsi},
+    TLinearDecoder{"TBarcode_BC412", DecodeBc412},
+    TLinearDecoder{"TBarcode_BC309", DecodeBc309},
+    TLinearDecoder{"TBarcode_Clocked35", DecodeClocked35},
+    TLinearDecoder{"TBarcode_PharmacodeOneTrack", DecodePharmacodeOneTrack},
 };
 
 }  // namespace

@@ -109,9 +109,20 @@ TEST_P(DbBatch, NamesFilesAfterTheKeyMadeSafe) {
   EXPECT_EQ(run.Status, 1) << run.Err.toStdString();
   EXPECT_EQ(Files(folder), QStringList({"%2Ehidden.png", "100%25.png", "A%2FB%201.png", "DUP.png"}));
   EXPECT_EQ(DecodedCode39(folder + "/A%2FB%201.png"), "ONE");
-  EXPECT_TRUE(run.Err.contains("(key 'DUP'): the file name 'DUP' was already written for record "))
-      << run.Err.toStdString();
-  EXPECT_TRUE(run.Err.contains("(key ''): the key is empty")) << run.Err.toStdString();
+  EXPECT_TRUE(run.Err.contains("(key 'DUP'): the file name 'DUP' belongs to record ")) << run.Err.toStdString();
+  EXPECT_TRUE(run.Err.contains("(key ''): the file name is empty")) << run.Err.toStdString();
+}
+
+// Templates draw on every column, --field then not needed.
+TEST_P(DbBatch, TemplatesReadEveryColumn) {
+  db_->Exec(QString("CREATE TABLE %1 (id INTEGER PRIMARY KEY, sku VARCHAR(40), code VARCHAR(40))").arg(table_));
+  db_->Exec(QString("INSERT INTO %1 VALUES (1, 'A', 'ONE'), (2, 'B', 'TWO')").arg(table_));
+  const QString folder = out_.filePath("templated");
+  const TRun run = Stripemaker({"-c", "TBarcode_Code39", "-p", "AutoCheckDigit=False", "--db", db_->Url(), "--table",
+                                table_, "--text", "{code}-{id:03}", "--name", "{sku}{n}", "-o", folder});
+  EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+  EXPECT_EQ(Files(folder), QStringList({"A1.png", "B2.png"}));
+  EXPECT_EQ(DecodedCode39(folder + "/B2.png"), "TWO-002");
 }
 
 // File names come from a key's bytes, and a name is written once a run,
@@ -138,7 +149,7 @@ TEST_P(DbBatch, KeysThatDifferInTheirBytesNeverShareAFile) {
   EXPECT_EQ(run.Status, 1);
   EXPECT_EQ(Files(folder).mid(2), QStringList({"1.5.png", "1.png"}));
   EXPECT_EQ(DecodedCode39(folder + "/1.png"), "C");
-  EXPECT_TRUE(run.Err.contains("record 3 (key '1'): the file name '1' was already written for record 1; not written"))
+  EXPECT_TRUE(run.Err.contains("record 3 (key '1'): the file name '1' belongs to record 1; not written"))
       << run.Err.toStdString();
   EXPECT_TRUE(run.Err.contains(R"((key 'L\nF'): Inavlid character(2): %1B; not written)")) << run.Err.toStdString();
 }

@@ -77,6 +77,18 @@ TEST_F(WindowTest, StatusBarShowsTheXDimensionInWholeDotsOfTheResolution) {
   EXPECT_LT(bar.fontMetrics().horizontalAdvance(bar.Panel(TfrmDemo::spXDimension).Text), panel.width());
 }
 
+TEST_F(WindowTest, StatusBarSaysHowThePrintedSymbolReadsBack) {
+  const QString reads = window->StatusText(TfrmDemo::spReading);
+  EXPECT_TRUE(reads.startsWith("reads as TBarcode_Codabar \"")) << reads.toStdString();
+  EXPECT_TRUE(reads.endsWith(", grade A")) << reads.toStdString();
+  EXPECT_TRUE(window->SymbolReads());
+  // Bars as light as the paper leave nothing to read: said in red.
+  window->Barcode()->SetBarColor(window->Barcode()->SpaceColor());
+  window->btnDrawClick();
+  EXPECT_EQ(window->StatusText(TfrmDemo::spReading), "does not read");
+  EXPECT_FALSE(window->SymbolReads());
+}
+
 TEST_F(WindowTest, PrintAppliesTheReductionRowForThePrintOnly) {
   window->prpPrint->EditValue(prReduction, "0.05");
   // Every drawing while the reduction is set shows in the preview's changes.

@@ -49,6 +49,17 @@ std::string FullEncoded(TBarcode& barcode) {
   return fullEncoded;
 }
 
+// Classes whose symbol turned half round is another symbol of theirs: one-
+// track Pharmacode's bars read as a number from either end, so at 180 and
+// 270 degrees it is the drawing of another number at 0 and 90. Read at 0
+// and 90 degrees only.
+constexpr std::string_view ReadAlikeFromEitherEnd[] = {"TBarcode_PharmacodeOneTrack"};
+
+bool TurnsIntoAnother(std::string_view className, int angle) {
+  return angle >= 180 && std::find(std::begin(ReadAlikeFromEitherEnd), std::end(ReadAlikeFromEitherEnd), className) !=
+                             std::end(ReadAlikeFromEitherEnd);
+}
+
 struct TTurn {
   TBarcodeOrientation Orientation;
   int Angle;
@@ -64,9 +75,13 @@ TEST(ReaderRoundTrip, EveryClassReadsBackAtEveryAngleAndModule) {
     std::unique_ptr<TBarcode> barcode = CreateCatalogueBarcode(entry);
     ASSERT_TRUE(barcode) << entry.BarcodeClass;
     ApplyCatalogueDefaults(*barcode, entry);
+    // Black bars: the grade measures the drawing, not the catalogue's choice
+    // of colour (Clocked 3 of 5's orange bars are too light for any scan).
+    barcode->SetBarColor(clBlack);
     const std::string expected = FullEncoded(*barcode);
     TSymbolRenderer renderer;
-    for (const TTurn& turn : Turns)
+    for (const TTurn& turn : Turns) {
+      if (TurnsIntoAnother(entry.BarcodeClass, turn.Angle)) continue;
       for (int module = 1; module <= 4; ++module) {
         SCOPED_TRACE(std::string(entry.BarcodeClass) + " at " + std::to_string(turn.Angle) + " degrees, module " +
                      std::to_string(module));
@@ -89,6 +104,7 @@ TEST(ReaderRoundTrip, EveryClassReadsBackAtEveryAngleAndModule) {
         EXPECT_EQ(read.Text, expected);
         EXPECT_EQ(read.Angle, turn.Angle);
       }
+    }
   }
   EXPECT_FALSE(seen.empty());
 }

@@ -1,10 +1,7 @@
 // The rows of a database table as a batch's records: read one at a time
-// through a Qt SQL cursor, so a table of any size takes constant memory
-// (with --key, as much more as the names written: about 100 bytes a record).
+// through a Qt SQL cursor, so a table of any size takes constant memory.
 #pragma once
 
-#include <QByteArray>
-#include <QString>
 #include <memory>
 
 #include "generator/cli/Cli.h"
@@ -12,21 +9,14 @@
 
 namespace tessel::generator {
 
-// Connects and opens the table. Record N is the table's Nth row, its file
-// named after the key's bytes made safe (SafeFileName) or the record number
-// 000001 ...; a record whose key is empty, too long for a file name or
-// already written in this run, or whose text is not Latin-1, cannot be
-// drawn. Throws TBatchError: ExitUsage for a bad URL, table or field or a
-// failed connection, ExitFile when the database does not serve; reading
-// throws ExitFile when the database fails or does not answer.
+// Connects and opens the table. Record N is the table's Nth row (in key
+// order with --key); its fields are the columns --field and --key name, or
+// every column of the table with AllColumns, each as its bytes (a binary
+// value as stored, any other as the UTF-8 of its text). The text is the
+// --field, the files are named after the --key (see TTemplatedSource).
+// Throws TBatchError: ExitUsage for a bad URL, table or field or a failed
+// connection, ExitFile when the database does not serve; reading throws
+// ExitFile when the database fails or does not answer.
 std::unique_ptr<TRecordSource> OpenDbSource(const TDbBatchOptions& Options);
-
-// --db: the table's records through the batch loop.
-int RunDbBatch(const TDbBatchOptions& Options, const TRecordBatch& Batch);
-
-// A key's bytes as a file's base name: letters, digits, '-', '_' and '.'
-// stay, every other byte (and a leading '.') is written %XX, so different
-// byte strings never share a name.
-QString SafeFileName(const QByteArray& Key);
 
 }  // namespace tessel::generator
