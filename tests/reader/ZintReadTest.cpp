@@ -1,5 +1,5 @@
-// Symbols drawn by the independent encoder zint, read by the reader: the
-// class and its full-encoded text. The texts the reader must give are the
+// Symbols drawn by the independent encoder zint, upright and turned by zint,
+// read by the reader: the class, its full-encoded text and the angle. The texts the reader must give are the
 // texts zint was given plus the check characters the symbologies' standards
 // add, computed here. A row is checked only once the reader has a decoder for
 // its class, so the test covers more as decoders are added.
