@@ -1,8 +1,9 @@
 // Symbols drawn by the independent encoder zint, upright and turned by zint,
-// read by the reader: the class, its full-encoded text and the angle. The texts the reader must give are the
-// texts zint was given plus the check characters the symbologies' standards
-// add, computed here. A row is checked only once the reader has a decoder for
-// its class, so the test covers more as decoders are added.
+// read by the reader: the class, its full-encoded text and the angle. The
+// texts the reader must give are the texts zint was given plus the check
+// characters the symbologies' standards add, computed here. A row is checked
+// only once the reader has a decoder for its class, so the test covers more
+// as decoders are added.
 #include <gtest/gtest.h>
 #include <zint.h>
 
