@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,6 +20,7 @@
 #include "generator/cli/Progress.h"
 #include "generator/cli/RecordBatch.h"
 #include "generator/cli/Samples.h"
+#include "generator/cli/SheetRun.h"
 #include "generator/cli/StandardOutput.h"
 #include "generator/cli/TextCodec.h"
 #include "gs1/pGS1.h"
@@ -98,7 +102,9 @@ constexpr std::array OptionTable{
     TOptionSpec{"", "sync",
                 "Syncs every file of a batch to disk before it takes its name, instead of the whole batch once at "
                 "its end (slower; a single -o file is always synced)."},
-    TOptionSpec{"", "format", "File format of batches and -o - output: png, bmp, tiff, svg, pdf or eps (default png).",
+    TOptionSpec{"", "format",
+                "File format of batches and -o - output: png, bmp, tiff, svg, pdf or eps (default png); of --verify's "
+                "report: text or json.",
                 "format", "png"},
     TOptionSpec{"", "background",
                 "none: no background, the margins and spaces transparent (PNG, BMP and TIFF with alpha; SVG, PDF "
@@ -121,6 +127,33 @@ constexpr std::array OptionTable{
                 "Seconds --db waits for the database to connect and to answer each read; 0 for no limit (default "
                 "30).",
                 "seconds", "30"},
+    TOptionSpec{"", "sheet",
+                "Puts the batch's records one a label on sheets of this stock, as one PDF (-o labels.pdf): a name "
+                "from --sheets or page=A4,cols=3,rows=8,w=70mm,h=37mm[,left=,top=,hpitch=,vpitch=].",
+                "stock"},
+    TOptionSpec{"", "sheets", "Lists the label stocks --sheet knows."},
+    TOptionSpec{"", "skip", "Leaves the first K labels of the first sheet empty (a sheet partly used).", "K"},
+    TOptionSpec{"",
+                "print",
+                "Sends the label sheets to this CUPS print queue (none: the default one) with the stock's page size.",
+                "queue",
+                {},
+                true},
+    TOptionSpec{"", "copies", "The number of copies --print prints (default 1).", "n"},
+    TOptionSpec{"", "verify",
+                "Reads the image files given (PNG, BMP, TIFF) and prints the symbology, text and print-quality grade "
+                "of each (with -c or -s: the class each must read as; --format json for programs)."},
+    TOptionSpec{"", "check",
+                "Reads back every symbol before it is written, in a batch too, and fails it when it does not read "
+                "to its text or grades below --min-grade."},
+    TOptionSpec{"", "min-grade", "The lowest grade --check passes: A, B, C or D (default C).", "grade"},
+    TOptionSpec{"", "spread",
+                "Verification's ink spread: bars printed wider by this length, e.g. 1 (dot) or 0.03mm at --dpi; "
+                "negative: narrower.",
+                "length"},
+    TOptionSpec{"", "aperture", "Verification's measuring aperture in X dimensions (default 0.5).", "x"},
+    TOptionSpec{"", "noise", "Verification's print noise: its standard deviation in grey levels (default 0).",
+                "levels"},
     TOptionSpec{"", "gs1",
                 "A GS1 element string, \"(01)09501101530003(10)ABC123\" or with [], checked and drawn as EAN-128 "
                 "with the bracketed text under it (implies -c TBarcode_EAN128); with a batch, \"-\": each "
@@ -297,6 +330,22 @@ std::string GS1RecordText(TBarcode& barcode, const std::string& text) {
   return SetElementString(static_cast<TBarcode_EAN128&>(barcode), text);
 }
 
+// A record's text set on a worker's component by Set (none: as its
+// Barcode) and, with --check, the symbol read back: why the record cannot
+// be written, or "".
+decltype(TRecordBatch::SetText) WithCheck(decltype(TRecordBatch::SetText) set, const TCommandLine& command) {
+  if (!command.Check) return set;
+  return [set, &command](TBarcode& barcode, const std::string& text) {
+    std::string problem;
+    if (set)
+      problem = set(barcode, text);
+    else
+      barcode.SetBarcode(text);
+    if (problem.empty()) problem = CheckSymbol(barcode, command.OutputOptions, *command.Check);
+    return problem;
+  };
+}
+
 // The batch loop's setup for this command: a component per worker set up
 // as the command's, and the generator's message for an invalid record.
 TRecordBatch RecordBatchOf(const TCommandLine& command) {
@@ -306,10 +355,40 @@ TRecordBatch RecordBatchOf(const TCommandLine& command) {
           .Sync = command.Sync,
           .ShowProgress = !command.Records.Quiet && StandardErrorIsTerminal(),
           .CreateBarcode = [&settings = command.Settings] { return CreateSymbol(settings); },
-          .SetText = command.GS1Records ? GS1RecordText : nullptr,
+          .SetText = WithCheck(command.GS1Records ? GS1RecordText : nullptr, command),
           .InvalidText = [&settings = command.Settings](
                              const std::string& text,
                              int error) { return InvalidTextMessage(text, error) + Culprit(settings, text); }};
+}
+
+// The records of a batch on label sheets: its PDF written to -o and sent to
+// --print's queue; its shard is of pages.
+int RunSheetBatch(TRecordSource& source, const TCommandLine& command) {
+  const TLabelSheetRun& sheet = *command.Sheet;
+  const TRecordOptions& records = command.Records;
+  if (records.Resume && !command.Output.empty() && std::filesystem::is_regular_file(command.Output)) {
+    if (!records.Quiet)
+      std::fprintf(stderr, "stripemaker: %s is there already: nothing to do\n", command.Output.c_str());
+    return ExitOk;
+  }
+  const TShard shard = records.Shard.value_or(TShard{});
+  if (shard.Count > std::numeric_limits<int>::max()) throw TExit{ExitUsage, "--shard: too many shards for a sheet"};
+  TProgressLine progress(!records.Quiet && StandardErrorIsTerminal());
+  const TRecordBatch batch = RecordBatchOf(command);
+  TSheetRun run{.Stock = sheet.Stock,
+                .Skip = sheet.Skip,
+                .ShardIndex = static_cast<int>(shard.Index),
+                .ShardCount = static_cast<int>(shard.Count),
+                .Output = command.Output,
+                .Symbol = command.OutputOptions,
+                .CreateBarcode = batch.CreateBarcode,
+                .SetText = batch.SetText,
+                .InvalidText = batch.InvalidText,
+                .Progress = [&progress](std::int64_t done) { progress.Update(done, std::nullopt); },
+                .Deliver = {}};
+  if (sheet.Print)
+    run.Deliver = [&job = *sheet.Print](const std::string& pdf, const TLabelStock&) { return PrintPdf(pdf, job); };
+  return RunRecordsOnSheet(source, records, run);
 }
 
 // Writes one symbol per record of the command's source through the batch
@@ -319,6 +398,7 @@ int RunBatch(const TCommandLine& command, const TDbOpener& openDb) {
     throw TExit{ExitUsage, "--db is not available in this program"};
   const std::unique_ptr<TRecordSource> source =
       command.Action == TCommandLine::TAction::Db ? openDb(command.Db) : OpenRecordSource(command.Records);
+  if (command.Sheet) return RunSheetBatch(*source, command);
   return RunRecords(*source, command.Records, RecordBatchOf(command));
 }
 
@@ -419,7 +499,12 @@ std::string OutputFolder(const TOptionParser& parser, const std::string& option)
 
 // The options that give a batch its records, and those only a batch takes.
 constexpr std::array<std::string_view, 4> SourceOptions{"batch", "csv", "range", "db"};
-constexpr std::array<std::string_view, 5> BatchOnlyOptions{"text", "name", "caption", "shard", "resume"};
+constexpr std::array<std::string_view, 9> BatchOnlyOptions{"text",  "name", "caption", "shard", "resume",
+                                                           "sheet", "skip", "print",   "copies"};
+// The options that only a label sheet takes, and those only verification
+// takes.
+constexpr std::array<std::string_view, 3> SheetOnlyOptions{"skip", "print", "copies"};
+constexpr std::array<std::string_view, 3> SimulationOptions{"spread", "aperture", "noise"};
 
 // The source of records the options name, or none; two are a usage error,
 // and so is an option only a batch takes without one.
@@ -446,6 +531,8 @@ bool ParseListing(const TOptionParser& parser, TCommandLine& command) {
     command.Action = TCommandLine::TAction::Classes;
   } else if (parser.IsSet("list")) {
     command.Action = TCommandLine::TAction::List;
+  } else if (parser.IsSet("sheets")) {
+    command.Action = TCommandLine::TAction::Sheets;
   } else {
     return false;
   }
@@ -511,10 +598,121 @@ void ParseBatchSource(const TOptionParser& parser, std::string_view option, TRec
   records.Input = parser.Value(option);
 }
 
+// A usage error for the first of Options given without what they need.
+template <std::size_t N>
+void RequireNone(const TOptionParser& parser, const std::array<std::string_view, N>& options, const char* needed) {
+  for (std::string_view option : options)
+    if (parser.IsSet(option)) throw TExit{ExitUsage, "--" + std::string(option) + " needs " + needed};
+}
+
+// A decimal option from Min to Max, or a usage error naming the range.
+double DecimalOption(const TOptionParser& parser, std::string_view name, double min, double max) {
+  const auto Number = [](double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return std::string(text);
+  };
+  const std::string text = Trimmed(parser.Value(name));
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size() || !(value >= min && value <= max))
+    throw TExit{ExitUsage, "--" + std::string(name) + " needs a number from " + Number(min) + " to " + Number(max) +
+                               ", not '" + parser.Value(name) + "'"};
+  return value;
+}
+
+// The print simulation of --check and --verify, lengths in dots at Dpi.
+constexpr double MaxApertureModules = 10;
+constexpr double MaxNoiseLevels = 255;
+TVerifyOptions SimulationOf(const TOptionParser& parser, int dpi) {
+  TVerifyOptions options;
+  if (parser.IsSet("spread")) {
+    const std::optional<TLength> spread = ParseLength(parser.Value("spread"));
+    if (!spread)
+      throw TExit{ExitUsage,
+                  "--spread needs a length such as 1 (dot), 0.03mm or -0.02mm, not '" + parser.Value("spread") + "'"};
+    options.InkSpread = spread->Dots(dpi);
+  }
+  if (parser.IsSet("aperture")) options.ApertureModules = DecimalOption(parser, "aperture", 0, MaxApertureModules);
+  if (parser.IsSet("noise")) options.Noise = DecimalOption(parser, "noise", 0, MaxNoiseLevels);
+  return options;
+}
+
+// --check with its lowest grade and print simulation; the options of a
+// check without it are usage errors.
+void ParseCheck(const TOptionParser& parser, TCommandLine& command) {
+  if (!parser.IsSet("check")) {
+    if (parser.IsSet("min-grade")) throw TExit{ExitUsage, "--min-grade needs --check"};
+    RequireNone(parser, SimulationOptions, "--check or --verify");
+    return;
+  }
+  TSymbolCheck check{.Options = SimulationOf(parser, command.OutputOptions.Dpi)};
+  if (parser.IsSet("min-grade")) {
+    const std::string grade = Trimmed(parser.Value("min-grade"));
+    if (grade.size() != 1 ||
+        std::string_view("ABCD").find(static_cast<char>(std::toupper(grade[0]))) == std::string_view::npos)
+      throw TExit{ExitUsage, "--min-grade needs A, B, C or D, not '" + parser.Value("min-grade") + "'"};
+    check.MinimumGrade = static_cast<char>(std::toupper(grade[0]));
+  }
+  command.Check = check;
+}
+
+// --sheet: the stock, the labels skipped, and the PDF's file or queue.
+constexpr int MaxCopies = 999;
+void ParseSheet(const TOptionParser& parser, TCommandLine& command) {
+  const TParsedStock parsed = LabelStockFromArgument(parser.Value("sheet"));
+  if (!parsed.Stock) throw TExit{ExitUsage, "--sheet: " + parsed.Error};
+  TLabelSheetRun sheet{.Stock = *parsed.Stock, .Skip = 0, .Print = std::nullopt};
+  if (parser.IsSet("skip"))
+    sheet.Skip = NumberOption(parser, "skip", 0, sheet.Stock.LabelsPerPage() - 1,
+                              "--skip needs a number of labels from 0 to " +
+                                  std::to_string(sheet.Stock.LabelsPerPage() - 1) + " (those of a page less one)");
+  if (parser.IsSet("copies") && !parser.IsSet("print")) throw TExit{ExitUsage, "--copies needs --print"};
+  if (parser.IsSet("print"))
+    sheet.Print =
+        TPrintJob{.Queue = parser.Value("print"),
+                  .Title = "stripemaker labels",
+                  .Copies = parser.IsSet("copies")
+                                ? NumberOption(parser, "copies", 1, MaxCopies,
+                                               "--copies needs a whole number from 1 to " + std::to_string(MaxCopies))
+                                : 1,
+                  .PageSize = {sheet.Stock.PageWidth, sheet.Stock.PageHeight}};
+  command.Output = parser.Value("output");
+  if (command.Output.empty() && !sheet.Print) throw TExit{ExitUsage, "--sheet needs -o labels.pdf or --print"};
+  if (!command.Output.empty() && FormatFromName(command.Output) != TFileFormat::Pdf)
+    throw TExit{ExitUsage, "--sheet writes a PDF: give -o with a .pdf name, not '" + command.Output + "'"};
+  command.OutputOptions.Format = TFileFormat::Pdf;
+  command.Sheet = std::move(sheet);
+}
+
+// --verify FILE...: the files, the class they must read as, the report's
+// format and the print simulation (lengths in pixels of the images, or at
+// --dpi).
+void ParseVerify(const TOptionParser& parser, TCommandLine& command) {
+  command.Action = TCommandLine::TAction::Verify;
+  TVerifyRun& verify = command.Verify;
+  verify.Files = parser.Positional();
+  if (verify.Files.empty()) throw TExit{ExitUsage, "--verify needs the image files to read"};
+  if (parser.IsSet("class") || parser.IsSet("symbology")) {
+    ParseSymbology(parser, command);
+    verify.Class = std::string(command.Barcode->ClassName());
+  }
+  const std::string format = parser.IsSet("format") ? Trimmed(parser.Value("format")) : "text";
+  if (!EqualsIgnoringCase(format, "text") && !EqualsIgnoringCase(format, "json"))
+    throw TExit{ExitUsage, "--verify reports as text or json, not '" + format + "'"};
+  verify.Format = EqualsIgnoringCase(format, "json") ? TReportFormat::Json : TReportFormat::Text;
+  verify.Options = SimulationOf(parser, DpiOption(parser));
+}
+
 // A batch: its source, its output, and which records it draws how.
 void ParseBatch(const TOptionParser& parser, std::string_view option, TCommandLine& command) {
-  command.Folder = OutputFolder(parser, "--" + std::string(option));
-  command.OutputOptions.Format = FormatOption(parser);
+  if (parser.IsSet("sheet")) {
+    ParseSheet(parser, command);
+  } else {
+    RequireNone(parser, SheetOnlyOptions, "--sheet");
+    command.Folder = OutputFolder(parser, "--" + std::string(option));
+    command.OutputOptions.Format = FormatOption(parser);
+  }
   command.Jobs = JobsOption(parser);
   command.Sync = parser.IsSet("sync");
   TRecordOptions& records = command.Records;
@@ -570,6 +768,10 @@ void Parse(const std::vector<std::string>& arguments, TCommandLine& command) {
     command.HelpText = parser.HelpText(arguments.empty() ? "stripemaker" : arguments.front(), Description);
     return;
   }
+  if (parser.IsSet("verify")) {
+    ParseVerify(parser, command);
+    return;
+  }
   if (!parser.Positional().empty()) throw TExit{ExitUsage, "unexpected argument '" + parser.Positional().front() + "'"};
   if (ParseListing(parser, command)) return;
   ParseSizes(parser, command.OutputOptions);
@@ -586,6 +788,7 @@ void Parse(const std::vector<std::string>& arguments, TCommandLine& command) {
     ParseBatch(parser, *source, command);
   else
     ParseSymbol(parser, command);
+  ParseCheck(parser, command);
 }
 
 // The --encode line: the escaped full-encoded text, a TAB and the pattern.
@@ -607,6 +810,8 @@ int Run(const std::vector<std::string>& arguments, const TDbOpener& openDb) {
     case TCommandLine::TAction::List:
       for (const TBarcodeComponent& entry : Catalogue()) PrintLine(stdout, std::string(entry.Name));
       return ExitOk;
+    case TCommandLine::TAction::Sheets: std::fputs(LabelStockListing().c_str(), stdout); return ExitOk;
+    case TCommandLine::TAction::Verify: return RunVerify(command.Verify);
     case TCommandLine::TAction::Samples: return WriteSamples(command.Folder) ? ExitOk : ExitFile;
     case TCommandLine::TAction::Db:
     case TCommandLine::TAction::Batch: return RunBatch(command, openDb);
@@ -614,6 +819,9 @@ int Run(const std::vector<std::string>& arguments, const TDbOpener& openDb) {
   }
   RequireValidText(*command.Barcode, command.Settings);
   if (command.Encode) PrintLine(stdout, Encoded(*command.Barcode));
+  if (command.Check)
+    if (std::string refusal = CheckSymbol(*command.Barcode, command.OutputOptions, *command.Check); !refusal.empty())
+      throw TExit{ExitInvalidBarcode, refusal + "; not written"};
   if (!command.Output.empty()) Write(command);
   return ExitOk;
 }

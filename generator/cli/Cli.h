@@ -5,12 +5,16 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "components/pBarcode.h"
+#include "generator/cli/CupsPrint.h"
 #include "generator/cli/RecordBatch.h"
 #include "generator/cli/RecordRun.h"
+#include "generator/cli/Verify.h"
+#include "output/LabelStock.h"
 #include "output/SymbolFile.h"
 
 namespace tessel::generator {
@@ -43,10 +47,18 @@ struct TSymbolSettings {
   std::vector<std::string> Assignments;
 };
 
+// --sheet: the labels of a batch on sheets of a stock, written to -o and
+// printed with --print.
+struct TLabelSheetRun {
+  TLabelStock Stock;
+  std::int64_t Skip = 0;
+  std::optional<TPrintJob> Print;
+};
+
 // A parsed and checked command line: what to do and the component it sets
 // up. Parsing writes no file and prints nothing. Texts are UTF-8 as given.
 struct TCommandLine {
-  enum class TAction { Help, Classes, List, Samples, Symbol, Batch, Db };
+  enum class TAction { Help, Classes, List, Sheets, Samples, Symbol, Batch, Db, Verify };
   TAction Action = TAction::Help;
   std::string HelpText;
   std::string Folder;      // the samples' folder, or a batch's output folder
@@ -59,8 +71,11 @@ struct TCommandLine {
   TOutputOptions OutputOptions;  // of -o FILE and every batch
   TDbBatchOptions Db;            // with Db
   TSymbolSettings Settings;
-  bool GS1Records = false;            // each record of a Batch or Db is a GS1 element string
-  std::unique_ptr<TBarcode> Barcode;  // with Symbol, Batch and Db
+  bool GS1Records = false;              // each record of a Batch or Db is a GS1 element string
+  std::optional<TLabelSheetRun> Sheet;  // a Batch or Db on label sheets instead of files
+  std::optional<TSymbolCheck> Check;    // --check: every symbol read back before it is written
+  TVerifyRun Verify;                    // with Verify
+  std::unique_ptr<TBarcode> Barcode;    // with Symbol, Batch and Db
 };
 
 // Parses Arguments (the program name first). Returns ExitOk, or the exit

@@ -31,4 +31,9 @@ int RunRecords(TRecordSource& Source, const TRecordOptions& Options, const TReco
   return status;
 }
 
+int RunRecordsOnSheet(TRecordSource& Source, const TRecordOptions& Options, const TSheetRun& Run) {
+  TTemplatedSource templated(Source, Options.Templates);
+  return RunSheet(templated, Run);
+}
+
 }  // namespace tessel::generator

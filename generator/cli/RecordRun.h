@@ -11,6 +11,7 @@
 #include "generator/cli/RangeSource.h"
 #include "generator/cli/RecordBatch.h"
 #include "generator/cli/RecordSelection.h"
+#include "generator/cli/SheetRun.h"
 #include "generator/cli/TemplatedSource.h"
 
 namespace tessel::generator {
@@ -34,5 +35,9 @@ std::unique_ptr<TRecordSource> OpenRecordSource(const TRecordOptions& Options);
 // and returns its status; throws TBatchError (a template naming a field
 // the source lacks: ExitUsage, before anything is written).
 int RunRecords(TRecordSource& Source, const TRecordOptions& Options, const TRecordBatch& Batch);
+
+// Runs the source's records, given their texts and captions by the
+// templates, on label sheets (see RunSheet; the shard is Run's, of pages).
+int RunRecordsOnSheet(TRecordSource& Source, const TRecordOptions& Options, const TSheetRun& Run);
 
 }  // namespace tessel::generator

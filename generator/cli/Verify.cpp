@@ -19,18 +19,20 @@ namespace {
 // in a scan.
 struct TParameter {
   std::string_view Name;
+  std::string_view JsonName;
   int TScanGrade::*Grade;
   double TScanGrade::*Value;  // null for decode, which has none
   std::string_view Unit;
 };
 constexpr std::array Parameters{
-    TParameter{"decode", &TScanGrade::DecodeGrade, nullptr, ""},
-    TParameter{"Rmin", &TScanGrade::RminGrade, &TScanGrade::Rmin, " %"},
-    TParameter{"symbol contrast", &TScanGrade::ContrastGrade, &TScanGrade::SymbolContrast, " %"},
-    TParameter{"minimum edge contrast", &TScanGrade::EdgeContrastGrade, &TScanGrade::MinimumEdgeContrast, " %"},
-    TParameter{"modulation", &TScanGrade::ModulationGrade, &TScanGrade::Modulation, ""},
-    TParameter{"defects", &TScanGrade::DefectsGrade, &TScanGrade::Defects, ""},
-    TParameter{"decodability", &TScanGrade::DecodabilityGrade, &TScanGrade::Decodability, ""},
+    TParameter{"decode", "decode", &TScanGrade::DecodeGrade, nullptr, ""},
+    TParameter{"Rmin", "rmin", &TScanGrade::RminGrade, &TScanGrade::Rmin, " %"},
+    TParameter{"symbol contrast", "symbol_contrast", &TScanGrade::ContrastGrade, &TScanGrade::SymbolContrast, " %"},
+    TParameter{"minimum edge contrast", "minimum_edge_contrast", &TScanGrade::EdgeContrastGrade,
+               &TScanGrade::MinimumEdgeContrast, " %"},
+    TParameter{"modulation", "modulation", &TScanGrade::ModulationGrade, &TScanGrade::Modulation, ""},
+    TParameter{"defects", "defects", &TScanGrade::DefectsGrade, &TScanGrade::Defects, ""},
+    TParameter{"decodability", "decodability", &TScanGrade::DecodabilityGrade, &TScanGrade::Decodability, ""},
 };
 
 // The scan where the parameter grades lowest.
@@ -91,7 +93,7 @@ std::string JsonReport(const std::string& file, const TReadResult& read) {
       json += s ? ", {" : "{";
       json += "\"grade\": \"" + std::string(1, GradeLetter(read.Scans[s].Grade())) + "\"";
       for (const TParameter& parameter : Parameters) {
-        json += ", \"" + std::string(parameter.Name) + "\": {\"grade\": \"" +
+        json += ", \"" + std::string(parameter.JsonName) + "\": {\"grade\": \"" +
                 GradeLetter(read.Scans[s].*parameter.Grade) + "\"";
         if (parameter.Value) json += ", \"value\": " + Number(read.Scans[s].*parameter.Value, 4);
         json += "}";
@@ -126,11 +128,26 @@ std::string ReadSummary(const TReadResult& Read) {
 std::string CheckRefusal(const TReadResult& Read, const std::string& ClassName, const std::string& Text, char Minimum) {
   if (!Read.Found) return "the symbol written does not read back";
   if (Read.ClassName != ClassName || Read.Text != Text)
-    return "the symbol written " + ReadSummary(Read) + ", not as " + ClassName + " \"" + Shown(Text) + "\"";
+    return "the symbol written does not read back as " + ClassName + " \"" + Shown(Text) + "\" (it " +
+           ReadSummary(Read) + ")";
   if (Read.GradeLetter() > Minimum)
     return "the symbol written grades " + std::string(1, Read.GradeLetter()) + " (" + Number(Read.Grade, 1) +
            "), below " + Minimum;
   return {};
+}
+
+std::string CheckSymbol(TBarcode& Barcode, const TOutputOptions& Output, const TSymbolCheck& Check) {
+  TOutputOptions image = Output;
+  image.Format = TFileFormat::Png;  // what a printer's dots are, whatever the file's format
+  std::string png;
+  if (!EncodeSymbol(Barcode, png, image)) return {};
+  TGreyImage grey;
+  if (const std::string reason = DecodeImageFile(png, grey); !reason.empty())
+    return "cannot check the symbol: " + reason;
+  const std::string className(Barcode.ClassName());
+  TVerifyOptions options = Check.Options;
+  options.PreferredClass = className;
+  return CheckRefusal(VerifySymbol(grey, options), className, Barcode.GetFullEncoded(), Check.MinimumGrade);
 }
 
 int RunVerify(const TVerifyRun& Run) {

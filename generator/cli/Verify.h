@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "components/pBarcode.h"
+#include "output/SymbolFile.h"
 #include "reader/Reader.h"
 #include "reader/Verify.h"
 
@@ -35,5 +37,16 @@ inline constexpr char DefaultMinimumGrade = 'C';
 // as another class or text, or grades below Minimum ('A' to 'D'); empty
 // when it passes.
 std::string CheckRefusal(const TReadResult& Read, const std::string& ClassName, const std::string& Text, char Minimum);
+
+// --check: each symbol written is read back first, as printed.
+struct TSymbolCheck {
+  char MinimumGrade = DefaultMinimumGrade;
+  TVerifyOptions Options;  // the print simulation
+};
+
+// Draws the component's symbol as Output sizes it, as an image in memory,
+// and reads it back: why it fails its check, or "" when it passes or when
+// its text is invalid (which the writer reports).
+std::string CheckSymbol(TBarcode& Barcode, const TOutputOptions& Output, const TSymbolCheck& Check);
 
 }  // namespace tessel::generator
