@@ -491,24 +491,31 @@ void TfrmDemo::ApplyProperties() {
 }
 
 void TfrmDemo::ApplyRows() {
+  if (!FBarcode) return;
+  if (const std::string error = ApplyRowsTo(*FBarcode); !error.empty())
+    staBarcode->SetText(spState, QString::fromLatin1("GS1 " + error));
+}
+
+std::string TfrmDemo::ApplyRowsTo(TBarcode& Barcode) const {
   const std::string fontText = FFontText.toLatin1().toStdString();
-  for (int r = 1; r <= prpBarcode->DataRowCount() && FBarcode; ++r) {
+  std::string gs1Error;
+  for (int r = 1; r <= prpBarcode->DataRowCount(); ++r) {
     const TProperty* row = RowProperty(r);
     if (!row) continue;
     const std::string value = prpBarcode->Value(r).toLatin1().toStdString();
-    TBarcode_EAN128* gs1 = GS1Component(FBarcode.get());
+    TBarcode_EAN128* gs1 = GS1Component(&Barcode);
     if (gs1 && SameText(row->Name, "Barcode") && IsGS1ElementString(value)) {
       // The cell keeps the bracketed form: the component's steps through
       // its settings are not written back into it. An invalid element
       // string leaves the symbol as it was and says why.
-      const TNotifyEvent onChange = std::exchange(FBarcode->OnChange, nullptr);
-      const std::string error = SetGS1Text(*gs1, value);
-      FBarcode->OnChange = onChange;
-      if (!error.empty()) staBarcode->SetText(spState, QString::fromLatin1("GS1 " + error));
+      const TNotifyEvent onChange = std::exchange(Barcode.OnChange, nullptr);
+      gs1Error = SetGS1Text(*gs1, value);
+      Barcode.OnChange = onChange;
       continue;
     }
-    ApplyRow(*FBarcode, *row, value, fontText);
+    ApplyRow(Barcode, *row, value, fontText);
   }
+  return gs1Error;
 }
 
 // ---- component events ---------------------------------------------------------

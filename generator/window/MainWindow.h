@@ -163,6 +163,9 @@ class TfrmDemo : public QWidget {
   void panBarcodeResize();
   void UpdatePreview();
   void ApplyRows();
+  // Applies the grid's rows to Barcode; gives why a GS1 element string was
+  // refused, or "".
+  std::string ApplyRowsTo(TBarcode& Barcode) const;
   const TProperty* RowProperty(int Row) const;
   void BarcodeChange();
   void BarcodeInvalidChar(int Index, char BarcodeChar);
@@ -179,8 +182,7 @@ class TfrmDemo : public QWidget {
   std::unique_ptr<TBarcode> FBarcode;
   const TBarcodeComponent* entry_ = nullptr;
   bool FUpdating = false;
-  bool FReads = false;    // the reading panel's symbol reads back as drawn
-  bool FReading = false;  // the reading panel is being filled
+  bool FReads = false;  // the reading panel's symbol reads back as drawn
   QString FFontText;
   QString FBarColorsText;
   bool FFontGuard = false;

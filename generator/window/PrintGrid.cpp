@@ -1,8 +1,8 @@
 // The "Print parameters:" grid of the window, its spinner, printing, and
 // the sizes Save takes from it.
-#include <QScopedValueRollback>
 #include <cmath>
 
+#include "generator/PropertyApply.h"
 #include "generator/cli/Verify.h"
 #include "generator/window/MainWindow.h"
 #include "generator/window/PrintParameters.h"
@@ -69,22 +69,23 @@ void TfrmDemo::ShowXDimension() {
   staBarcode->SetText(spXDimension, dots ? QString::asprintf("X %.3f mm", geometry.XDimensionMm()) : QString());
 }
 
-// Writing the symbol at the print sizes redraws the preview when the
-// component's sizes are put back, which comes back here: that turn is
-// skipped.
+// Read from a component of its own, set up from the grid as the window's
+// is: writing the window's component at the print sizes would redraw the
+// preview.
 void TfrmDemo::ShowReading() {
-  if (!staBarcode || FReading) return;  // while the window is being built, or reading already
-  const QScopedValueRollback reading(FReading, true);
   FReads = false;
+  if (!staBarcode) return;  // while the window is being built
+  const std::unique_ptr<TBarcode> copy = FBarcode && entry_ ? CreateCatalogueBarcode(*entry_) : nullptr;
   std::string png;
   TGreyImage image;
   TOutputOptions options = SaveOptions(TFileFormat::Png);
   options.QuietZone = {TQuietZone::TKind::Standard};  // a reader needs them, whatever Save leaves round the symbol
-  if (!FBarcode || !EncodeSymbol(*FBarcode, png, options) || !DecodeImageFile(png, image).empty()) {
+  if (copy) ApplyRowsTo(*copy);
+  if (!copy || !EncodeSymbol(*copy, png, options) || !DecodeImageFile(png, image).empty()) {
     staBarcode->SetText(spReading, QString());
     return;
   }
-  const std::string className(FBarcode->ClassName());
+  const std::string className(copy->ClassName());
   const TReadResult read = VerifySymbol(image, {.PreferredClass = className});
   FReads = read.Found && read.ClassName == className;
   staBarcode->SetText(spReading, QString::fromStdString(ReadSummary(read)));

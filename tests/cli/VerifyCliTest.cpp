@@ -68,8 +68,8 @@ TEST_F(CliReading, CheckRefusesASymbolThatWouldNotScanAndWritesNothing) {
   EXPECT_EQ(Write("reduced.png", wider + QStringList{"--bwr", "2"}).Status, ExitOk);
   EXPECT_EQ(Write("x.png", {"--min-grade", "B"}).Status, ExitUsage);
 
-  const TRun batch = Stripemaker({"-s", "Code-128", "--range", "1-3", "-o", Path("batch"), "--xdim", "2", "--dpi",
-                                  "96", "--check", "--spread", "2"});
+  const TRun batch = Stripemaker({"-s", "Code-128", "--range", "1-3", "-o", Path("batch"), "--xdim", "2", "--dpi", "96",
+                                  "--check", "--spread", "2"});
   EXPECT_EQ(batch.Status, ExitInvalid);
   EXPECT_EQ(batch.Err.count("does not read back"), 3) << batch.Err.toStdString();
   EXPECT_TRUE(QDir(Path("batch")).entryList(QDir::Files).isEmpty());
@@ -81,8 +81,8 @@ TEST_F(CliReading, SheetsTakeTheBatchsRecordsAndRefuseWhatTheyCannotPlace) {
   csv.write("sku,name\nA1,First item\nB2,Second item\n");
   csv.close();
   const QStringList batch{"-s", "Code-128", "--csv", Path("items.csv"), "--text", "{sku}", "--caption", "{name}"};
-  TRun run = Stripemaker(batch + QStringList{"--sheet", "a4-3x8", "--skip", "2", "--xdim", "0.33mm", "--height",
-                                             "10mm", "--check", "-o", Path("labels.pdf")});
+  TRun run = Stripemaker(batch + QStringList{"--sheet", "a4-3x8", "--skip", "2", "--xdim", "0.33mm", "--height", "10mm",
+                                             "--check", "-o", Path("labels.pdf")});
   ASSERT_EQ(run.Status, ExitOk) << run.Err.toStdString();
   QProcess text;
   text.start("pdftotext", {Path("labels.pdf"), "-"});

@@ -82,9 +82,11 @@ TEST_F(WindowTest, StatusBarSaysHowThePrintedSymbolReadsBack) {
   EXPECT_TRUE(reads.startsWith("reads as TBarcode_Codabar \"")) << reads.toStdString();
   EXPECT_TRUE(reads.endsWith(", grade A")) << reads.toStdString();
   EXPECT_TRUE(window->SymbolReads());
-  // Bars as light as the paper leave nothing to read: said in red.
-  window->Barcode()->SetBarColor(window->Barcode()->SpaceColor());
-  window->btnDrawClick();
+  // Bars as light as the paper, and no text, leave nothing to read: said in red.
+  for (int row = 1; row <= window->prpBarcode->DataRowCount(); ++row) {
+    if (window->prpBarcode->Name(row) == "BarColor") window->prpBarcode->EditValue(row, "clWhite");
+    if (window->prpBarcode->Name(row) == "DisplayText") window->prpBarcode->EditValue(row, "dtNone");
+  }
   EXPECT_EQ(window->StatusText(TfrmDemo::spReading), "does not read");
   EXPECT_FALSE(window->SymbolReads());
 }
