@@ -85,7 +85,8 @@ std::string DecodePng(const std::string& bytes, TGreyImage& image) {
   for (int y = 0; y < image.Height; ++y)
     for (int x = 0; x < image.Width; ++x) {
       std::uint32_t argb = 0;
-      std::memcpy(&argb, data + static_cast<std::ptrdiff_t>(y) * stride + static_cast<std::ptrdiff_t>(4) * x, sizeof argb);
+      std::memcpy(&argb, data + static_cast<std::ptrdiff_t>(y) * stride + static_cast<std::ptrdiff_t>(4) * x,
+                  sizeof argb);
       const int alpha = static_cast<int>(argb >> 24);
       // Premultiplied: a channel over white is the channel plus the white
       // the ink leaves uncovered.

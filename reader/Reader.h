@@ -23,11 +23,11 @@ struct TReadOptions {
 
 struct TReadResult {
   bool Found = false;
-  std::string ClassName;  // the symbology read
-  std::string Text;       // as the class shows it, check characters included
-  int Angle = 0;          // the symbol's rotation, counter-clockwise: 0, 90, 180 or 270
-  TRect Box{};            // the bars' box in the image's pixels
-  double ModuleWidth = 0; // the X dimension measured, in pixels: the mean of the narrowest bar and space
+  std::string ClassName;   // the symbology read
+  std::string Text;        // as the class shows it, check characters included
+  int Angle = 0;           // the symbol's rotation, counter-clockwise: 0, 90, 180 or 270
+  TRect Box{};             // the bars' box in the image's pixels
+  double ModuleWidth = 0;  // the X dimension measured, in pixels: the mean of the narrowest bar and space
   // Every class whose decoder read the symbol, in the reader's order of
   // preference, with the text each read.
   std::vector<std::pair<std::string, std::string>> Fits;

@@ -16,10 +16,10 @@ namespace tessel {
 inline constexpr double DefaultApertureModules = 0.5;
 
 struct TVerifyOptions {
-  std::string PreferredClass;  // see TReadOptions
-  double InkSpread = 0;        // pixels, see TPrintSimulation
+  std::string PreferredClass;                       // see TReadOptions
+  double InkSpread = 0;                             // pixels, see TPrintSimulation
   double ApertureModules = DefaultApertureModules;  // the aperture's diameter in X dimensions; 0 for none
-  double Noise = 0;                                  // grey levels
+  double Noise = 0;                                 // grey levels
   std::uint32_t Seed = 1;
 };
 
