@@ -88,7 +88,7 @@ format:
 # clang-tidy with the checks in .clang-tidy on every source file of the
 # build; any finding fails.
 tidy: build
-	run-clang-tidy -p $(BUILD) -quiet -j $(JOBS) '$(CURDIR)/(core|check|components|symbologies|gs1|platform|output|generator|design|examples|tests)/'
+	run-clang-tidy -p $(BUILD) -quiet -j $(JOBS) '$(CURDIR)/(core|check|components|symbologies|gs1|platform|output|reader|generator|design|examples|tests)/'
 
 # Fails when clang-format would change a tracked source file.
 format-check: deps
