@@ -67,6 +67,9 @@ struct TStatusPanelLayout {
 };
 constexpr int XDimensionPanelWidth = 80;
 constexpr int ReadingPanelWidth = 260;
+// How long the symbol stays unchanged before the reading panel reads it, in
+// milliseconds.
+constexpr int ReadingPause = 150;
 constexpr TStatusPanelLayout StatusPanelLayouts[] = {
     {"Type:", 40, false},  {"", 100, true}, {"Barcode: ", 65, false},          {"", 200, true},
     {"State:", 45, false}, {"", 180, true}, {"", XDimensionPanelWidth, false}, {"", ReadingPanelWidth, true},
@@ -206,6 +209,7 @@ TfrmDemo::~TfrmDemo() {
   // Closing the window moves the focus and may still signal; nothing may
   // reach this half-destroyed window any more.
   timOpenColors->stop();
+  timReading->stop();
   for (TValueGrid* grid : {prpBarcode, prpPrint}) {
     grid->GetPickList = nullptr;
     grid->OnSetEditText = nullptr;
@@ -289,6 +293,10 @@ void TfrmDemo::BuildLayout() {
   timOpenColors->setSingleShot(true);
   timOpenColors->setInterval(100);
   connect(timOpenColors, &QTimer::timeout, this, [this] { timOpenColorsTimer(); });
+  timReading = new QTimer(this);
+  timReading->setSingleShot(true);
+  timReading->setInterval(ReadingPause);
+  connect(timReading, &QTimer::timeout, this, [this] { ShowReading(); });
 }
 
 void TfrmDemo::BuildGrids() {
@@ -427,6 +435,7 @@ void TfrmDemo::showEvent(QShowEvent* event) {
 
 void TfrmDemo::closeEvent(QCloseEvent* event) {
   timOpenColors->stop();
+  timReading->stop();
   FBarcode.reset();
   QWidget::closeEvent(event);
 }
@@ -582,7 +591,7 @@ void TfrmDemo::panBarcodeResize() {
 }
 
 void TfrmDemo::UpdatePreview() {
-  ShowReading();
+  ReadSoon();
   imgView->update();
   if (zoomView->isVisible()) zoomView->Refresh();
 }

@@ -104,8 +104,10 @@ class TfrmDemo : public QWidget {
   int SaveWidthDots(int Dpi) const;
   void ShowXDimension();
   // How the symbol Save writes at the print parameters reads back, in the
-  // last panel: red when it does not.
+  // last panel: red when it does not. ReadSoon asks for it once the changes
+  // pause (reading takes milliseconds; a change takes less).
   void ShowReading();
+  void ReadSoon();
   void prpPrintSelectCell(int Col, int Row);
   void DisplayPrintUpDown(int Row);
   void UpdatePrintUpDown(int Row);
@@ -144,6 +146,7 @@ class TfrmDemo : public QWidget {
   std::array<QLabel*, 5> labCopyright;
   TStatusPanels* staBarcode = nullptr;
   QTimer* timOpenColors;
+  QTimer* timReading = nullptr;  // reads the symbol back once the changes pause
   TImage imgBarcode{nullptr};
 
  protected:

@@ -42,7 +42,7 @@ void TfrmDemo::prpPrintStringsChange() {
   if (!FUpdating) UpdatePrintUpDown(prpPrint->CurrentRow());
   labWidth->clear();
   ShowXDimension();
-  ShowReading();
+  ReadSoon();
 }
 
 TOutputOptions TfrmDemo::SaveOptions(TFileFormat Format) const {
@@ -67,6 +67,10 @@ void TfrmDemo::ShowXDimension() {
   const std::optional<int> dots = DotsWithin(PrintValue(prModule, prpPrint->Value(prModule)), dpi, MaxModule);
   const TSymbolGeometry geometry{.Dpi = dpi, .ModuleDots = dots.value_or(0)};
   staBarcode->SetText(spXDimension, dots ? QString::asprintf("X %.3f mm", geometry.XDimensionMm()) : QString());
+}
+
+void TfrmDemo::ReadSoon() {
+  if (timReading) timReading->start();
 }
 
 // Read from a component of its own, set up from the grid as the window's

@@ -78,6 +78,8 @@ TEST_F(WindowTest, StatusBarShowsTheXDimensionInWholeDotsOfTheResolution) {
 }
 
 TEST_F(WindowTest, StatusBarSaysHowThePrintedSymbolReadsBack) {
+  constexpr int WaitMs = 10000;  // the panel reads once the changes pause
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window->StatusText(TfrmDemo::spReading).isEmpty(); }, WaitMs));
   const QString reads = window->StatusText(TfrmDemo::spReading);
   EXPECT_TRUE(reads.startsWith("reads as TBarcode_Codabar \"")) << reads.toStdString();
   EXPECT_TRUE(reads.endsWith(", grade A")) << reads.toStdString();
@@ -87,6 +89,7 @@ TEST_F(WindowTest, StatusBarSaysHowThePrintedSymbolReadsBack) {
     if (window->prpBarcode->Name(row) == "BarColor") window->prpBarcode->EditValue(row, "clWhite");
     if (window->prpBarcode->Name(row) == "DisplayText") window->prpBarcode->EditValue(row, "dtNone");
   }
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !window->SymbolReads(); }, WaitMs));
   EXPECT_EQ(window->StatusText(TfrmDemo::spReading), "does not read");
   EXPECT_FALSE(window->SymbolReads());
 }
