@@ -48,6 +48,19 @@ constexpr std::array<std::uint32_t, 10> Tabelle_CPCBin_Digits = {
 // The two nibbles of a pair with the letter X: digit n gives X[n / 3], X[n % 3].
 constexpr std::array<std::uint32_t, 3> Tabelle_CPCBin_X = {1, 4, 12};
 constexpr std::uint32_t PairX9 = 0x84;
+// The low nibble of a pair whose letter is valued 16 or more (other than V
+// and X), under the digit's value: P, T and W keep their value's low nibble
+// (12, 4, 8); N's and Z's (6, 10) are digit values, so they take 0 and 15,
+// the nibbles no other pair ends in.
+constexpr std::string_view CharSet_CPCBin_HighLetters = "NPTWZ";
+constexpr std::array<std::uint32_t, 5> Tabelle_CPCBin_HighLetters = {
+    0,   // [0] N
+    12,  // [1] P
+    4,   // [2] T
+    8,   // [3] W
+    15,  // [4] Z
+};
+static_assert(CharSet_CPCBin_HighLetters.size() == Tabelle_CPCBin_HighLetters.size());
 
 constexpr std::size_t PostalCodeLength = 6;
 constexpr int ValueBits = 28;
@@ -66,6 +79,10 @@ bool IsValidChar(char c, int Index) {
 std::uint32_t LetterValue(char Letter) { return Tabelle_CPCBin_Letters[CharSet_CPCBin_Letters.find(Letter)]; }
 std::uint32_t DigitValue(char Digit) { return Tabelle_CPCBin_Digits[static_cast<std::size_t>(Digit - '0')]; }
 
+std::uint32_t HighLetterNibble(char Letter) {
+  return Tabelle_CPCBin_HighLetters[CharSet_CPCBin_HighLetters.find(Letter)];
+}
+
 // The 8-bit value of a letter followed by a digit.
 std::uint32_t PairValue(char Letter, char Digit) {
   const std::uint32_t letter = LetterValue(Letter), digit = DigitValue(Digit);
@@ -75,9 +92,10 @@ std::uint32_t PairValue(char Letter, char Digit) {
     const auto n = static_cast<std::size_t>(Digit - '0');
     return Tabelle_CPCBin_X[n / 3] * 16 + Tabelle_CPCBin_X[n % 3];
   }
-  // N, P, T, W and Z: the letter's high nibble with the digit's value in the
-  // high nibble too, so these five letters give the same value for one digit.
-  return ((letter & ~0xFu) | (digit * 16)) & 0xFF;
+  // N, P, T, W and Z: the nibbles change places, the digit's value above a
+  // nibble no digit has, so that every letter and digit keeps a pair value
+  // of its own.
+  return digit * 16 + HighLetterNibble(Letter);
 }
 
 }  // namespace

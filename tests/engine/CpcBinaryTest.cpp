@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <bit>
+#include <set>
+#include <string_view>
 
 #include "SymbolTestSupport.h"
 #include "platform/Reflection.h"
@@ -43,12 +45,18 @@ TEST(CpcBinary, PairAndLetterValues) {
     const char* text;
     std::uint32_t value;
   } cases[] = {
-      {"K1A0B1", 0x3207AC2}, {"X9A0B1", 0x8407AC2},  // X9 is always 84
-      {"X0A0B1", 0x1107AC2},                         // X with digit n: 1, 4, 12 at n / 3 and n % 3
-      {"X5A0B1", 0x4C07AC2}, {"V1A0B1", 0x1207AC2},  // V (17) keeps its low nibble
-      {"A0Z9Y8", 0x7A1AEED},                         // Z as the middle letter: its value 26 (1A)
-      {"K1A0N1", 0x3207A30},  // N, P, T, W, Z: 10 or'ed with the digit's value in the high nibble
-      {"K1A0P1", 0x3207A30}, {"T8A0B1", 0xD007AC2}, {"W9A0B1", 0xF007AC2}, {"Z3A0B1", 0x3007AC2},
+      {"K1A0B1", 0x3207AC2},
+      {"X9A0B1", 0x8407AC2},  // X9 is always 84
+      {"X0A0B1", 0x1107AC2},  // X with digit n: 1, 4, 12 at n / 3 and n % 3
+      {"X5A0B1", 0x4C07AC2},
+      {"V1A0B1", 0x1207AC2},  // V (17) keeps its low nibble
+      {"A0Z9Y8", 0x7A1AEED},  // Z as the middle letter: its value 26 (1A)
+      // N, P, T, W, Z: the digit's value above 0, 12, 4, 8, 15
+      {"K1A0N1", 0x3207A20},
+      {"K1A0P1", 0x3207A2C},
+      {"T8A0B1", 0xD407AC2},
+      {"W9A0B1", 0xE807AC2},
+      {"Z3A0B1", 0x3F07AC2},
   };
   TBarcode_CPCBin bc(nullptr);
   for (const auto& c : cases) {
@@ -58,6 +66,15 @@ TEST(CpcBinary, PairAndLetterValues) {
     EXPECT_EQ(bars % 2, 1u) << c.text;  // an even count besides the closing bar
     EXPECT_EQ(pattern.size(), std::popcount(c.value) % 2 ? 59u : 57u) << c.text;
   }
+}
+
+TEST(CpcBinary, EveryLetterAndDigitMakeAPairOfTheirOwn) {
+  TBarcode_CPCBin bc(nullptr);
+  std::set<std::uint32_t> pairs;
+  for (const char letter : std::string_view("ABCEGHJKLMNPRSTVWXYZ"))
+    for (char digit = '0'; digit <= '9'; ++digit)
+      pairs.insert(ValueOf(Encode(bc, std::string{'K', '1', 'A', '0', letter, digit}, true).Pattern) & 0xFF);
+  EXPECT_EQ(pairs.size(), 200u);
 }
 
 TEST(CpcBinary, Validation) {
