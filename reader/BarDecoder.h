@@ -9,7 +9,6 @@
 #pragma once
 
 #include <span>
-#include <string_view>
 
 #include "reader/LinearDecoder.h"
 
@@ -23,14 +22,5 @@ struct TBar {
 };
 
 using TDecodeBars = std::optional<TDecoded> (*)(std::span<const TBar> Bars);
-
-// One symbology class and its decoder.
-struct THeightDecoder {
-  std::string_view ClassName;
-  TDecodeBars Decode;
-};
-
-// Every decoder of bars, in the reader's order of preference.
-std::span<const THeightDecoder> HeightDecoders();
 
 }  // namespace tessel

@@ -7,9 +7,8 @@
 #include <optional>
 #include <tuple>
 
-#include "reader/BarDecoder.h"
+#include "reader/Decoder.h"
 #include "reader/HeightScan.h"
-#include "reader/LinearDecoder.h"
 #include "reader/ScanLine.h"
 
 namespace tessel {
@@ -20,37 +19,33 @@ namespace {
 constexpr int SearchLines = 24;
 constexpr int GradingScans = 10;
 
-// The width decoders and then the bar decoders, counted as one list.
-std::size_t DecoderCount() { return LinearDecoders().size() + HeightDecoders().size(); }
-
-std::string_view ClassOf(std::size_t decoder) {
-  const std::size_t widths = LinearDecoders().size();
-  return decoder < widths ? LinearDecoders()[decoder].ClassName : HeightDecoders()[decoder - widths].ClassName;
-}
-
 // What the decoder reads on a line's scan, and where along the line.
 struct TLineReading {
   TDecoded Decoded;
   double Start, End;
 };
 
-std::optional<TLineReading> Decode(std::size_t decoder, const TScan& scan, const std::optional<TBarScan>& bars) {
-  const std::size_t widths = LinearDecoders().size();
-  if (decoder < widths) {
-    auto decoded = LinearDecoders()[decoder].Decode(scan.Widths);
-    if (!decoded) return std::nullopt;
-    return TLineReading{std::move(*decoded), scan.Start, scan.End};
-  }
-  if (!bars) return std::nullopt;
-  auto decoded = HeightDecoders()[decoder - widths].Decode(bars->Bars);
+std::optional<TLineReading> Decode(const TDecoder& decoder, const TGreyImage& image, const TDirection& direction,
+                                   const TScan& scan, const std::optional<TBarScan>& bars) {
+  if (decoder.ReadsHeights && !bars) return std::nullopt;
+  // A turned symbol lays out one pixel longer each way than an upright one
+  // (its turned box counts both corners), the pixel at the image's right
+  // and bottom edges: its frame ends before that pixel.
+  const double turnedPixel = direction.Angle == 0 ? 0 : 1;
+  const double before = scan.Start - (direction.Reversed ? turnedPixel : 0);
+  const double after = Length(image, direction) - scan.End - (direction.Reversed ? 0 : turnedPixel);
+  const TScanLine line{scan.Widths, before, after, bars ? std::span<const TBar>(bars->Bars) : std::span<const TBar>()};
+  auto decoded = decoder.Decode(line);
   if (!decoded) return std::nullopt;
-  return TLineReading{std::move(*decoded), bars->Start, bars->End};
+  if (decoder.ReadsHeights) return TLineReading{std::move(*decoded), bars->Start, bars->End};
+  return TLineReading{std::move(*decoded), scan.Start, scan.End};
 }
 
 // What a decoder read on one line.
 struct TReading {
-  std::size_t Decoder;  // its index among all decoders (DecoderCount)
+  std::size_t Decoder;  // its index in Decoders()
   std::string Text;
+  double Decodability;
   int Line;
   double Start, End;
 };
@@ -69,15 +64,16 @@ std::vector<TReading> SearchDirection(const TGreyImage& image, const TDirection&
     const TScan scan = Scan(image, direction, line);
     if (scan.Widths.empty()) continue;
     const auto bars = ScanBars(image, direction, line, scan);
-    for (std::size_t d = 0; d < DecoderCount(); ++d)
-      if (const auto read = Decode(d, scan, bars))
-        readings.push_back({d, read->Decoded.Text, line, read->Start, read->End});
+    for (std::size_t d = 0; d < Decoders().size(); ++d)
+      if (const auto read = Decode(Decoders()[d], image, direction, scan, bars))
+        readings.push_back({d, read->Decoded.Text, read->Decoded.Decodability, line, read->Start, read->End});
   }
   return readings;
 }
 
-// Groups readings by decoder and text; the groups of most lines first, the
-// preferred class's before others, then in the decoders' order.
+// Groups readings by decoder, direction and text: the preferred class's
+// first, then the groups of most lines, in the decoders' order, and of one
+// decoder's groups the one with the widest margin.
 std::vector<TCandidate> Candidates(const TGreyImage& image, const std::string& preferred) {
   std::map<std::tuple<std::size_t, int, std::string>, TCandidate> groups;
   for (std::size_t dir = 0; dir < Directions.size(); ++dir)
@@ -91,7 +87,10 @@ std::vector<TCandidate> Candidates(const TGreyImage& image, const std::string& p
   for (auto& [key, group] : groups) candidates.push_back(std::move(group));
   const auto rank = [&](const TCandidate& c) {
     const std::size_t decoder = c.Readings.front().Decoder;
-    return std::make_tuple(ClassOf(decoder) != preferred, -static_cast<int>(c.Readings.size()), decoder);
+    double margin = 0;
+    for (const TReading& r : c.Readings) margin = std::max(margin, r.Decodability);
+    return std::make_tuple(Decoders()[decoder].ClassName != preferred, -static_cast<int>(c.Readings.size()), decoder,
+                           -margin);
   };
   std::stable_sort(candidates.begin(), candidates.end(),
                    [&](const TCandidate& a, const TCandidate& b) { return rank(a) < rank(b); });
@@ -102,9 +101,9 @@ std::vector<TCandidate> Candidates(const TGreyImage& image, const std::string& p
 std::optional<TDecoded> ReadsOn(const TGreyImage& image, const TCandidate& candidate, int line, TScan& scan) {
   scan = Scan(image, candidate.Direction, line);
   if (scan.Widths.empty()) return std::nullopt;
-  const std::size_t decoder = candidate.Readings.front().Decoder;
-  const auto bars = decoder < LinearDecoders().size() ? std::nullopt : ScanBars(image, candidate.Direction, line, scan);
-  auto read = Decode(decoder, scan, bars);
+  const TDecoder& decoder = Decoders()[candidate.Readings.front().Decoder];
+  const auto bars = decoder.ReadsHeights ? ScanBars(image, candidate.Direction, line, scan) : std::nullopt;
+  auto read = Decode(decoder, image, candidate.Direction, scan, bars);
   if (!read || read->Decoded.Text != candidate.Readings.front().Text) return std::nullopt;
   return std::move(read->Decoded);
 }
@@ -166,7 +165,8 @@ TReadResult ReadSymbol(const TGreyImage& Image, const TReadOptions& Options) {
   const std::vector<TCandidate> candidates = Candidates(Image, Options.PreferredClass);
   if (candidates.empty()) return result;
   for (const TCandidate& c : candidates) {
-    std::pair<std::string, std::string> fit{std::string(ClassOf(c.Readings.front().Decoder)), c.Readings.front().Text};
+    std::pair<std::string, std::string> fit{std::string(Decoders()[c.Readings.front().Decoder].ClassName),
+                                            c.Readings.front().Text};
     if (std::find(result.Fits.begin(), result.Fits.end(), fit) == result.Fits.end())
       result.Fits.push_back(std::move(fit));
   }
@@ -178,12 +178,13 @@ TReadResult ReadSymbol(const TGreyImage& Image, const TReadOptions& Options) {
     end = std::max(end, r.End);
   }
   result.Found = true;
-  result.ClassName = std::string(ClassOf(best.Readings.front().Decoder));
+  result.ClassName = std::string(Decoders()[best.Readings.front().Decoder].ClassName);
   result.Text = best.Readings.front().Text;
   result.Angle = best.Direction.Angle;
   result.Box = BoxOf(Image, best.Direction, first, last, start, end);
   TScan middle;
-  if (ReadsOn(Image, best, (first + last) / 2, middle)) result.ModuleWidth = ModuleWidth(middle.Widths);
+  if (const auto decoded = ReadsOn(Image, best, (first + last) / 2, middle))
+    result.ModuleWidth = decoded->Module > 0 ? decoded->Module : ModuleWidth(middle.Widths);
   result.Scans = GradeScans(Image, best, first, last);
   result.Grade = SymbolGrade(result.Scans);
   return result;

@@ -39,7 +39,7 @@ std::optional<TDecoded> DecodePharmacodeOneTrack(std::span<const double> widths)
     value = 2 * value + (wide ? 2 : 1);
   }
   if (!(decodability > 0)) return std::nullopt;
-  return TDecoded{std::to_string(value), decodability};
+  return TDecoded{std::to_string(value), decodability, module};
 }
 
 }  // namespace tessel

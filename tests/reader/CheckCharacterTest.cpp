@@ -1,10 +1,11 @@
 // The decoders refuse a symbol whose check character (or, for UPC-E and the
-// five-digit add-on, the number sets that carry it) does not agree with its
-// data. Each symbol is written out in modules from its pieces: guards, the
-// standards' digit and character patterns, the check; a right symbol beside
-// each wrong one shows that only the check refuses it.
+// five-digit add-on, the number sets that carry it; for CPC Binary its
+// parity; for Flattermarken its frame) does not agree with its data. Each symbol is written out in modules from its
+// pieces: guards, the standards' digit and character patterns, the check; a right symbol beside each wrong one shows
+// that only the check refuses it.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,7 +13,9 @@
 
 #include "reader/LinearDecoder.h"
 #include "reader/decoders/Code128.h"
+#include "reader/decoders/CpcBinary.h"
 #include "reader/decoders/EanUpc.h"
+#include "reader/decoders/Flattermarken.h"
 
 using namespace tessel;
 
@@ -72,4 +75,47 @@ TEST(ReaderCheckCharacters, SymbolsWhoseCheckDisagreesAreRefused) {
       EXPECT_EQ(decoded->Text, *c.Text);
     }
   }
+}
+
+namespace {
+
+// A CPC Binary symbol of Value at a pitch of three modules, a one-module bar
+// at each 1 bit, with or without the leading bar, and the closing bar.
+std::vector<double> CpcBinaryWidths(std::uint32_t value, bool leadingBar) {
+  std::vector<int> positions;
+  if (leadingBar) positions.push_back(0);
+  for (int bit = 27; bit >= 0; --bit)
+    if (value >> bit & 1) positions.push_back(28 - bit);
+  positions.push_back(29);
+  std::vector<double> widths;
+  for (std::size_t k = 0; k < positions.size(); ++k) {
+    if (k > 0) widths.push_back(3.0 * (positions[k] - positions[k - 1]) - 1);
+    widths.push_back(1);
+  }
+  return widths;
+}
+
+}  // namespace
+
+// K1A0B1 is 3207AC2 with eleven 1 bits: without its leading bar the count
+// is odd.
+TEST(ReaderCheckCharacters, CpcBinaryReadsOnlyWithTheBarThatMakesItsCountEven) {
+  const auto read = DecodeCpcBinary(CpcBinaryWidths(0x3207AC2, true));
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->Text, "K1A0B1");
+  EXPECT_FALSE(DecodeCpcBinary(CpcBinaryWidths(0x3207AC2, false)));
+}
+
+// 109: a mark at the first module of the first field, none in the second,
+// one at the last module of the third; the symbol's 27 modules framed by
+// equal margins. Nine modules more light before it are a field without a
+// mark: a leading 0.
+TEST(ReaderCheckCharacters, FlattermarkenReadsFromTheSymbolsFrame) {
+  const std::vector<double> widths{1, 25, 1};
+  const auto read = DecodeFlattermarken({widths, 5, 5, {}});
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->Text, "109");
+  const auto framed = DecodeFlattermarken({widths, 14, 5, {}});
+  ASSERT_TRUE(framed);
+  EXPECT_EQ(framed->Text, "0109");
 }

@@ -9,7 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "reader/LinearDecoder.h"
+#include "reader/decoders/ItfDerivatives.h"
+#include "reader/decoders/TwoOfFive.h"
 
 using namespace tessel;
 
@@ -36,14 +37,9 @@ std::vector<double> Symbol(const std::string& digits) {
   return widths;
 }
 
-TDecodeWidths DecoderOf(std::string_view className) {
-  for (const TLinearDecoder& decoder : LinearDecoders())
-    if (decoder.ClassName == className) return decoder.Decode;
-  return nullptr;
-}
-
 struct TCase {
   std::string_view ClassName;
+  TDecodeWidths Decode;
   std::string Data;
   char Right, Wrong;  // check digits
 };
@@ -52,35 +48,27 @@ struct TCase {
 
 TEST(Interleaved, AWrongCheckDigitIsRefused) {
   const TCase cases[] = {
-      {"TBarcode_ITF14", "1234567890123", '1', '2'},
-      {"TBarcode_Leitcode", "1234567890123", '6', '7'},
-      {"TBarcode_Identcode", "12345678901", '6', '7'},
-      {"TBarcode_ITF6", "0123456", '5', '6'},  // a padding zero, six digits, their check digit
+      {"TBarcode_ITF14", DecodeItf14, "1234567890123", '1', '2'},
+      {"TBarcode_Leitcode", DecodeLeitcode, "1234567890123", '6', '7'},
+      {"TBarcode_Identcode", DecodeIdentcode, "12345678901", '6', '7'},
+      {"TBarcode_ITF6", DecodeItf6, "0123456", '5', '6'},  // a padding zero, six digits, their check digit
   };
-  const TDecodeWidths interleaved = DecoderOf("TBarcode_Code25Interleaved");
-  ASSERT_NE(interleaved, nullptr);
   for (const TCase& c : cases) {
     SCOPED_TRACE(std::string(c.ClassName));
-    const TDecodeWidths decode = DecoderOf(c.ClassName);
-    ASSERT_NE(decode, nullptr);
-    const auto right = decode(Symbol(c.Data + c.Right));
+    const auto right = c.Decode(Symbol(c.Data + c.Right));
     ASSERT_TRUE(right);
     EXPECT_EQ(right->Text, c.Data + c.Right);
-    EXPECT_FALSE(decode(Symbol(c.Data + c.Wrong)));
-    const auto plain = interleaved(Symbol(c.Data + c.Wrong));
+    EXPECT_FALSE(c.Decode(Symbol(c.Data + c.Wrong)));
+    const auto plain = DecodeCode25Interleaved(Symbol(c.Data + c.Wrong));
     ASSERT_TRUE(plain);
     EXPECT_EQ(plain->Text, c.Data + c.Wrong);
   }
 }
 
 TEST(Interleaved, PaddingOnTheRightReadsOnlyAtTheEnd) {
-  const TDecodeWidths interleaved = DecoderOf("TBarcode_Code25Interleaved");
-  const TDecodeWidths itf6 = DecoderOf("TBarcode_ITF6");
-  ASSERT_NE(interleaved, nullptr);
-  ASSERT_NE(itf6, nullptr);
-  const auto padded = interleaved(Symbol("123:"));
+  const auto padded = DecodeCode25Interleaved(Symbol("123:"));
   ASSERT_TRUE(padded);
   EXPECT_EQ(padded->Text, "123:");
-  EXPECT_FALSE(interleaved(Symbol("1:23")));
-  EXPECT_FALSE(itf6(Symbol("12345:")));
+  EXPECT_FALSE(DecodeCode25Interleaved(Symbol("1:23")));
+  EXPECT_FALSE(DecodeItf6(Symbol("12345:")));
 }
