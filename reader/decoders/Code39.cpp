@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "reader/decoders/FullAscii.h"
 #include "reader/decoders/TwoWidth.h"
 
 namespace tessel {
@@ -100,25 +101,6 @@ char CheckCharacter(std::string_view data) {
   return Characters[sum % CheckModulus].first;
 }
 
-// Data read through the full ASCII table; none when a shift character is
-// not followed by a character it pairs with.
-std::optional<std::string> ExpandFullAscii(std::string_view data) {
-  std::string text;
-  for (std::size_t k = 0; k < data.size(); ++k) {
-    const bool shifted = Shifts.find(data[k]) != std::string_view::npos;
-    if (!shifted) {
-      text += data[k];
-      continue;
-    }
-    if (k + 1 == data.size()) return std::nullopt;
-    const std::string_view pair = data.substr(k++, 2);
-    const auto code = std::find(FullAscii.begin(), FullAscii.end(), pair);
-    if (code == FullAscii.end()) return std::nullopt;
-    text += static_cast<char>(code - FullAscii.begin());
-  }
-  return text;
-}
-
 }  // namespace
 
 std::optional<TDecoded> DecodeCode39(std::span<const double> widths) {
@@ -134,9 +116,9 @@ std::optional<TDecoded> DecodeCode39Ext(std::span<const double> widths) {
   if (!symbol) return std::nullopt;
   const std::string_view data = symbol->Data;
   if (!data.empty() && CheckCharacter(data.substr(0, data.size() - 1)) == data.back())
-    if (const auto text = ExpandFullAscii(data.substr(0, data.size() - 1)))
+    if (const auto text = ExpandFullAscii(data.substr(0, data.size() - 1), FullAscii, Shifts))
       return TDecoded{*text + data.back(), symbol->Decodability};
-  const auto text = ExpandFullAscii(data);
+  const auto text = ExpandFullAscii(data, FullAscii, Shifts);
   if (!text) return std::nullopt;
   return TDecoded{*text, symbol->Decodability};
 }

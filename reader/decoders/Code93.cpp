@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "reader/Grade.h"
+#include "reader/decoders/FullAscii.h"
 
 namespace tessel {
 namespace {
@@ -126,23 +127,6 @@ std::string TextOf(std::span<const std::size_t> values) {
   return text;
 }
 
-// Characters read through the full ASCII table; none when a shift
-// character is not followed by a character it pairs with.
-std::optional<std::string> ExpandFullAscii(std::string_view data) {
-  std::string text;
-  for (std::size_t k = 0; k < data.size(); ++k) {
-    if (Shifts.find(data[k]) == std::string_view::npos) {
-      text += data[k];
-      continue;
-    }
-    if (k + 1 == data.size()) return std::nullopt;
-    const auto code = std::find(FullAscii.begin(), FullAscii.end(), data.substr(k++, 2));
-    if (code == FullAscii.end()) return std::nullopt;
-    text += static_cast<char>(code - FullAscii.begin());
-  }
-  return text;
-}
-
 }  // namespace
 
 // Shift characters stand only where the check characters are: the class
@@ -165,10 +149,10 @@ std::optional<TDecoded> DecodeCode93Ext(std::span<const double> widths) {
   const std::string_view characters = drawn;
   if (ChecksHold(symbol->Values)) {
     const std::size_t data = characters.size() - CheckCharacters;
-    if (const auto text = ExpandFullAscii(characters.substr(0, data)))
+    if (const auto text = ExpandFullAscii(characters.substr(0, data), FullAscii, Shifts))
       return TDecoded{*text + std::string(characters.substr(data)), symbol->Decodability};
   }
-  const auto text = ExpandFullAscii(characters);
+  const auto text = ExpandFullAscii(characters, FullAscii, Shifts);
   if (!text) return std::nullopt;
   return TDecoded{*text, symbol->Decodability};
 }
