@@ -55,16 +55,28 @@ struct TCandidate {
   std::vector<TReading> Readings;  // of one decoder and one text
 };
 
-// Every reading of every decoder on the search lines of one direction.
-std::vector<TReading> SearchDirection(const TGreyImage& image, const TDirection& direction) {
+// The decoders a read tries: all, or the preferred class's alone.
+std::vector<std::size_t> DecodersTried(const TReadOptions& options) {
+  std::vector<std::size_t> tried;
+  tried.reserve(Decoders().size());
+  for (std::size_t d = 0; d < Decoders().size(); ++d)
+    if (!options.PreferredOnly || Decoders()[d].ClassName == options.PreferredClass) tried.push_back(d);
+  return tried;
+}
+
+// Every reading of the decoders tried on the search lines of one direction.
+std::vector<TReading> SearchDirection(const TGreyImage& image, const TDirection& direction,
+                                      const std::vector<std::size_t>& tried) {
+  const bool heights =
+      std::any_of(tried.begin(), tried.end(), [](std::size_t d) { return Decoders()[d].ReadsHeights; });
   std::vector<TReading> readings;
   const int lines = Extent(image, direction);
   for (int k = 0; k < std::min(SearchLines, lines); ++k) {
     const int line = static_cast<int>((k + 0.5) * lines / std::min(SearchLines, lines));
     const TScan scan = Scan(image, direction, line);
     if (scan.Widths.empty()) continue;
-    const auto bars = ScanBars(image, direction, line, scan);
-    for (std::size_t d = 0; d < Decoders().size(); ++d)
+    const auto bars = heights ? ScanBars(image, direction, line, scan) : std::nullopt;
+    for (const std::size_t d : tried)
       if (const auto read = Decode(Decoders()[d], image, direction, scan, bars))
         readings.push_back({d, read->Decoded.Text, read->Decoded.Decodability, line, read->Start, read->End});
   }
@@ -74,10 +86,11 @@ std::vector<TReading> SearchDirection(const TGreyImage& image, const TDirection&
 // Groups readings by decoder, direction and text: the preferred class's
 // first, then the groups of most lines, in the decoders' order, and of one
 // decoder's groups the one with the widest margin.
-std::vector<TCandidate> Candidates(const TGreyImage& image, const std::string& preferred) {
+std::vector<TCandidate> Candidates(const TGreyImage& image, const TReadOptions& options) {
+  const std::vector<std::size_t> tried = DecodersTried(options);
   std::map<std::tuple<std::size_t, int, std::string>, TCandidate> groups;
   for (std::size_t dir = 0; dir < Directions.size(); ++dir)
-    for (TReading& reading : SearchDirection(image, Directions[dir])) {
+    for (TReading& reading : SearchDirection(image, Directions[dir], tried)) {
       TCandidate& group = groups[{reading.Decoder, static_cast<int>(dir), reading.Text}];
       group.Direction = Directions[dir];
       group.Readings.push_back(std::move(reading));
@@ -89,8 +102,8 @@ std::vector<TCandidate> Candidates(const TGreyImage& image, const std::string& p
     const std::size_t decoder = c.Readings.front().Decoder;
     double margin = 0;
     for (const TReading& r : c.Readings) margin = std::max(margin, r.Decodability);
-    return std::make_tuple(Decoders()[decoder].ClassName != preferred, -static_cast<int>(c.Readings.size()), decoder,
-                           -margin);
+    return std::make_tuple(Decoders()[decoder].ClassName != options.PreferredClass,
+                           -static_cast<int>(c.Readings.size()), decoder, -margin);
   };
   std::stable_sort(candidates.begin(), candidates.end(),
                    [&](const TCandidate& a, const TCandidate& b) { return rank(a) < rank(b); });
@@ -162,7 +175,7 @@ double ModuleWidth(const std::vector<double>& widths) {
 TReadResult ReadSymbol(const TGreyImage& Image, const TReadOptions& Options) {
   TReadResult result;
   if (Image.Width <= 0 || Image.Height <= 0) return result;
-  const std::vector<TCandidate> candidates = Candidates(Image, Options.PreferredClass);
+  const std::vector<TCandidate> candidates = Candidates(Image, Options);
   if (candidates.empty()) return result;
   for (const TCandidate& c : candidates) {
     std::pair<std::string, std::string> fit{std::string(Decoders()[c.Readings.front().Decoder].ClassName),

@@ -19,6 +19,10 @@ struct TReadOptions {
   // The class to prefer where several fit (e.g. "TBarcode_Code39"); empty
   // for none.
   std::string PreferredClass;
+  // Read with the preferred class's decoders alone: a check of a symbol of
+  // a known class, in a fraction of the time. Nothing is found when the
+  // symbol does not read as that class, and no other fit is listed.
+  bool PreferredOnly = false;
 };
 
 struct TReadResult {

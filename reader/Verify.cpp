@@ -5,13 +5,13 @@
 namespace tessel {
 
 TReadResult VerifySymbol(const TGreyImage& Image, const TVerifyOptions& Options) {
-  TReadResult drawn = ReadSymbol(Image, {Options.PreferredClass});
+  TReadResult drawn = ReadSymbol(Image, {Options.PreferredClass, Options.PreferredOnly});
   if (!drawn.Found) return drawn;
   const TPrintSimulation print{.InkSpread = Options.InkSpread,
                                .Aperture = Options.ApertureModules * drawn.ModuleWidth,
                                .Noise = Options.Noise,
                                .Seed = Options.Seed};
-  return ReadSymbol(SimulatePrint(Image, print), {drawn.ClassName});
+  return ReadSymbol(SimulatePrint(Image, print), {drawn.ClassName, Options.PreferredOnly});
 }
 
 }  // namespace tessel

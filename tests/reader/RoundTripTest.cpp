@@ -8,6 +8,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "ReadAlike.h"
 #include "generator/Catalogue.h"
@@ -61,8 +62,13 @@ TEST(ReaderRoundTrip, EveryClassReadsBackAtEveryAngleAndModule) {
         barcode->SetTopMargin(QuietModules * module);
         ASSERT_EQ(renderer.Render(*barcode), ecValid);
         ASSERT_NE(renderer.Image(), nullptr);
-        const TReadResult read = ReadSymbol(ToGrey(*renderer.Image()), {std::string(entry.BarcodeClass)});
+        const TGreyImage image = ToGrey(*renderer.Image());
+        const TReadResult read = ReadSymbol(image, {std::string(entry.BarcodeClass)});
         ASSERT_TRUE(read.Found);
+        // Its class's decoders alone read it alike, and no other class.
+        const TReadResult alone = ReadSymbol(image, {std::string(entry.BarcodeClass), true});
+        EXPECT_EQ(std::tie(alone.Text, alone.Angle), std::tie(read.Text, read.Angle));
+        for (const auto& fit : alone.Fits) EXPECT_EQ(fit.first, entry.BarcodeClass);
         EXPECT_EQ(read.ClassName, entry.BarcodeClass);
         EXPECT_EQ(read.GradeLetter(), 'A');
         if (IsHalfTurnAmbiguous(entry.BarcodeClass)) {
