@@ -8,6 +8,7 @@
 #include "generator/PropertyApply.h"
 #include "generator/window/MainWindow.h"
 #include "generator/window/PrintParameters.h"
+#include "platform/qt/QtCanvas.h"
 
 namespace tessel::generator {
 namespace {
@@ -29,8 +30,6 @@ QStringList ToStringList(const std::vector<std::string>& items) {
   for (const std::string& item : items) list << QString::fromLatin1(item);
   return list;
 }
-
-QColor ToQColor(TColor color) { return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
 
 // A rounded spinner position, bounded to the spinner's 16 bits (also for
 // huge or undefined numbers).

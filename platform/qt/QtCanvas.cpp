@@ -4,6 +4,9 @@
 #include <QPaintDevice>
 #include <QPolygon>
 #include <QString>
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
 
 #include "platform/qt/QtBitmap.h"
 #include "platform/qt/QtPlatform.h"
@@ -91,7 +94,9 @@ void TQtCanvas::SetPixel(int x, int y, TColor color) {
 QFont ToQFont(const TLogFont& font, int charExtra) {
   EnsureGuiApplication();
   QFont f(QString::fromStdString(font.Name));
-  f.setPixelSize(std::max(1, std::abs(font.Height)));
+  // The height's magnitude; the most negative int has none as an int.
+  const long long height = std::llabs(static_cast<long long>(font.Height));
+  f.setPixelSize(static_cast<int>(std::clamp<long long>(height, 1, std::numeric_limits<int>::max())));
   f.setBold(font.Style.Contains(TFontStyle::fsBold));
   f.setItalic(font.Style.Contains(TFontStyle::fsItalic));
   f.setUnderline(font.Style.Contains(TFontStyle::fsUnderline));

@@ -5,9 +5,11 @@
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <limits>
 
 #include "core/pCore.h"
 #include "platform/qt/QtBitmap.h"
+#include "platform/qt/QtCanvas.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtPrinter.h"
 #include "qt/QtTestSupport.h"
@@ -105,6 +107,16 @@ TEST(QtCanvas, CharacterExtraAddsAfterEveryCharacter) {
   canvas.CharExtra = 1;
   EXPECT_EQ(canvas.TextWidth("0123"), plain + 4);
   EXPECT_GT(canvas.TextHeight("0"), 8);
+}
+
+// Any height a font record carries is a pixel size, the most negative int
+// too (whose magnitude is no int).
+TEST(QtCanvas, EveryFontHeightIsAPixelSize) {
+  for (const int height : {std::numeric_limits<int>::min(), -11, 0, 11}) {
+    TLogFont font;
+    font.Height = height;
+    EXPECT_GE(ToQFont(font, 0).pixelSize(), 1) << height;
+  }
 }
 
 TEST(QtPrinter, PrintedWidthMatchesActualPrintWidth) {
