@@ -22,6 +22,9 @@ struct TScanLine {
   // turned layout adds): the frame of symbols whose ends are not drawn.
   double Before = 0, After = 0;
   std::span<const TBar> Bars;  // with their heights, for decoders that need them
+  // The symbol may lack the check characters its symbology can leave out:
+  // its characters are read as they stand, every one of them data.
+  bool Unchecked = false;
 };
 
 using TDecodeLine = std::optional<TDecoded> (*)(const TScanLine& Line);
@@ -33,9 +36,13 @@ struct TDecoder {
   bool ReadsHeights = false;  // needs the line's bars with their heights
 };
 
-// Rows of the list from decoders of widths or of bars.
-template <TDecodeWidths Decode>
+// Rows of the list from decoders of widths or of bars; a symbology whose
+// check characters may be left out has a second decoder that reads its
+// characters unchecked.
+template <TDecodeWidths Decode, TDecodeWidths DecodeUnchecked = nullptr>
 std::optional<TDecoded> OnWidths(const TScanLine& Line) {
+  if constexpr (DecodeUnchecked != nullptr)
+    if (Line.Unchecked) return DecodeUnchecked(Line.Widths);
   return Decode(Line.Widths);
 }
 template <TDecodeBars Decode>

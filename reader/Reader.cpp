@@ -26,7 +26,7 @@ struct TLineReading {
 };
 
 std::optional<TLineReading> Decode(const TDecoder& decoder, const TGreyImage& image, const TDirection& direction,
-                                   const TScan& scan, const std::optional<TBarScan>& bars) {
+                                   const TScan& scan, const std::optional<TBarScan>& bars, bool unchecked) {
   if (decoder.ReadsHeights && !bars) return std::nullopt;
   // A turned symbol lays out one pixel longer each way than an upright one
   // (its turned box counts both corners), the pixel at the image's right
@@ -34,7 +34,8 @@ std::optional<TLineReading> Decode(const TDecoder& decoder, const TGreyImage& im
   const double turnedPixel = direction.Angle == 0 ? 0 : 1;
   const double before = scan.Start - (direction.Reversed ? turnedPixel : 0);
   const double after = Length(image, direction) - scan.End - (direction.Reversed ? 0 : turnedPixel);
-  const TScanLine line{scan.Widths, before, after, bars ? std::span<const TBar>(bars->Bars) : std::span<const TBar>()};
+  const TScanLine line{scan.Widths, before, after, bars ? std::span<const TBar>(bars->Bars) : std::span<const TBar>(),
+                       unchecked};
   auto decoded = decoder.Decode(line);
   if (!decoded) return std::nullopt;
   if (decoder.ReadsHeights) return TLineReading{std::move(*decoded), bars->Start, bars->End};
@@ -53,6 +54,7 @@ struct TReading {
 struct TCandidate {
   TDirection Direction;
   std::vector<TReading> Readings;  // of one decoder and one text
+  bool Unchecked = false;          // read without check characters
 };
 
 // The decoders a read tries: all, or the preferred class's alone.
@@ -66,7 +68,7 @@ std::vector<std::size_t> DecodersTried(const TReadOptions& options) {
 
 // Every reading of the decoders tried on the search lines of one direction.
 std::vector<TReading> SearchDirection(const TGreyImage& image, const TDirection& direction,
-                                      const std::vector<std::size_t>& tried) {
+                                      const std::vector<std::size_t>& tried, bool unchecked) {
   const bool heights =
       std::any_of(tried.begin(), tried.end(), [](std::size_t d) { return Decoders()[d].ReadsHeights; });
   std::vector<TReading> readings;
@@ -77,7 +79,7 @@ std::vector<TReading> SearchDirection(const TGreyImage& image, const TDirection&
     if (scan.Widths.empty()) continue;
     const auto bars = heights ? ScanBars(image, direction, line, scan) : std::nullopt;
     for (const std::size_t d : tried)
-      if (const auto read = Decode(Decoders()[d], image, direction, scan, bars))
+      if (const auto read = Decode(Decoders()[d], image, direction, scan, bars, unchecked))
         readings.push_back({d, read->Decoded.Text, read->Decoded.Decodability, line, read->Start, read->End});
   }
   return readings;
@@ -90,9 +92,10 @@ std::vector<TCandidate> Candidates(const TGreyImage& image, const TReadOptions& 
   const std::vector<std::size_t> tried = DecodersTried(options);
   std::map<std::tuple<std::size_t, int, std::string>, TCandidate> groups;
   for (std::size_t dir = 0; dir < Directions.size(); ++dir)
-    for (TReading& reading : SearchDirection(image, Directions[dir], tried)) {
+    for (TReading& reading : SearchDirection(image, Directions[dir], tried, options.WithoutCheckCharacters)) {
       TCandidate& group = groups[{reading.Decoder, static_cast<int>(dir), reading.Text}];
       group.Direction = Directions[dir];
+      group.Unchecked = options.WithoutCheckCharacters;
       group.Readings.push_back(std::move(reading));
     }
   std::vector<TCandidate> candidates;
@@ -116,7 +119,7 @@ std::optional<TDecoded> ReadsOn(const TGreyImage& image, const TCandidate& candi
   if (scan.Widths.empty()) return std::nullopt;
   const TDecoder& decoder = Decoders()[candidate.Readings.front().Decoder];
   const auto bars = decoder.ReadsHeights ? ScanBars(image, candidate.Direction, line, scan) : std::nullopt;
-  auto read = Decode(decoder, image, candidate.Direction, scan, bars);
+  auto read = Decode(decoder, image, candidate.Direction, scan, bars, candidate.Unchecked);
   if (!read || read->Decoded.Text != candidate.Readings.front().Text) return std::nullopt;
   return std::move(read->Decoded);
 }

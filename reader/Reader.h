@@ -23,6 +23,11 @@ struct TReadOptions {
   // a known class, in a fraction of the time. Nothing is found when the
   // symbol does not read as that class, and no other fit is listed.
   bool PreferredOnly = false;
+  // The symbol was drawn without the check characters its symbology may
+  // leave out (a component's AutoCheckDigit off): its characters are read
+  // unchecked, all of them data. Symbologies whose check is part of the
+  // data given (EAN, UPC) or always drawn are read as ever.
+  bool WithoutCheckCharacters = false;
 };
 
 struct TReadResult {

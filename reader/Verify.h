@@ -18,6 +18,7 @@ inline constexpr double DefaultApertureModules = 0.5;
 struct TVerifyOptions {
   std::string PreferredClass;                       // see TReadOptions
   bool PreferredOnly = false;                       // see TReadOptions
+  bool WithoutCheckCharacters = false;              // see TReadOptions
   double InkSpread = 0;                             // pixels, see TPrintSimulation
   double ApertureModules = DefaultApertureModules;  // the aperture's diameter in X dimensions; 0 for none
   double Noise = 0;                                 // grey levels

@@ -62,11 +62,11 @@ struct TValues {
   double Decodability = 0;
 };
 
-std::optional<TValues> ReadValues(std::span<const double> widths) {
+std::optional<TValues> ReadValues(std::span<const double> widths, bool checked) {
   const std::size_t stopElements = Stop.front().size();
   if (widths.size() < stopElements || (widths.size() - stopElements) % CharacterElements != 0) return std::nullopt;
   const std::size_t characters = (widths.size() - stopElements) / CharacterElements;
-  if (characters < StartAndCheck) return std::nullopt;
+  if (characters < (checked ? StartAndCheck : StartAndCheck - 1)) return std::nullopt;
   TModuleReader reader(widths, static_cast<int>(characters) * CharacterModules + StopModules);
   TValues symbol;
   symbol.Values.reserve(characters);
@@ -78,7 +78,7 @@ std::optional<TValues> ReadValues(std::span<const double> widths) {
   if (!reader.Character(Stop, StopModules) || !reader.AtEnd()) return std::nullopt;
   std::size_t sum = symbol.Values.front();
   for (std::size_t k = 1; k + 1 < characters; ++k) sum += k * symbol.Values[k];
-  if (sum % CheckModulus != symbol.Values.back()) return std::nullopt;
+  if (checked && sum % CheckModulus != symbol.Values.back()) return std::nullopt;
   symbol.Decodability = reader.Decodability();
   return symbol;
 }
@@ -177,24 +177,29 @@ std::string CheckText(std::size_t check, TCodeSet set) {
   return set == CodeSetC ? DigitPair(check) : Written(AsciiOf(check, set));
 }
 
-// The data values, between start and check characters.
-std::span<const std::size_t> DataOf(const TValues& symbol) {
-  return std::span(symbol.Values).subspan(1, symbol.Values.size() - StartAndCheck);
+// The data values: after the start character, before the check character
+// when there is one.
+std::span<const std::size_t> DataOf(const TValues& symbol, bool checked) {
+  return std::span(symbol.Values).subspan(1, symbol.Values.size() - (checked ? StartAndCheck : StartAndCheck - 1));
+}
+
+std::optional<TDecoded> ReadCode128(std::span<const double> widths, bool checked) {
+  const auto symbol = ReadValues(widths, checked);
+  if (!symbol) return std::nullopt;
+  const TText text = Interpret(DataOf(*symbol, checked), symbol->Values.front());
+  if (!checked) return TDecoded{text.Text, symbol->Decodability};
+  return TDecoded{text.Text + CheckText(symbol->Values.back(), text.Final), symbol->Decodability};
 }
 
 }  // namespace
 
-std::optional<TDecoded> DecodeCode128(std::span<const double> Widths) {
-  const auto symbol = ReadValues(Widths);
-  if (!symbol) return std::nullopt;
-  const TText text = Interpret(DataOf(*symbol), symbol->Values.front());
-  return TDecoded{text.Text + CheckText(symbol->Values.back(), text.Final), symbol->Decodability};
-}
+std::optional<TDecoded> DecodeCode128(std::span<const double> Widths) { return ReadCode128(Widths, true); }
+std::optional<TDecoded> DecodeCode128Unchecked(std::span<const double> Widths) { return ReadCode128(Widths, false); }
 
 std::optional<TDecoded> DecodeEan128(std::span<const double> Widths) {
-  const auto symbol = ReadValues(Widths);
+  const auto symbol = ReadValues(Widths, true);
   if (!symbol) return std::nullopt;
-  const auto data = DataOf(*symbol);
+  const auto data = DataOf(*symbol, true);
   // FNC1 has the same value in every code set.
   if (data.empty() || FunctionOf(data.front(), CodeSetC) != Fnc1) return std::nullopt;
   return TDecoded{Interpret(data.subspan(1), symbol->Values.front()).Text, symbol->Decodability};

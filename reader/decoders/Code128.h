@@ -12,6 +12,9 @@ namespace tessel {
 // Then the modulo 103 check character in the code set in force at the end:
 // a character, two digits in code set C, or the escape of a function.
 std::optional<TDecoded> DecodeCode128(std::span<const double> Widths);
+// A symbol drawn without its check character: the data, every character
+// before the stop.
+std::optional<TDecoded> DecodeCode128Unchecked(std::span<const double> Widths);
 // The data after the leading FNC1, written as for Code 128, without the
 // check character.
 std::optional<TDecoded> DecodeEan128(std::span<const double> Widths);

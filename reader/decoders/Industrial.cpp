@@ -63,7 +63,7 @@ std::string ClockedRow(std::string_view slots) {
 // The module from the bars, the row from the characters that fit; the
 // margin, as for Clocked 3 of 5, is the edge-to-similar-edge margin of the
 // whole row.
-std::optional<TDecoded> DecodeGrid(std::span<const double> widths, const TGridCode& code) {
+std::optional<TDecoded> DecodeGrid(std::span<const double> widths, const TGridCode& code, bool checked) {
   const double module = MedianBarWidth(widths);
   if (!(module > 0)) return std::nullopt;
   const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
@@ -87,7 +87,7 @@ std::optional<TDecoded> DecodeGrid(std::span<const double> widths, const TGridCo
     text += code.Set[static_cast<std::size_t>(value)];
     sum += static_cast<int>(value);
   }
-  if (sum % code.Modulus != 0) return std::nullopt;
+  if (checked && sum % code.Modulus != 0) return std::nullopt;
   const double decodability = EdgeToSimilarEdgeDecodability(widths, static_cast<int>(row->size()));
   if (!(decodability > 0)) return std::nullopt;
   return TDecoded{text, decodability};
@@ -95,13 +95,21 @@ std::optional<TDecoded> DecodeGrid(std::span<const double> widths, const TGridCo
 
 }  // namespace
 
-std::optional<TDecoded> DecodeBc309(std::span<const double> widths) { return DecodeGrid(widths, Bc309); }
+std::optional<TDecoded> DecodeBc309(std::span<const double> widths) { return DecodeGrid(widths, Bc309, true); }
+std::optional<TDecoded> DecodeBc309Unchecked(std::span<const double> widths) {
+  return DecodeGrid(widths, Bc309, false);
+}
 
-std::optional<TDecoded> DecodeBc412(std::span<const double> widths) { return DecodeGrid(widths, Bc412); }
+std::optional<TDecoded> DecodeBc412(std::span<const double> widths) { return DecodeGrid(widths, Bc412, true); }
+std::optional<TDecoded> DecodeBc412Unchecked(std::span<const double> widths) {
+  return DecodeGrid(widths, Bc412, false);
+}
 
-// The row is read from its right end, where the check digit's clock bar
-// closes it: the leftmost digit's leading empty slots lie in the quiet zone.
-std::optional<TDecoded> DecodeClocked35(std::span<const double> widths) {
+namespace {
+
+// The row is read from its right end, where the last clock bar closes it: the leftmost digit's leading empty slots lie
+// in the quiet zone.
+std::optional<TDecoded> ReadClocked35(std::span<const double> widths, bool checked) {
   const double module = MedianBarWidth(widths);
   if (!(module > 0)) return std::nullopt;
   const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
@@ -127,11 +135,19 @@ std::optional<TDecoded> DecodeClocked35(std::span<const double> widths) {
     drawn += static_cast<char>('0' + value);
     sum += value;
   }
-  if (sum % ClockedModulus != 0) return std::nullopt;
+  if (checked && sum % ClockedModulus != 0) return std::nullopt;
   const double decodability = EdgeToSimilarEdgeDecodability(widths, static_cast<int>(row->size()));
   if (!(decodability > 0)) return std::nullopt;
+  if (!checked) return TDecoded{std::string(drawn.rbegin(), drawn.rend()), decodability};
   std::string text(drawn.rbegin() + 1, drawn.rend());
   return TDecoded{text + drawn.back(), decodability};
+}
+
+}  // namespace
+
+std::optional<TDecoded> DecodeClocked35(std::span<const double> widths) { return ReadClocked35(widths, true); }
+std::optional<TDecoded> DecodeClocked35Unchecked(std::span<const double> widths) {
+  return ReadClocked35(widths, false);
 }
 
 }  // namespace tessel

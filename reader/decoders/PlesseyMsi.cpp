@@ -137,14 +137,14 @@ bool MsiCheckHolds(std::string_view digits) {
   return Mod11Check(before, IbmTopWeight) == Mod10 || Mod11Check(before, NcrTopWeight) == Mod10;
 }
 
-}  // namespace
-
-std::optional<TDecoded> DecodePlessey(std::span<const double> widths) {
+// The characters, their check required or not.
+std::optional<TDecoded> ReadPlessey(std::span<const double> widths, bool checked) {
   const auto read = ReadPlesseyBits(widths);
-  if (!read || read->DataBits % BitsPerHexDigit != 0 || read->DataBits / BitsPerHexDigit <= CheckCharacters)
+  if (!read || read->DataBits % BitsPerHexDigit != 0 ||
+      read->DataBits / BitsPerHexDigit <= (checked ? CheckCharacters : 0))
     return std::nullopt;
   const std::string_view data = std::string_view(read->Bits).substr(PlesseyStart.size(), read->DataBits);
-  if (!CrcHolds(data)) return std::nullopt;
+  if (checked && !CrcHolds(data)) return std::nullopt;
   std::string text;
   text.reserve(data.size() / BitsPerHexDigit);
   for (std::size_t c = 0; c < data.size(); c += BitsPerHexDigit) {
@@ -155,7 +155,7 @@ std::optional<TDecoded> DecodePlessey(std::span<const double> widths) {
   return TDecoded{text, read->Decodability};
 }
 
-std::optional<TDecoded> DecodeMsi(std::span<const double> widths) {
+std::optional<TDecoded> ReadMsi(std::span<const double> widths, bool checked) {
   const std::size_t frame = MsiStartElements + MsiStopElements;
   if (widths.size() < frame + 2 * ElementsPerDigit || (widths.size() - frame) % ElementsPerDigit != 0)
     return std::nullopt;
@@ -176,8 +176,15 @@ std::optional<TDecoded> DecodeMsi(std::span<const double> widths) {
     decoded.Text += static_cast<char>('0' + value);
     decoded.Decodability = std::min(decoded.Decodability, digit->Decodability);
   }
-  if (!MsiCheckHolds(decoded.Text)) return std::nullopt;
+  if (checked && !MsiCheckHolds(decoded.Text)) return std::nullopt;
   return decoded;
 }
+
+}  // namespace
+
+std::optional<TDecoded> DecodePlessey(std::span<const double> widths) { return ReadPlessey(widths, true); }
+std::optional<TDecoded> DecodePlesseyUnchecked(std::span<const double> widths) { return ReadPlessey(widths, false); }
+std::optional<TDecoded> DecodeMsi(std::span<const double> widths) { return ReadMsi(widths, true); }
+std::optional<TDecoded> DecodeMsiUnchecked(std::span<const double> widths) { return ReadMsi(widths, false); }
 
 }  // namespace tessel

@@ -10,5 +10,7 @@ namespace tessel {
 // others, which must hold. The numeric start reads the bytes as pairs of
 // digits (until a DLE), any other start as ASCII characters.
 std::optional<TDecoded> DecodeTelepen(std::span<const double> Widths);
+// The characters as they stand, without a check.
+std::optional<TDecoded> DecodeTelepenUnchecked(std::span<const double> Widths);
 
 }  // namespace tessel

@@ -85,3 +85,31 @@ TEST(ReaderRoundTrip, EveryClassReadsBackAtEveryAngleAndModule) {
   }
   EXPECT_FALSE(seen.empty());
 }
+
+// Symbologies whose check characters may be left out: drawn without them,
+// their symbols read only when the reader is told, to the text drawn.
+TEST(ReaderRoundTrip, SymbolsWithoutTheirOptionalCheckReadWhenTold) {
+  constexpr std::string_view optionalCheck[] = {"TBarcode_Code128",  "TBarcode_Telepen", "TBarcode_Plessey",
+                                                "TBarcode_MSI",      "TBarcode_BC309",   "TBarcode_BC412",
+                                                "TBarcode_Clocked35"};
+  for (const std::string_view className : optionalCheck) {
+    SCOPED_TRACE(className);
+    const auto entry = std::find_if(Catalogue().begin(), Catalogue().end(),
+                                    [&](const TBarcodeComponent& e) { return e.BarcodeClass == className; });
+    ASSERT_NE(entry, Catalogue().end());
+    std::unique_ptr<TBarcode> barcode = CreateCatalogueBarcode(*entry);
+    ApplyCatalogueDefaults(*barcode, *entry);
+    barcode->SetBarColor(clBlack);
+    barcode->SetModule(2);
+    barcode->SetLeftMargin(2 * QuietModules);
+    barcode->SetTopMargin(2 * QuietModules);
+    barcode->SetAutoCheckDigit(false);
+    TSymbolRenderer renderer;
+    ASSERT_EQ(renderer.Render(*barcode), ecValid);
+    const TGreyImage image = ToGrey(*renderer.Image());
+    const TReadResult told = ReadSymbol(image, {std::string(className), false, true});
+    EXPECT_EQ(told.ClassName, className);
+    EXPECT_EQ(told.Text, FullEncoded(*barcode));
+    EXPECT_FALSE(ReadSymbol(image, {std::string(className), true}).Found);
+  }
+}
