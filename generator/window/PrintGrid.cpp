@@ -90,7 +90,8 @@ void TfrmDemo::ShowReading() {
     return;
   }
   const std::string className(copy->ClassName());
-  const TReadResult read = VerifySymbol(image, {.PreferredClass = className});
+  const TReadResult read =
+      VerifySymbol(image, {.PreferredClass = className, .WithoutCheckCharacters = !copy->AutoCheckDigit()});
   FReads = read.Found && read.ClassName == className;
   staBarcode->SetText(spReading, QString::fromStdString(ReadSummary(read)));
 }
