@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
-#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <limits>
@@ -16,13 +14,16 @@
 #include "generator/Catalogue.h"
 #include "generator/PropertyApply.h"
 #include "generator/TextEscape.h"
+#include "generator/cli/CheckOptions.h"
 #include "generator/cli/OptionParser.h"
+#include "generator/cli/OptionValues.h"
 #include "generator/cli/Progress.h"
 #include "generator/cli/RecordBatch.h"
 #include "generator/cli/Samples.h"
 #include "generator/cli/SheetRun.h"
 #include "generator/cli/StandardOutput.h"
 #include "generator/cli/TextCodec.h"
+#include "generator/cli/VerifyOptions.h"
 #include "gs1/pGS1.h"
 #include "output/OutputFile.h"
 #include "output/OutputSettings.h"
@@ -31,12 +32,6 @@
 
 namespace tessel::generator {
 namespace {
-
-// A failure that ends the run with an exit status and a message.
-struct TExit {
-  int Status;
-  std::string Message;
-};
 
 constexpr std::string_view Description = "Stripemaker: draws one-dimensional and postal barcodes.";
 
@@ -402,27 +397,6 @@ int RunBatch(const TCommandLine& command, const TDbOpener& openDb) {
   return RunRecords(*source, command.Records, RecordBatchOf(command));
 }
 
-// A whole number from an option's text (spaces around it allowed), or none.
-std::optional<int> WholeNumber(const std::string& text) {
-  const std::string trimmed = Trimmed(text);
-  const char* first = trimmed.data();
-  const char* last = first + trimmed.size();
-  if (first != last && *first == '+') ++first;
-  int value = 0;
-  const auto [end, error] = std::from_chars(first, last, value);
-  if (first == last || error != std::errc() || end != last) return std::nullopt;
-  return value;
-}
-
-// An option's whole number from Min to Max, or a usage error with Message
-// and the value given.
-int NumberOption(const TOptionParser& parser, std::string_view name, int min, int max, const std::string& message) {
-  const std::string text = parser.Value(name);
-  const std::optional<int> number = WholeNumber(text);
-  if (!number || *number < min || *number > max) throw TExit{ExitUsage, message + ", not '" + text + "'"};
-  return *number;
-}
-
 // The --jobs value: a whole number from 1 to MaxJobs, or the number of cores.
 constexpr int MaxJobs = 256;
 int JobsOption(const TOptionParser& parser) {
@@ -435,16 +409,6 @@ TFileFormat FormatOption(const TOptionParser& parser) {
   const auto format = FormatFromName(parser.Value("format"));
   if (!format) throw TExit{ExitUsage, "unknown file format '" + parser.Value("format") + "'"};
   return *format;
-}
-
-// The resolution of the output: given, or that of a label printer when the
-// symbol is sized in physical units, else a screen's.
-constexpr int ScreenDpi = 96;
-constexpr int PrinterDpi = 300;
-int DpiOption(const TOptionParser& parser) {
-  if (!parser.IsSet("dpi"))
-    return parser.IsSet("xdim") || parser.IsSet("height") || parser.IsSet("bwr") ? PrinterDpi : ScreenDpi;
-  return NumberOption(parser, "dpi", MinDpi, MaxDpi, "--dpi needs a whole number from 1 to " + std::to_string(MaxDpi));
 }
 
 // A length option's value: a number of dots, or with mm, in or mil.
@@ -501,10 +465,6 @@ std::string OutputFolder(const TOptionParser& parser, const std::string& option)
 constexpr std::array<std::string_view, 4> SourceOptions{"batch", "csv", "range", "db"};
 constexpr std::array<std::string_view, 9> BatchOnlyOptions{"text",  "name", "caption", "shard", "resume",
                                                            "sheet", "skip", "print",   "copies"};
-// The options that only a label sheet takes, and those only verification
-// takes.
-constexpr std::array<std::string_view, 3> SheetOnlyOptions{"skip", "print", "copies"};
-constexpr std::array<std::string_view, 3> SimulationOptions{"spread", "aperture", "noise"};
 
 // The source of records the options name, or none; two are a usage error,
 // and so is an option only a batch takes without one.
@@ -598,110 +558,20 @@ void ParseBatchSource(const TOptionParser& parser, std::string_view option, TRec
   records.Input = parser.Value(option);
 }
 
-// A usage error for the first of Options given without what they need.
-template <std::size_t N>
-void RequireNone(const TOptionParser& parser, const std::array<std::string_view, N>& options, const char* needed) {
-  for (std::string_view option : options)
-    if (parser.IsSet(option)) throw TExit{ExitUsage, "--" + std::string(option) + " needs " + needed};
-}
-
-// A decimal option from Min to Max, or a usage error naming the range.
-double DecimalOption(const TOptionParser& parser, std::string_view name, double min, double max) {
-  const auto Number = [](double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", value);
-    return std::string(text);
-  };
-  const std::string text = Trimmed(parser.Value(name));
-  double value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size() || !(value >= min && value <= max))
-    throw TExit{ExitUsage, "--" + std::string(name) + " needs a number from " + Number(min) + " to " + Number(max) +
-                               ", not '" + parser.Value(name) + "'"};
-  return value;
-}
-
-// The print simulation of --check and --verify, lengths in dots at Dpi.
-constexpr double MaxApertureModules = 10;
-constexpr double MaxNoiseLevels = 255;
-TVerifyOptions SimulationOf(const TOptionParser& parser, int dpi) {
-  TVerifyOptions options;
-  if (parser.IsSet("spread")) {
-    const std::optional<TLength> spread = ParseLength(parser.Value("spread"));
-    if (!spread)
-      throw TExit{ExitUsage,
-                  "--spread needs a length such as 1 (dot), 0.03mm or -0.02mm, not '" + parser.Value("spread") + "'"};
-    options.InkSpread = spread->Dots(dpi);
-  }
-  if (parser.IsSet("aperture")) options.ApertureModules = DecimalOption(parser, "aperture", 0, MaxApertureModules);
-  if (parser.IsSet("noise")) options.Noise = DecimalOption(parser, "noise", 0, MaxNoiseLevels);
-  return options;
-}
-
-// --check with its lowest grade and print simulation; the options of a
-// check without it are usage errors.
-void ParseCheck(const TOptionParser& parser, TCommandLine& command) {
-  if (!parser.IsSet("check")) {
-    if (parser.IsSet("min-grade")) throw TExit{ExitUsage, "--min-grade needs --check"};
-    RequireNone(parser, SimulationOptions, "--check or --verify");
-    return;
-  }
-  TSymbolCheck check{.Options = SimulationOf(parser, command.OutputOptions.Dpi)};
-  if (parser.IsSet("min-grade")) {
-    const std::string grade = Trimmed(parser.Value("min-grade"));
-    if (grade.size() != 1 ||
-        std::string_view("ABCD").find(static_cast<char>(std::toupper(grade[0]))) == std::string_view::npos)
-      throw TExit{ExitUsage, "--min-grade needs A, B, C or D, not '" + parser.Value("min-grade") + "'"};
-    check.MinimumGrade = static_cast<char>(std::toupper(grade[0]));
-  }
-  command.Check = check;
-}
-
-// --sheet: the stock, the labels skipped, and the PDF's file or queue.
-constexpr int MaxCopies = 999;
+// --sheet: the batch on label sheets, written to -o as one PDF or printed.
 void ParseSheet(const TOptionParser& parser, TCommandLine& command) {
-  const TParsedStock parsed = LabelStockFromArgument(parser.Value("sheet"));
-  if (!parsed.Stock) throw TExit{ExitUsage, "--sheet: " + parsed.Error};
-  TLabelSheetRun sheet{.Stock = *parsed.Stock, .Skip = 0, .Print = std::nullopt};
-  if (parser.IsSet("skip"))
-    sheet.Skip = NumberOption(parser, "skip", 0, sheet.Stock.LabelsPerPage() - 1,
-                              "--skip needs a number of labels from 0 to " +
-                                  std::to_string(sheet.Stock.LabelsPerPage() - 1) + " (those of a page less one)");
-  if (parser.IsSet("copies") && !parser.IsSet("print")) throw TExit{ExitUsage, "--copies needs --print"};
-  if (parser.IsSet("print"))
-    sheet.Print =
-        TPrintJob{.Queue = parser.Value("print"),
-                  .Title = "stripemaker labels",
-                  .Copies = parser.IsSet("copies")
-                                ? NumberOption(parser, "copies", 1, MaxCopies,
-                                               "--copies needs a whole number from 1 to " + std::to_string(MaxCopies))
-                                : 1,
-                  .PageSize = {sheet.Stock.PageWidth, sheet.Stock.PageHeight}};
-  command.Output = parser.Value("output");
-  if (command.Output.empty() && !sheet.Print) throw TExit{ExitUsage, "--sheet needs -o labels.pdf or --print"};
-  if (!command.Output.empty() && FormatFromName(command.Output) != TFileFormat::Pdf)
-    throw TExit{ExitUsage, "--sheet writes a PDF: give -o with a .pdf name, not '" + command.Output + "'"};
+  command.Sheet = SheetRunOf(parser);
+  command.Output = SheetOutputOf(parser, *command.Sheet);
   command.OutputOptions.Format = TFileFormat::Pdf;
-  command.Sheet = std::move(sheet);
 }
 
-// --verify FILE...: the files, the class they must read as, the report's
-// format and the print simulation (lengths in pixels of the images, or at
-// --dpi).
+// --verify FILE...: -c or -s name the class the files must read as.
 void ParseVerify(const TOptionParser& parser, TCommandLine& command) {
   command.Action = TCommandLine::TAction::Verify;
-  TVerifyRun& verify = command.Verify;
-  verify.Files = parser.Positional();
-  if (verify.Files.empty()) throw TExit{ExitUsage, "--verify needs the image files to read"};
-  if (parser.IsSet("class") || parser.IsSet("symbology")) {
+  command.Verify = VerifyRunOf(parser, [&parser, &command] {
     ParseSymbology(parser, command);
-    verify.Class = std::string(command.Barcode->ClassName());
-  }
-  const std::string format = parser.IsSet("format") ? Trimmed(parser.Value("format")) : "text";
-  if (!EqualsIgnoringCase(format, "text") && !EqualsIgnoringCase(format, "json"))
-    throw TExit{ExitUsage, "--verify reports as text or json, not '" + format + "'"};
-  verify.Format = EqualsIgnoringCase(format, "json") ? TReportFormat::Json : TReportFormat::Text;
-  verify.Options = SimulationOf(parser, DpiOption(parser));
+    return std::string(command.Barcode->ClassName());
+  });
 }
 
 // A batch: its source, its output, and which records it draws how.
@@ -709,7 +579,7 @@ void ParseBatch(const TOptionParser& parser, std::string_view option, TCommandLi
   if (parser.IsSet("sheet")) {
     ParseSheet(parser, command);
   } else {
-    RequireNone(parser, SheetOnlyOptions, "--sheet");
+    RefuseSheetOnlyOptions(parser);
     command.Folder = OutputFolder(parser, "--" + std::string(option));
     command.OutputOptions.Format = FormatOption(parser);
   }
@@ -788,7 +658,7 @@ void Parse(const std::vector<std::string>& arguments, TCommandLine& command) {
     ParseBatch(parser, *source, command);
   else
     ParseSymbol(parser, command);
-  ParseCheck(parser, command);
+  command.Check = CheckOf(parser, command.OutputOptions.Dpi);
 }
 
 // The --encode line: the escaped full-encoded text, a TAB and the pattern.
