@@ -283,17 +283,27 @@ std::string SizesLine(const TOutputOptions& options, const TSymbolGeometry& geom
 // -o -: the file goes to standard output.
 constexpr std::string_view StandardOutputName = "-";
 
-// Writes the command's symbol to its -o file or standard output; failures
-// end in TExit with the status of their kind.
+// True when --check reads back the very image the command writes: a
+// raster file's; else a raster drawing of the symbol is checked.
+bool ReadsBackWrittenImage(const TCommandLine& command) {
+  return command.Check && !command.Output.empty() && ChecksWrittenImage(command.OutputOptions.Format);
+}
+
+// Writes the command's symbol to its -o file or standard output, a raster
+// image read back first with --check; failures end in TExit with the
+// status of their kind.
 void Write(const TCommandLine& command) {
   TBarcode& barcode = *command.Barcode;
   const bool toStandardOutput = command.Output == StandardOutputName;
-  std::string contents;
-  TWriteResult result = toStandardOutput ? EncodeSymbol(barcode, contents, command.OutputOptions)
-                                         : WriteSymbol(barcode, command.Output, command.OutputOptions);
+  TSymbolWriter writer;
+  if (ReadsBackWrittenImage(command))
+    writer.SetImageCheck(
+        [&barcode, &check = *command.Check](const TRasterImage& image) { return CheckImage(barcode, image, check); });
+  TWriteResult result = toStandardOutput ? writer.Encode(barcode, command.OutputOptions)
+                                         : writer.Write(barcode, command.Output, command.OutputOptions);
   const std::string target = toStandardOutput ? "standard output" : command.Output;
   if (result && toStandardOutput) {
-    result.Message = WriteStandardOutput(contents);
+    result.Message = WriteStandardOutput(writer.Contents());
     if (!result.Message.empty()) result.Failure = TWriteFailure::File;
   }
   switch (result.Failure) {
@@ -304,6 +314,7 @@ void Write(const TCommandLine& command) {
       throw TExit{ExitInvalidBarcode,
                   InvalidTextMessage(barcode.Barcode(), result.Error) + Culprit(command.Settings, std::nullopt)};
     case TWriteFailure::InvalidOption: throw TExit{ExitUsage, result.Message};
+    case TWriteFailure::Refused: throw TExit{ExitInvalidBarcode, result.Message + "; not written"};
     case TWriteFailure::TooLarge:
     case TWriteFailure::File: throw TExit{ExitFile, "cannot write " + target + ": " + result.Message};
   }
@@ -326,10 +337,10 @@ std::string GS1RecordText(TBarcode& barcode, const std::string& text) {
 }
 
 // A record's text set on a worker's component by Set (none: as its
-// Barcode) and, with --check, the symbol read back: why the record cannot
-// be written, or "".
+// Barcode) and, with --check of a vector format, a raster drawing of the
+// symbol read back: why the record cannot be written, or "".
 decltype(TRecordBatch::SetText) WithCheck(decltype(TRecordBatch::SetText) set, const TCommandLine& command) {
-  if (!command.Check) return set;
+  if (!command.Check || ChecksWrittenImage(command.OutputOptions.Format)) return set;
   return [set, &command](TBarcode& barcode, const std::string& text) {
     std::string problem;
     if (set)
@@ -338,6 +349,15 @@ decltype(TRecordBatch::SetText) WithCheck(decltype(TRecordBatch::SetText) set, c
       barcode.SetBarcode(text);
     if (problem.empty()) problem = CheckSymbol(barcode, command.OutputOptions, *command.Check);
     return problem;
+  };
+}
+
+// With --check of a raster format: each record's image read back as it
+// is drawn for its file; else none.
+decltype(TRecordBatch::CheckImage) ImageCheckOf(const TCommandLine& command) {
+  if (!command.Check || !ChecksWrittenImage(command.OutputOptions.Format)) return {};
+  return [&check = *command.Check](TBarcode& barcode, const TRasterImage& image) {
+    return CheckImage(barcode, image, check);
   };
 }
 
@@ -353,7 +373,8 @@ TRecordBatch RecordBatchOf(const TCommandLine& command) {
           .SetText = WithCheck(command.GS1Records ? GS1RecordText : nullptr, command),
           .InvalidText = [&settings = command.Settings](
                              const std::string& text,
-                             int error) { return InvalidTextMessage(text, error) + Culprit(settings, text); }};
+                             int error) { return InvalidTextMessage(text, error) + Culprit(settings, text); },
+          .CheckImage = ImageCheckOf(command)};
 }
 
 // The records of a batch on label sheets: its PDF written to -o and sent to
@@ -689,7 +710,7 @@ int Run(const std::vector<std::string>& arguments, const TDbOpener& openDb) {
   }
   RequireValidText(*command.Barcode, command.Settings);
   if (command.Encode) PrintLine(stdout, Encoded(*command.Barcode));
-  if (command.Check)
+  if (command.Check && !ReadsBackWrittenImage(command))
     if (std::string refusal = CheckSymbol(*command.Barcode, command.OutputOptions, *command.Check); !refusal.empty())
       throw TExit{ExitInvalidBarcode, refusal + "; not written"};
   if (!command.Output.empty()) Write(command);
