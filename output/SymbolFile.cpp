@@ -242,11 +242,19 @@ bool DrawSvg(TBarcode& Barcode, const TSymbolBox& Box, TSymbolRenderer& Renderer
   return true;
 }
 
+// What a raster image is encoded with: the encoder, and the check the image
+// passes first (none: every image passes).
+struct TRasterEncoding {
+  TImageEncoder& Encoder;
+  const TSymbolWriter::TImageCheck& Check;
+};
+
 // The file's contents in memory, so that writing them is one checked step.
 // Returns the symbol's error code; sets Reason when the image could not be
-// encoded.
+// encoded, Refusal when it failed its check (nothing encoded).
 int EncodeInBox(TBarcode& Barcode, const TSymbolBox& Box, const TOutputOptions& Output, TSymbolRenderer& Renderer,
-                TImageEncoder& Encoder, TSvgCanvas& Svg, std::string& Contents, std::string& Reason) {
+                const TRasterEncoding& Raster, TSvgCanvas& Svg, std::string& Contents, std::string& Reason,
+                std::string& Refusal) {
   Contents.clear();  // keeps the buffer for the next symbol
   const int width = static_cast<int>(Box.Width), height = static_cast<int>(Box.Height);
   const TFileFormat format = Output.Format;
@@ -262,7 +270,9 @@ int EncodeInBox(TBarcode& Barcode, const TSymbolBox& Box, const TOutputOptions& 
         drawn = false;
         break;
       }
-      if (!EncodeImage(Encoder, format, *image, Output.Dpi, Contents))
+      if (Raster.Check) Refusal = Raster.Check(*image);
+      if (!Refusal.empty()) return ecValid;
+      if (!EncodeImage(Raster.Encoder, format, *image, Output.Dpi, Contents))
         Reason = std::string("could not encode the ") + Extension(format) + " image";
       break;
     }
@@ -373,10 +383,12 @@ TWriteResult TSymbolWriter::Encode(TBarcode& Barcode, const TOutputOptions& Outp
 
 TWriteResult TSymbolWriter::EncodeAndStore(TBarcode& Barcode, const TOutputOptions& Output, const TStore& Store) {
   return WithLaidOutSymbol(Barcode, Output, renderer_, [&](const TSymbolBox& box) {
-    std::string reason;
-    const int error = EncodeInBox(Barcode, box, Output, renderer_, *encoder_, *svg_, contents_, reason);
+    std::string reason, refusal;
+    const int error = EncodeInBox(Barcode, box, Output, renderer_, {.Encoder = *encoder_, .Check = check_}, *svg_,
+                                  contents_, reason, refusal);
     renderer_.Trim();
     if (error != ecValid) return Failed(TWriteFailure::InvalidText, error);
+    if (!refusal.empty()) return Failed(TWriteFailure::Refused, ecValid, refusal);
     if (reason.empty() && Store) reason = Store(contents_);
     if (Store && contents_.capacity() > KeptBufferBytes) std::string().swap(contents_);
     if (!reason.empty()) return Failed(TWriteFailure::File, ecValid, reason);

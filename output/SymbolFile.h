@@ -85,6 +85,12 @@ class TSymbolWriter {
   // Lets go of the file's bytes (a caller that took them).
   std::string TakeContents() { return std::move(contents_); }
 
+  // Given each raster symbol (PNG, BMP, TIFF) as drawn, the very image then
+  // encoded: an empty string lets it be written, else the reason it is not
+  // (TWriteFailure::Refused, nothing written). None: every image is taken.
+  using TImageCheck = std::function<std::string(const TRasterImage& Image)>;
+  void SetImageCheck(TImageCheck Check) { check_ = std::move(Check); }
+
  private:
   // Encodes the symbol and, when given, hands the file to Store, all within
   // the symbol's share of the run's image budget. Store returns an empty
@@ -96,6 +102,7 @@ class TSymbolWriter {
   std::string contents_;
   std::unique_ptr<TImageEncoder> encoder_;
   std::unique_ptr<TSvgCanvas> svg_;  // writes into contents_
+  TImageCheck check_;
 };
 
 class TCairoCanvas;

@@ -80,6 +80,7 @@ enum class TWriteFailure {
   TooLarge,       // the image would exceed the limits; nothing was drawn
   File,           // the file could not be written; an existing one is unchanged
   InvalidOption,  // an output option is out of range; nothing was drawn
+  Refused,        // the writer's image check refused the drawn image; Message says why
 };
 
 // The sizes a written symbol took, in dots of the output.

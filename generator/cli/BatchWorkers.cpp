@@ -11,7 +11,7 @@ struct TBatchWorkers::TWorker {
 };
 
 TBatchWorkers::TBatchWorkers(int Jobs, const TBarcodeFactory& Factory, const TTextSetter& SetText,
-                             const TOutputOptions& Output, const TReplaceOptions& Options)
+                             const TImageCheck& Check, const TOutputOptions& Output, const TReplaceOptions& Options)
     : setText_(SetText), output_(Output), options_(Options) {
   if (!setText_)
     setText_ = [](TBarcode& barcode, const std::string& text) {
@@ -21,6 +21,9 @@ TBatchWorkers::TBatchWorkers(int Jobs, const TBarcodeFactory& Factory, const TTe
   for (int i = 0; i < std::max(1, Jobs); ++i) {
     auto worker = std::make_unique<TWorker>();
     worker->Barcode = Factory();
+    if (Check)
+      worker->Writer.SetImageCheck(
+          [check = Check, &barcode = *worker->Barcode](const TRasterImage& image) { return check(barcode, image); });
     workers_.push_back(std::move(worker));
   }
 }

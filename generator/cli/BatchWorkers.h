@@ -36,13 +36,16 @@ class TBatchWorkers {
   // Sets a record's text on a component; gives why the record cannot be
   // drawn, or "".
   using TTextSetter = std::function<std::string(TBarcode&, const std::string&)>;
+  // Checks the image drawn of a worker's component before it is encoded
+  // (raster formats); gives why it may not be written, or "".
+  using TImageCheck = std::function<std::string(TBarcode&, const TRasterImage&)>;
 
   // Jobs workers (at least one), each with a component made by Factory,
-  // taking each record's text through SetText (none: as its Barcode).
-  // Every file is staged (Options.Stage is set for each item) to take its
+  // taking each record's text through SetText (none: as its Barcode) and
+  // each drawn image through Check (none: taken). Every file is staged (Options.Stage is set for each item) to take its
   // name when the caller commits it.
-  TBatchWorkers(int Jobs, const TBarcodeFactory& Factory, const TTextSetter& SetText, const TOutputOptions& Output,
-                const TReplaceOptions& Options);
+  TBatchWorkers(int Jobs, const TBarcodeFactory& Factory, const TTextSetter& SetText, const TImageCheck& Check,
+                const TOutputOptions& Output, const TReplaceOptions& Options);
   ~TBatchWorkers();
   TBatchWorkers(const TBatchWorkers&) = delete;
   TBatchWorkers& operator=(const TBatchWorkers&) = delete;

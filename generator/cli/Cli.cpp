@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
-#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <limits>
@@ -16,13 +14,16 @@
 #include "generator/Catalogue.h"
 #include "generator/PropertyApply.h"
 #include "generator/TextEscape.h"
+#include "generator/cli/CheckOptions.h"
 #include "generator/cli/OptionParser.h"
+#include "generator/cli/OptionValues.h"
 #include "generator/cli/Progress.h"
 #include "generator/cli/RecordBatch.h"
 #include "generator/cli/Samples.h"
 #include "generator/cli/SheetRun.h"
 #include "generator/cli/StandardOutput.h"
 #include "generator/cli/TextCodec.h"
+#include "generator/cli/VerifyOptions.h"
 #include "gs1/pGS1.h"
 #include "output/OutputFile.h"
 #include "output/OutputSettings.h"
@@ -31,12 +32,6 @@
 
 namespace tessel::generator {
 namespace {
-
-// A failure that ends the run with an exit status and a message.
-struct TExit {
-  int Status;
-  std::string Message;
-};
 
 constexpr std::string_view Description = "Stripemaker: draws one-dimensional and postal barcodes.";
 
@@ -288,17 +283,27 @@ std::string SizesLine(const TOutputOptions& options, const TSymbolGeometry& geom
 // -o -: the file goes to standard output.
 constexpr std::string_view StandardOutputName = "-";
 
-// Writes the command's symbol to its -o file or standard output; failures
-// end in TExit with the status of their kind.
+// True when --check reads back the very image the command writes: a
+// raster file's; else a raster drawing of the symbol is checked.
+bool ReadsBackWrittenImage(const TCommandLine& command) {
+  return command.Check && !command.Output.empty() && ChecksWrittenImage(command.OutputOptions.Format);
+}
+
+// Writes the command's symbol to its -o file or standard output, a raster
+// image read back first with --check; failures end in TExit with the
+// status of their kind.
 void Write(const TCommandLine& command) {
   TBarcode& barcode = *command.Barcode;
   const bool toStandardOutput = command.Output == StandardOutputName;
-  std::string contents;
-  TWriteResult result = toStandardOutput ? EncodeSymbol(barcode, contents, command.OutputOptions)
-                                         : WriteSymbol(barcode, command.Output, command.OutputOptions);
+  TSymbolWriter writer;
+  if (ReadsBackWrittenImage(command))
+    writer.SetImageCheck(
+        [&barcode, &check = *command.Check](const TRasterImage& image) { return CheckImage(barcode, image, check); });
+  TWriteResult result = toStandardOutput ? writer.Encode(barcode, command.OutputOptions)
+                                         : writer.Write(barcode, command.Output, command.OutputOptions);
   const std::string target = toStandardOutput ? "standard output" : command.Output;
   if (result && toStandardOutput) {
-    result.Message = WriteStandardOutput(contents);
+    result.Message = WriteStandardOutput(writer.Contents());
     if (!result.Message.empty()) result.Failure = TWriteFailure::File;
   }
   switch (result.Failure) {
@@ -309,6 +314,7 @@ void Write(const TCommandLine& command) {
       throw TExit{ExitInvalidBarcode,
                   InvalidTextMessage(barcode.Barcode(), result.Error) + Culprit(command.Settings, std::nullopt)};
     case TWriteFailure::InvalidOption: throw TExit{ExitUsage, result.Message};
+    case TWriteFailure::Refused: throw TExit{ExitInvalidBarcode, result.Message + "; not written"};
     case TWriteFailure::TooLarge:
     case TWriteFailure::File: throw TExit{ExitFile, "cannot write " + target + ": " + result.Message};
   }
@@ -331,10 +337,10 @@ std::string GS1RecordText(TBarcode& barcode, const std::string& text) {
 }
 
 // A record's text set on a worker's component by Set (none: as its
-// Barcode) and, with --check, the symbol read back: why the record cannot
-// be written, or "".
+// Barcode) and, with --check of a vector format, a raster drawing of the
+// symbol read back: why the record cannot be written, or "".
 decltype(TRecordBatch::SetText) WithCheck(decltype(TRecordBatch::SetText) set, const TCommandLine& command) {
-  if (!command.Check) return set;
+  if (!command.Check || ChecksWrittenImage(command.OutputOptions.Format)) return set;
   return [set, &command](TBarcode& barcode, const std::string& text) {
     std::string problem;
     if (set)
@@ -343,6 +349,15 @@ decltype(TRecordBatch::SetText) WithCheck(decltype(TRecordBatch::SetText) set, c
       barcode.SetBarcode(text);
     if (problem.empty()) problem = CheckSymbol(barcode, command.OutputOptions, *command.Check);
     return problem;
+  };
+}
+
+// With --check of a raster format: each record's image read back as it
+// is drawn for its file; else none.
+decltype(TRecordBatch::CheckImage) ImageCheckOf(const TCommandLine& command) {
+  if (!command.Check || !ChecksWrittenImage(command.OutputOptions.Format)) return {};
+  return [&check = *command.Check](TBarcode& barcode, const TRasterImage& image) {
+    return CheckImage(barcode, image, check);
   };
 }
 
@@ -358,7 +373,8 @@ TRecordBatch RecordBatchOf(const TCommandLine& command) {
           .SetText = WithCheck(command.GS1Records ? GS1RecordText : nullptr, command),
           .InvalidText = [&settings = command.Settings](
                              const std::string& text,
-                             int error) { return InvalidTextMessage(text, error) + Culprit(settings, text); }};
+                             int error) { return InvalidTextMessage(text, error) + Culprit(settings, text); },
+          .CheckImage = ImageCheckOf(command)};
 }
 
 // The records of a batch on label sheets: its PDF written to -o and sent to
@@ -402,27 +418,6 @@ int RunBatch(const TCommandLine& command, const TDbOpener& openDb) {
   return RunRecords(*source, command.Records, RecordBatchOf(command));
 }
 
-// A whole number from an option's text (spaces around it allowed), or none.
-std::optional<int> WholeNumber(const std::string& text) {
-  const std::string trimmed = Trimmed(text);
-  const char* first = trimmed.data();
-  const char* last = first + trimmed.size();
-  if (first != last && *first == '+') ++first;
-  int value = 0;
-  const auto [end, error] = std::from_chars(first, last, value);
-  if (first == last || error != std::errc() || end != last) return std::nullopt;
-  return value;
-}
-
-// An option's whole number from Min to Max, or a usage error with Message
-// and the value given.
-int NumberOption(const TOptionParser& parser, std::string_view name, int min, int max, const std::string& message) {
-  const std::string text = parser.Value(name);
-  const std::optional<int> number = WholeNumber(text);
-  if (!number || *number < min || *number > max) throw TExit{ExitUsage, message + ", not '" + text + "'"};
-  return *number;
-}
-
 // The --jobs value: a whole number from 1 to MaxJobs, or the number of cores.
 constexpr int MaxJobs = 256;
 int JobsOption(const TOptionParser& parser) {
@@ -435,16 +430,6 @@ TFileFormat FormatOption(const TOptionParser& parser) {
   const auto format = FormatFromName(parser.Value("format"));
   if (!format) throw TExit{ExitUsage, "unknown file format '" + parser.Value("format") + "'"};
   return *format;
-}
-
-// The resolution of the output: given, or that of a label printer when the
-// symbol is sized in physical units, else a screen's.
-constexpr int ScreenDpi = 96;
-constexpr int PrinterDpi = 300;
-int DpiOption(const TOptionParser& parser) {
-  if (!parser.IsSet("dpi"))
-    return parser.IsSet("xdim") || parser.IsSet("height") || parser.IsSet("bwr") ? PrinterDpi : ScreenDpi;
-  return NumberOption(parser, "dpi", MinDpi, MaxDpi, "--dpi needs a whole number from 1 to " + std::to_string(MaxDpi));
 }
 
 // A length option's value: a number of dots, or with mm, in or mil.
@@ -501,10 +486,6 @@ std::string OutputFolder(const TOptionParser& parser, const std::string& option)
 constexpr std::array<std::string_view, 4> SourceOptions{"batch", "csv", "range", "db"};
 constexpr std::array<std::string_view, 9> BatchOnlyOptions{"text",  "name", "caption", "shard", "resume",
                                                            "sheet", "skip", "print",   "copies"};
-// The options that only a label sheet takes, and those only verification
-// takes.
-constexpr std::array<std::string_view, 3> SheetOnlyOptions{"skip", "print", "copies"};
-constexpr std::array<std::string_view, 3> SimulationOptions{"spread", "aperture", "noise"};
 
 // The source of records the options name, or none; two are a usage error,
 // and so is an option only a batch takes without one.
@@ -598,110 +579,20 @@ void ParseBatchSource(const TOptionParser& parser, std::string_view option, TRec
   records.Input = parser.Value(option);
 }
 
-// A usage error for the first of Options given without what they need.
-template <std::size_t N>
-void RequireNone(const TOptionParser& parser, const std::array<std::string_view, N>& options, const char* needed) {
-  for (std::string_view option : options)
-    if (parser.IsSet(option)) throw TExit{ExitUsage, "--" + std::string(option) + " needs " + needed};
-}
-
-// A decimal option from Min to Max, or a usage error naming the range.
-double DecimalOption(const TOptionParser& parser, std::string_view name, double min, double max) {
-  const auto Number = [](double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", value);
-    return std::string(text);
-  };
-  const std::string text = Trimmed(parser.Value(name));
-  double value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size() || !(value >= min && value <= max))
-    throw TExit{ExitUsage, "--" + std::string(name) + " needs a number from " + Number(min) + " to " + Number(max) +
-                               ", not '" + parser.Value(name) + "'"};
-  return value;
-}
-
-// The print simulation of --check and --verify, lengths in dots at Dpi.
-constexpr double MaxApertureModules = 10;
-constexpr double MaxNoiseLevels = 255;
-TVerifyOptions SimulationOf(const TOptionParser& parser, int dpi) {
-  TVerifyOptions options;
-  if (parser.IsSet("spread")) {
-    const std::optional<TLength> spread = ParseLength(parser.Value("spread"));
-    if (!spread)
-      throw TExit{ExitUsage,
-                  "--spread needs a length such as 1 (dot), 0.03mm or -0.02mm, not '" + parser.Value("spread") + "'"};
-    options.InkSpread = spread->Dots(dpi);
-  }
-  if (parser.IsSet("aperture")) options.ApertureModules = DecimalOption(parser, "aperture", 0, MaxApertureModules);
-  if (parser.IsSet("noise")) options.Noise = DecimalOption(parser, "noise", 0, MaxNoiseLevels);
-  return options;
-}
-
-// --check with its lowest grade and print simulation; the options of a
-// check without it are usage errors.
-void ParseCheck(const TOptionParser& parser, TCommandLine& command) {
-  if (!parser.IsSet("check")) {
-    if (parser.IsSet("min-grade")) throw TExit{ExitUsage, "--min-grade needs --check"};
-    RequireNone(parser, SimulationOptions, "--check or --verify");
-    return;
-  }
-  TSymbolCheck check{.Options = SimulationOf(parser, command.OutputOptions.Dpi)};
-  if (parser.IsSet("min-grade")) {
-    const std::string grade = Trimmed(parser.Value("min-grade"));
-    if (grade.size() != 1 ||
-        std::string_view("ABCD").find(static_cast<char>(std::toupper(grade[0]))) == std::string_view::npos)
-      throw TExit{ExitUsage, "--min-grade needs A, B, C or D, not '" + parser.Value("min-grade") + "'"};
-    check.MinimumGrade = static_cast<char>(std::toupper(grade[0]));
-  }
-  command.Check = check;
-}
-
-// --sheet: the stock, the labels skipped, and the PDF's file or queue.
-constexpr int MaxCopies = 999;
+// --sheet: the batch on label sheets, written to -o as one PDF or printed.
 void ParseSheet(const TOptionParser& parser, TCommandLine& command) {
-  const TParsedStock parsed = LabelStockFromArgument(parser.Value("sheet"));
-  if (!parsed.Stock) throw TExit{ExitUsage, "--sheet: " + parsed.Error};
-  TLabelSheetRun sheet{.Stock = *parsed.Stock, .Skip = 0, .Print = std::nullopt};
-  if (parser.IsSet("skip"))
-    sheet.Skip = NumberOption(parser, "skip", 0, sheet.Stock.LabelsPerPage() - 1,
-                              "--skip needs a number of labels from 0 to " +
-                                  std::to_string(sheet.Stock.LabelsPerPage() - 1) + " (those of a page less one)");
-  if (parser.IsSet("copies") && !parser.IsSet("print")) throw TExit{ExitUsage, "--copies needs --print"};
-  if (parser.IsSet("print"))
-    sheet.Print =
-        TPrintJob{.Queue = parser.Value("print"),
-                  .Title = "stripemaker labels",
-                  .Copies = parser.IsSet("copies")
-                                ? NumberOption(parser, "copies", 1, MaxCopies,
-                                               "--copies needs a whole number from 1 to " + std::to_string(MaxCopies))
-                                : 1,
-                  .PageSize = {sheet.Stock.PageWidth, sheet.Stock.PageHeight}};
-  command.Output = parser.Value("output");
-  if (command.Output.empty() && !sheet.Print) throw TExit{ExitUsage, "--sheet needs -o labels.pdf or --print"};
-  if (!command.Output.empty() && FormatFromName(command.Output) != TFileFormat::Pdf)
-    throw TExit{ExitUsage, "--sheet writes a PDF: give -o with a .pdf name, not '" + command.Output + "'"};
+  command.Sheet = SheetRunOf(parser);
+  command.Output = SheetOutputOf(parser, *command.Sheet);
   command.OutputOptions.Format = TFileFormat::Pdf;
-  command.Sheet = std::move(sheet);
 }
 
-// --verify FILE...: the files, the class they must read as, the report's
-// format and the print simulation (lengths in pixels of the images, or at
-// --dpi).
+// --verify FILE...: -c or -s name the class the files must read as.
 void ParseVerify(const TOptionParser& parser, TCommandLine& command) {
   command.Action = TCommandLine::TAction::Verify;
-  TVerifyRun& verify = command.Verify;
-  verify.Files = parser.Positional();
-  if (verify.Files.empty()) throw TExit{ExitUsage, "--verify needs the image files to read"};
-  if (parser.IsSet("class") || parser.IsSet("symbology")) {
+  command.Verify = VerifyRunOf(parser, [&parser, &command] {
     ParseSymbology(parser, command);
-    verify.Class = std::string(command.Barcode->ClassName());
-  }
-  const std::string format = parser.IsSet("format") ? Trimmed(parser.Value("format")) : "text";
-  if (!EqualsIgnoringCase(format, "text") && !EqualsIgnoringCase(format, "json"))
-    throw TExit{ExitUsage, "--verify reports as text or json, not '" + format + "'"};
-  verify.Format = EqualsIgnoringCase(format, "json") ? TReportFormat::Json : TReportFormat::Text;
-  verify.Options = SimulationOf(parser, DpiOption(parser));
+    return std::string(command.Barcode->ClassName());
+  });
 }
 
 // A batch: its source, its output, and which records it draws how.
@@ -709,7 +600,7 @@ void ParseBatch(const TOptionParser& parser, std::string_view option, TCommandLi
   if (parser.IsSet("sheet")) {
     ParseSheet(parser, command);
   } else {
-    RequireNone(parser, SheetOnlyOptions, "--sheet");
+    RefuseSheetOnlyOptions(parser);
     command.Folder = OutputFolder(parser, "--" + std::string(option));
     command.OutputOptions.Format = FormatOption(parser);
   }
@@ -788,7 +679,7 @@ void Parse(const std::vector<std::string>& arguments, TCommandLine& command) {
     ParseBatch(parser, *source, command);
   else
     ParseSymbol(parser, command);
-  ParseCheck(parser, command);
+  command.Check = CheckOf(parser, command.OutputOptions.Dpi);
 }
 
 // The --encode line: the escaped full-encoded text, a TAB and the pattern.
@@ -819,7 +710,7 @@ int Run(const std::vector<std::string>& arguments, const TDbOpener& openDb) {
   }
   RequireValidText(*command.Barcode, command.Settings);
   if (command.Encode) PrintLine(stdout, Encoded(*command.Barcode));
-  if (command.Check)
+  if (command.Check && !ReadsBackWrittenImage(command))
     if (std::string refusal = CheckSymbol(*command.Barcode, command.OutputOptions, *command.Check); !refusal.empty())
       throw TExit{ExitInvalidBarcode, refusal + "; not written"};
   if (!command.Output.empty()) Write(command);

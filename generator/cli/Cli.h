@@ -10,11 +10,10 @@
 #include <vector>
 
 #include "components/pBarcode.h"
-#include "generator/cli/CupsPrint.h"
 #include "generator/cli/RecordBatch.h"
 #include "generator/cli/RecordRun.h"
+#include "generator/cli/SheetOptions.h"
 #include "generator/cli/Verify.h"
-#include "output/LabelStock.h"
 #include "output/SymbolFile.h"
 
 namespace tessel::generator {
@@ -45,14 +44,6 @@ struct TSymbolSettings {
   std::string ClassName;
   std::string Symbology;  // a catalogue name; empty with -c
   std::vector<std::string> Assignments;
-};
-
-// --sheet: the labels of a batch on sheets of a stock, written to -o and
-// printed with --print.
-struct TLabelSheetRun {
-  TLabelStock Stock;
-  std::int64_t Skip = 0;
-  std::optional<TPrintJob> Print;
 };
 
 // A parsed and checked command line: what to do and the component it sets

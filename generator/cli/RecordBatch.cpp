@@ -51,6 +51,7 @@ std::string SkipReason(const TBatchItem& item, const TRecordBatch& batch, int& f
     case TWriteFailure::InvalidOption:  // a size the record's symbol cannot take
       failure = ExitUsage;
       return item.Result.Message;
+    case TWriteFailure::Refused: return item.Result.Message;  // the image failed its check
     case TWriteFailure::TooLarge: failure = ExitFile; return "cannot write " + item.Path + ": " + item.Result.Message;
     case TWriteFailure::File: break;
   }
@@ -103,7 +104,7 @@ int RunRecordBatch(TRecordSource& Source, const TRecordBatch& Batch) {
     throw TBatchError{ExitFile, "cannot create folder " + Batch.Folder + ": " + reason};
   const std::size_t chunk = RecordsPerJob * std::size_t(std::max(1, Batch.Jobs));
   const TReplaceOptions options = BatchReplaceOptions(Batch, chunk);
-  TBatchWorkers workers(Batch.Jobs, Batch.CreateBarcode, Batch.SetText, Batch.Output, options);
+  TBatchWorkers workers(Batch.Jobs, Batch.CreateBarcode, Batch.SetText, Batch.CheckImage, Batch.Output, options);
   TFileNamer namer(Batch.Folder, options.Durability, MaxWaitingFiles);
   TProgressLine progress(Batch.ShowProgress);
   std::int64_t done = 0;  // records of this run reported

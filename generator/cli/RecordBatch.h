@@ -29,6 +29,10 @@ struct TRecordBatch {
   std::function<std::string(TBarcode& Barcode, const std::string& Text)> SetText;
   // The message for a record whose text is invalid, with its error code.
   std::function<std::string(const std::string& Text, int Error)> InvalidText;
+  // With raster formats, given a worker's component and the image drawn of
+  // it before that is encoded: why the record may not be written, or "";
+  // optional.
+  std::function<std::string(TBarcode& Barcode, const TRasterImage& Image)> CheckImage;
 };
 
 // Runs the batch and returns its status; a failure that ends it is thrown

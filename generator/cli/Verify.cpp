@@ -10,6 +10,7 @@
 #include "generator/TextEscape.h"
 #include "generator/cli/Cli.h"
 #include "generator/cli/TextCodec.h"
+#include "reader/GreyImage.h"
 #include "reader/ImageFile.h"
 
 namespace tessel::generator {
@@ -118,6 +119,15 @@ std::string ReadFile(const std::string& path, std::string& bytes) {
   return {};
 }
 
+// Reads back Grey, the component's symbol as drawn: why it fails its
+// check, or "".
+std::string CheckGrey(TBarcode& barcode, const TGreyImage& grey, const TSymbolCheck& check) {
+  const std::string className(barcode.ClassName());
+  TVerifyOptions options = check.Options;
+  options.PreferredClass = className;
+  return CheckRefusal(VerifySymbol(grey, options), className, barcode.GetFullEncoded(), check.MinimumGrade);
+}
+
 }  // namespace
 
 std::string ReadSummary(const TReadResult& Read) {
@@ -136,6 +146,14 @@ std::string CheckRefusal(const TReadResult& Read, const std::string& ClassName, 
   return {};
 }
 
+std::string CheckImage(TBarcode& Barcode, const TRasterImage& Image, const TSymbolCheck& Check) {
+  return CheckGrey(Barcode, ToGrey(Image), Check);
+}
+
+bool ChecksWrittenImage(TFileFormat Format) {
+  return Format == TFileFormat::Png || Format == TFileFormat::Bmp || Format == TFileFormat::Tiff;
+}
+
 std::string CheckSymbol(TBarcode& Barcode, const TOutputOptions& Output, const TSymbolCheck& Check) {
   TOutputOptions image = Output;
   image.Format = TFileFormat::Png;  // what a printer's dots are, whatever the file's format
@@ -144,10 +162,7 @@ std::string CheckSymbol(TBarcode& Barcode, const TOutputOptions& Output, const T
   TGreyImage grey;
   if (const std::string reason = DecodeImageFile(png, grey); !reason.empty())
     return "cannot check the symbol: " + reason;
-  const std::string className(Barcode.ClassName());
-  TVerifyOptions options = Check.Options;
-  options.PreferredClass = className;
-  return CheckRefusal(VerifySymbol(grey, options), className, Barcode.GetFullEncoded(), Check.MinimumGrade);
+  return CheckGrey(Barcode, grey, Check);
 }
 
 int RunVerify(const TVerifyRun& Run) {

@@ -44,9 +44,18 @@ struct TSymbolCheck {
   TVerifyOptions Options;  // the print simulation
 };
 
+// Reads back Image, the component's symbol as drawn for its file: why it
+// fails its check, or "" when it passes.
+std::string CheckImage(TBarcode& Barcode, const TRasterImage& Image, const TSymbolCheck& Check);
+
+// True for the formats whose writer hands --check the very image it
+// encodes (PNG, BMP, TIFF); the vector formats are checked with CheckSymbol.
+bool ChecksWrittenImage(TFileFormat Format);
+
 // Draws the component's symbol as Output sizes it, as an image in memory,
 // and reads it back: why it fails its check, or "" when it passes or when
-// its text is invalid (which the writer reports).
+// its text is invalid (which the writer reports). For vector files, drawn
+// at the same print parameters.
 std::string CheckSymbol(TBarcode& Barcode, const TOutputOptions& Output, const TSymbolCheck& Check);
 
 }  // namespace tessel::generator

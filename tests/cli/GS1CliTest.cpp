@@ -3,17 +3,13 @@
 // in a batch, one element string a record, an invalid one skipped.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
-
 #include "tests/cli/StripemakerRun.h"
 
 namespace {
 
 using tessel::testing::Stripemaker;
 using tessel::testing::TRun;
+using tessel::testing::TRunFolder;
 
 }  // namespace
 
@@ -25,18 +21,15 @@ TEST(GS1Cli, DrawsEan128WithTheBracketedText) {
   EXPECT_TRUE(run.Out.startsWith("010950110153000310AB12\\117250101\t")) << run.Out.toStdString();
   EXPECT_EQ(Stripemaker({"-s", "EAN-128", "--gs1", "[01]09501101530003[10]AB12[17]250101", "--encode"}).Out, run.Out);
 
-  QTemporaryDir dir;
-  const QString path = dir.filePath("gs1.svg");
-  run = Stripemaker({"-c", "TBarcode_EAN128", "--gs1", elements, "-o", path});
+  TRunFolder dir;
+  run = Stripemaker({"-c", "TBarcode_EAN128", "--gs1", elements, "-o", dir.Path("gs1.svg")});
   ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(file.readAll().contains(elements.toLatin1()));
+  EXPECT_TRUE(dir.Contents("gs1.svg").contains(elements.toLatin1()));
 }
 
 TEST(GS1Cli, InvalidElementStringsExitWithTwoAndWriteNothing) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("bad.png");
+  TRunFolder dir;
+  const QString path = dir.Path("bad.png");
   const struct {
     QStringList arguments;
     QString message;
@@ -50,23 +43,22 @@ TEST(GS1Cli, InvalidElementStringsExitWithTwoAndWriteNothing) {
     EXPECT_EQ(run.Status, 2) << c.message.toStdString();
     EXPECT_TRUE(run.Err.contains(c.message)) << run.Err.toStdString();
   }
-  EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+  EXPECT_TRUE(dir.Files().isEmpty());
 }
 
 TEST(GS1Cli, ABatchTakesAnElementStringARecordAndSkipsAnInvalidOne) {
-  QTemporaryDir dir;
-  const QString input = dir.filePath("in.txt"), out = dir.filePath("out");
-  QFile file(input);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("(01)09501101530003(10)AB12(17)250101\n(01)09501101530003(17)251301\n[01]09501101530003[10]XY\n");
-  file.close();
+  TRunFolder dir;
+  ASSERT_TRUE(dir.Write("in.txt",
+                        "(01)09501101530003(10)AB12(17)250101\n(01)09501101530003(17)251301\n"
+                        "[01]09501101530003[10]XY\n"));
+  const QString input = dir.Path("in.txt"), out = dir.Path("out");
   TRun run = Stripemaker({"--gs1", "-", "--batch", input, "-o", out, "--format", "svg"});
   EXPECT_EQ(run.Status, 1);
   EXPECT_TRUE(run.Err.contains("line 2: (17) 251301: month 13 is not a month")) << run.Err.toStdString();
-  EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList({"000001.svg", "000003.svg"}));
-  QFile third(QDir(out).filePath("000003.svg"));
-  ASSERT_TRUE(third.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(third.readAll().contains("(01)09501101530003(10)XY"));  // the bracketed text under the symbol
+  const QMap<QString, QByteArray> files = dir.Files("out");
+  EXPECT_EQ(files.keys(), QStringList({"000001.svg", "000003.svg"}));
+  // The bracketed text under the symbol.
+  EXPECT_TRUE(files.value("000003.svg").contains("(01)09501101530003(10)XY"));
 
   run = Stripemaker({"--gs1", "(01)09501101530003", "--batch", input, "-o", out});
   EXPECT_EQ(run.Status, 2);

@@ -3,6 +3,7 @@
 // Ghostscript) and as symbols by a real reader.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QProcess>
@@ -14,6 +15,7 @@
 #include <memory>
 #include <set>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "output/ImageBudget.h"
@@ -23,6 +25,8 @@
 #include "output/SymbolOutput.h"
 #include "platform/qt/QtCanvas.h"
 #include "qt/QtTestSupport.h"
+#include "reader/GreyImage.h"
+#include "reader/ImageFile.h"
 
 namespace {
 
@@ -30,6 +34,7 @@ using tessel::TArgb;
 using tessel::TFileFormat;
 using tessel::TImageBudget;
 using tessel::TImageReservation;
+using tessel::TOutputOptions;
 using tessel::TPixelFormat;
 using tessel::TRasterImage;
 using tessel::TSymbolWriter;
@@ -279,6 +284,45 @@ TEST(SymbolFiles, EmptyImagesAreRefusedWithTheirCause) {
     EXPECT_EQ(result.Failure, TWriteFailure::TooLarge) << c.ClassName;
     EXPECT_NE(result.Message.find(c.Cause), std::string::npos) << result.Message;
   }
+}
+
+// A raster writer's image check is handed the very image it then encodes;
+// a refusal writes nothing. Vector files have no image to check.
+TEST(SymbolFiles, TheImageCheckSeesTheImageWrittenAndARefusalWritesNothing) {
+  QTemporaryDir dir;
+  const auto barcode = Symbol("TBarcode_Code128", "CHECKED");
+  for (const TFileFormat format : {TFileFormat::Png, TFileFormat::Bmp, TFileFormat::Tiff}) {
+    TOutputOptions output;
+    output.Format = format;
+    const std::string what = tessel::Extension(format);
+    TSymbolWriter writer;
+    tessel::TGreyImage checked, written;
+    writer.SetImageCheck([&checked](const TRasterImage& image) {
+      checked = tessel::ToGrey(image);
+      return std::string();
+    });
+    ASSERT_TRUE(writer.Encode(*barcode, output)) << what;
+    ASSERT_EQ(tessel::DecodeImageFile(writer.Contents(), written), "") << what;
+    EXPECT_EQ(std::tie(checked.Width, checked.Height, checked.Pixels),
+              std::tie(written.Width, written.Height, written.Pixels))
+        << what;
+
+    writer.SetImageCheck([](const TRasterImage&) { return std::string("smudged"); });
+    const auto refused = writer.Write(*barcode, dir.filePath("refused").toStdString(), output);
+    EXPECT_EQ(refused.Failure, TWriteFailure::Refused) << what;
+    EXPECT_EQ(refused.Message, "smudged");
+    EXPECT_TRUE(QDir(dir.path()).isEmpty()) << what;
+  }
+  TOutputOptions svg;
+  svg.Format = TFileFormat::Svg;
+  TSymbolWriter writer;
+  bool asked = false;
+  writer.SetImageCheck([&asked](const TRasterImage&) {
+    asked = true;
+    return std::string("smudged");
+  });
+  EXPECT_TRUE(writer.Encode(*barcode, svg));
+  EXPECT_FALSE(asked);
 }
 
 // Threads taking shares of one budget never hold more than its capacity
