@@ -125,7 +125,14 @@ std::string CheckGrey(TBarcode& barcode, const TGreyImage& grey, const TSymbolCh
   const std::string className(barcode.ClassName());
   TVerifyOptions options = check.Options;
   options.PreferredClass = className;
-  return CheckRefusal(VerifySymbol(grey, options), className, barcode.GetFullEncoded(), check.MinimumGrade);
+  options.PreferredOnly = true;  // its own class's decoders alone: the quick way when it passes
+  options.WithoutCheckCharacters = !barcode.AutoCheckDigit();
+  TReadResult read = VerifySymbol(grey, options);
+  if (!read.Found) {
+    options.PreferredOnly = false;  // what it reads as instead, for the message
+    read = VerifySymbol(grey, options);
+  }
+  return CheckRefusal(read, className, barcode.GetFullEncoded(), check.MinimumGrade);
 }
 
 }  // namespace

@@ -15,6 +15,9 @@ constexpr int WidestBar = 2;
 // How far a mark's centre may stray from its module's, in modules.
 constexpr double PlaceTolerance = 0.25;
 constexpr long MaxDigits = 256;
+// A single mark cannot be told from any lone bar (or a bar scanned along
+// its length): a symbol needs two.
+constexpr std::size_t MinMarks = 2;
 
 bool NearWhole(double modules, long& whole) {
   whole = std::lround(modules);
@@ -47,7 +50,6 @@ std::optional<std::vector<double>> MarkCentres(const TScanLine& line, double nar
 // their places, so the module is known only from the bars' width: ink
 // spread of more than a small part of it may misplace them.
 std::vector<double> ModuleWidths(const std::vector<double>& centres, double narrowest) {
-  if (centres.size() == 1) return {narrowest};
   double gap = centres.back() - centres.front();
   for (std::size_t k = 1; k < centres.size(); ++k) gap = std::min(gap, centres[k] - centres[k - 1]);
   const long nearest = std::lround(gap / narrowest);
@@ -99,7 +101,7 @@ std::optional<TDecoded> DecodeFlattermarken(const TScanLine& line) {
   }
   if (!(narrowest > 0)) return std::nullopt;
   const auto centres = MarkCentres(line, narrowest);
-  if (!centres) return std::nullopt;
+  if (!centres || centres->size() < MinMarks) return std::nullopt;
   std::optional<TDecoded> best;
   for (const double module : ModuleWidths(*centres, narrowest)) {
     const double markModules = (centres->back() - centres->front()) / module + 1;

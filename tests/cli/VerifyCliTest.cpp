@@ -67,6 +67,8 @@ TEST_F(CliReading, CheckRefusesASymbolThatWouldNotScanAndWritesNothing) {
   EXPECT_EQ(Write("spread4.png", wider).Status, ExitInvalid);
   EXPECT_EQ(Write("reduced.png", wider + QStringList{"--bwr", "2"}).Status, ExitOk);
   EXPECT_EQ(Write("x.png", {"--min-grade", "B"}).Status, ExitUsage);
+  // A symbol drawn without its optional check character passes as drawn.
+  EXPECT_EQ(Write("unchecked.png", sized + QStringList{"-p", "AutoCheckDigit=false"}).Status, ExitOk);
 
   const TRun batch = Stripemaker({"-s", "Code-128", "--range", "1-3", "-o", Path("batch"), "--xdim", "2", "--dpi", "96",
                                   "--check", "--spread", "2"});
