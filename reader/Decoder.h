@@ -36,14 +36,16 @@ struct TDecoder {
   bool ReadsHeights = false;  // needs the line's bars with their heights
 };
 
-// Rows of the list from decoders of widths or of bars; a symbology whose
-// check characters may be left out has a second decoder that reads its
-// characters unchecked.
-template <TDecodeWidths Decode, TDecodeWidths DecodeUnchecked = nullptr>
+// Rows of the list from decoders of widths or of bars, and from the two
+// decoders of a symbology whose check characters may be left out, the
+// second reading its characters unchecked.
+template <TDecodeWidths Decode>
 std::optional<TDecoded> OnWidths(const TScanLine& Line) {
-  if constexpr (DecodeUnchecked != nullptr)
-    if (Line.Unchecked) return DecodeUnchecked(Line.Widths);
   return Decode(Line.Widths);
+}
+template <TDecodeWidths Decode, TDecodeWidths DecodeUnchecked>
+std::optional<TDecoded> OnWidthsOrUnchecked(const TScanLine& Line) {
+  return Line.Unchecked ? DecodeUnchecked(Line.Widths) : Decode(Line.Widths);
 }
 template <TDecodeBars Decode>
 std::optional<TDecoded> OnBars(const TScanLine& Line) {
