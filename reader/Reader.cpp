@@ -25,17 +25,22 @@ struct TLineReading {
   double Start, End;
 };
 
-std::optional<TLineReading> Decode(const TDecoder& decoder, const TGreyImage& image, const TDirection& direction,
-                                   const TScan& scan, const std::optional<TBarScan>& bars, bool unchecked) {
-  if (decoder.ReadsHeights && !bars) return std::nullopt;
+// What the decoders see of a line's scan: its elements, the light to the
+// symbol's frame and the bars when they were found.
+TScanLine LineOf(const TGreyImage& image, const TDirection& direction, const TScan& scan,
+                 const std::optional<TBarScan>& bars, bool unchecked) {
   // A turned symbol lays out one pixel longer each way than an upright one
   // (its turned box counts both corners), the pixel at the image's right
   // and bottom edges: its frame ends before that pixel.
   const double turnedPixel = direction.Angle == 0 ? 0 : 1;
   const double before = scan.Start - (direction.Reversed ? turnedPixel : 0);
   const double after = Length(image, direction) - scan.End - (direction.Reversed ? 0 : turnedPixel);
-  const TScanLine line{scan.Widths, before, after, bars ? std::span<const TBar>(bars->Bars) : std::span<const TBar>(),
-                       unchecked};
+  return {scan.Widths, before, after, bars ? std::span<const TBar>(bars->Bars) : std::span<const TBar>(), unchecked};
+}
+
+std::optional<TLineReading> Decode(const TDecoder& decoder, const TScanLine& line, const TScan& scan,
+                                   const std::optional<TBarScan>& bars) {
+  if (decoder.ReadsHeights && !bars) return std::nullopt;
   auto decoded = decoder.Decode(line);
   if (!decoded) return std::nullopt;
   if (decoder.ReadsHeights) return TLineReading{std::move(*decoded), bars->Start, bars->End};
@@ -78,8 +83,9 @@ std::vector<TReading> SearchDirection(const TGreyImage& image, const TDirection&
     const TScan scan = Scan(image, direction, line);
     if (scan.Widths.empty()) continue;
     const auto bars = heights ? ScanBars(image, direction, line, scan) : std::nullopt;
+    const TScanLine scanLine = LineOf(image, direction, scan, bars, unchecked);
     for (const std::size_t d : tried)
-      if (const auto read = Decode(Decoders()[d], image, direction, scan, bars, unchecked))
+      if (const auto read = Decode(Decoders()[d], scanLine, scan, bars))
         readings.push_back({d, read->Decoded.Text, read->Decoded.Decodability, line, read->Start, read->End});
   }
   return readings;
@@ -119,7 +125,7 @@ std::optional<TDecoded> ReadsOn(const TGreyImage& image, const TCandidate& candi
   if (scan.Widths.empty()) return std::nullopt;
   const TDecoder& decoder = Decoders()[candidate.Readings.front().Decoder];
   const auto bars = decoder.ReadsHeights ? ScanBars(image, candidate.Direction, line, scan) : std::nullopt;
-  auto read = Decode(decoder, image, candidate.Direction, scan, bars, candidate.Unchecked);
+  auto read = Decode(decoder, LineOf(image, candidate.Direction, scan, bars, candidate.Unchecked), scan, bars);
   if (!read || read->Decoded.Text != candidate.Readings.front().Text) return std::nullopt;
   return std::move(read->Decoded);
 }
